@@ -1,0 +1,123 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+const QLatin1String version("1.1");
+constexpr int buildNumber = 140;
+const QLatin1String lastOpenPathKey("dlg/last_open_path");
+
+// Only the first URL of a drag counts; anything that is not a local file gives an empty path.
+QString firstLocalPath(const QMimeData *mime)
+{
+    if (!mime)
+        return QString();
+    const QList<QUrl> urls = mime->urls();
+    return urls.isEmpty() ? QString() : urls.first().toLocalFile();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), settings(nullptr)
+{
+    ui->setupUi(this);
+    updateVersionInfo();
+    setAcceptDrops(true);
+    settings = new QSettings(QStringLiteral("Wendrix"), QStringLiteral("Tavro Tool"));
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete settings;
+}
+
+void MainWindow::updateVersionInfo()
+{
+    const QString build = QString::number(buildNumber);
+    QString about = ui->about_lbl->text();
+    // The markers are looked up in the rich-text source; a translation that dropped one is
+    // left unstamped there rather than stamped in the wrong place.
+    const int buildAt = about.indexOf(QLatin1String("build"));
+    if (buildAt >= 0)
+        about.insert(buildAt + 6, build);
+    const int versionAt = about.indexOf(QLatin1String("v."));
+    if (versionAt >= 0)
+        about.insert(versionAt + 3, version);
+    ui->about_lbl->setText(about);
+    setWindowTitle(QLatin1String("Tavro Tool v. ") + version);
+}
+
+void MainWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        updateVersionInfo();
+    }
+}
+
+void MainWindow::on_load_btn_clicked()
+{
+    const QString lastPath = settings->value(lastOpenPathKey, QVariant()).toString();
+    const QString filter = tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)");
+    const QString caption = tr("Open file");
+    fileName = QFileDialog::getOpenFileName(this, caption,
+                                            lastPath.isEmpty() ? QString() : lastPath, filter);
+    if (fileName.isEmpty())
+        return;
+    settings->setValue(lastOpenPathKey, fileName);
+    showLoad(fileName);
+}
+
+void MainWindow::on_clear_save_btn_clicked()
+{
+    const QString filter = tr("bin (*.bin)");
+    // The proposal is built in fileName itself, so every use on the same load adds one more
+    // "_clear"; a path without any dot is proposed unchanged.
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        fileName.insert(dot, QLatin1String("_clear"));
+    const QString caption = tr("Save file...");
+    const QString target = QFileDialog::getSaveFileName(this, caption, fileName, filter);
+    if (target.isEmpty())
+        return;
+    if (dump.clearAndSave(target))
+        ui->sb->showMessage(QObject::tr("File saved: ") + target, 0);
+    else
+        ui->sb->showMessage(QObject::tr("Cannot save file: ") + target, 0);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *e)
+{
+    const QString path = firstLocalPath(e->mimeData());
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *e)
+{
+    fileName = firstLocalPath(e->mimeData());
+    if (fileName.isEmpty()) {
+        ui->sb->clearMessage();
+        return;
+    }
+    showLoad(fileName);
+}
+
+void MainWindow::showLoad(const QString &path)
+{
+    ui->sb->showMessage(QObject::tr("Loaded file: ") + path, 0);
+    const QString report = dump.load(path);
+    ui->msgbox->setHtml(report);
+    ui->clear_save_btn->setEnabled(!dump.error);
+}

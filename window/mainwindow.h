@@ -1,0 +1,47 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include "eepromdump.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QDragEnterEvent;
+class QDropEvent;
+class QEvent;
+class QSettings;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's one window: load a dump by dialog or drop, show its report, and write a cleaned
+// copy. Everything it has to say goes to the report view and the status bar, never to a dialog.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private slots:
+    void on_load_btn_clicked();
+    void on_clear_save_btn_clicked();
+
+private:
+    void updateVersionInfo();
+    void showLoad(const QString &path);
+
+    Ui::MainWindow *ui;
+    QString fileName;
+    EepromDump dump;
+    QSettings *settings;
+};
+
+#endif // MAINWINDOW_H
