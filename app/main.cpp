@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QtGlobal>
 #include <QTranslator>
+#include <QtGlobal>
 
 // Start-up: the window is built before the catalogue is loaded; installing the translator
 // then sends it a language-change event, on which it retranslates itself.

@@ -105,8 +105,8 @@ QString EepromDump::decode()
     report += br;
 
     report += QObject::tr("Engine type : ");
-    report += engineType == EngineCeSet ? QLatin1String("C.E.Set. Srl<br>")
-                                        : QLatin1String("SOLE<br>");
+    report +=
+        engineType == EngineCeSet ? QLatin1String("C.E.Set. Srl<br>") : QLatin1String("SOLE<br>");
 
     mcuType = wordAt(data, McuTypeOffset);
     report += QObject::tr("MCU type : ");
@@ -125,8 +125,8 @@ QString EepromDump::decode()
     if (sum == wordAt(data, ChecksumOffset))
         report += QObject::tr("OK");
     else
-        report += QLatin1String("<font color=\"red\">") + QObject::tr("Error") +
-                  QLatin1String("</font>");
+        report +=
+            QLatin1String("<font color=\"red\">") + QObject::tr("Error") + QLatin1String("</font>");
     report += br + br;
 
     lastError = byteAt(data, LastErrorOffset);

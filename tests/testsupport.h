@@ -6,8 +6,12 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace TestImage {
@@ -64,6 +68,37 @@ inline QByteArray read(const QString &path)
 }
 
 } // namespace TestImage
+
+// Calls `handle` with the next modal widget of type T once it is shown, from inside its modal
+// loop. Gives up after a few seconds so that a dialog that never comes cannot catch a later one.
+template <typename T, typename Handler> void whenModal(Handler handle)
+{
+    auto *timer = new QTimer(qApp);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, handle]() {
+        T *widget = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!widget && clock->elapsed() < 5000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (widget)
+            handle(widget);
+    });
+    timer->start();
+}
+
+// Types a full path into Qt's own file dialog and presses Enter, as a user would. (selectFile()
+// leaves the name field alone while it has the focus, so the field is filled directly.)
+inline void typeIntoDialog(QFileDialog *dialog, const QString &path)
+{
+    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (name)
+        name->setText(path);
+    QTest::keyClick(name ? static_cast<QWidget *>(name) : dialog, Qt::Key_Return);
+}
 
 // Like QTEST_MAIN, but the settings store is a temporary folder and the platform is offscreen
 // unless the caller chose one.

@@ -75,8 +75,8 @@ void TestEepromDump::failures_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("report");
 
-    const QString damaged = QStringLiteral(
-        "File size : 512 bytes<br>Damaged file of not a Tavro firmware<br>");
+    const QString damaged =
+        QStringLiteral("File size : 512 bytes<br>Damaged file of not a Tavro firmware<br>");
     QTest::newRow("empty") << QByteArray()
                            << QStringLiteral("File size : 0 bytes<br>Wrong file size<br>");
     QTest::newRow("100 bytes") << QByteArray(100, 'x')
@@ -87,10 +87,10 @@ void TestEepromDump::failures_data()
                                << QStringLiteral("File size : 513 bytes<br>Wrong file size<br>");
     QTest::newRow("all zero") << QByteArray(512, '\0') << damaged;
     QTest::newRow("engine 0x2125") << changed(TestImage::valid(), 496, 0x25) << damaged;
-    QTest::newRow("engine bytes swapped") << changed(changed(TestImage::valid(), 496, 0x21), 497, 0x24)
-                                          << damaged;
-    QTest::newRow("engine 0x292D") << changed(changed(TestImage::valid(), 496, 0x2D), 497, 0x29)
-                                   << damaged;
+    QTest::newRow("engine bytes swapped")
+        << changed(changed(TestImage::valid(), 496, 0x21), 497, 0x24) << damaged;
+    QTest::newRow("engine 0x292D")
+        << changed(changed(TestImage::valid(), 496, 0x2D), 497, 0x29) << damaged;
 }
 
 void TestEepromDump::failures()
@@ -136,12 +136,12 @@ void TestEepromDump::fields_data()
         << swapped
         << QStringLiteral("EEPROM checksum: <font color=\"red\">Error</font><br><br>Last error");
 
-    QTest::newRow("last error none") << changed(valid, 254, 0)
-                                     << QStringLiteral("Last error : None<br><br>Error statistics");
+    QTest::newRow("last error none")
+        << changed(valid, 254, 0) << QStringLiteral("Last error : None<br><br>Error statistics");
     QTest::newRow("last error 5") << changed(valid, 254, 0x05)
                                   << QStringLiteral("Last error : 5<br><br>Error statistics");
-    QTest::newRow("last error FF") << changed(valid, 254, 0xFF)
-                                   << QStringLiteral("Last error : FF<br><br>");
+    QTest::newRow("last error FF")
+        << changed(valid, 254, 0xFF) << QStringLiteral("Last error : FF<br><br>");
     QTest::newRow("counter 255") << changed(valid, 173, 255)
                                  << QStringLiteral("<br>ED - Connection error 2: 255<br>");
     QTest::newRow("counter 0") << changed(valid, 160, 0)
@@ -243,7 +243,8 @@ void TestEepromDump::largeSparseFileIsNotRead()
 
     EepromDump dump;
     dump.loadImage(TestImage::valid());
-    QCOMPARE(dump.load(path), QStringLiteral("File size : 3221225472 bytes<br>Wrong file size<br>"));
+    QCOMPARE(dump.load(path),
+             QStringLiteral("File size : 3221225472 bytes<br>Wrong file size<br>"));
     QCOMPARE(dump.error, quint8(1));
     QCOMPARE(dump.size, quint64(length));
     QVERIFY(dump.data.isEmpty());
