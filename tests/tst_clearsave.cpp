@@ -1,0 +1,407 @@
+#include "eepromdump.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextEdit>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+// Writing the cleaned copy: the bytes written, the names proposed, and that no failure ever
+// costs the user a file or the loaded image.
+class TestClearSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writesCleanedImage();
+    void cleanedCopyReportsSameIdentity_data();
+    void cleanedCopyReportsSameIdentity();
+    void savesOverLoadedFile();
+    void keepsPermissionsAndLinks();
+    void failuresKeepEverything_data();
+    void failuresKeepEverything();
+    void nothingLoaded();
+
+    void proposedNames_data();
+    void proposedNames();
+    void savesThroughDialog();
+    void emptyFileNameSavesLoadedImage();
+    void overwriteLoadedFileThroughDialog();
+    void failureShownInStatusBar();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+QByteArray cleaned(QByteArray image)
+{
+    image.replace(0, 255, QByteArray(255, '\0'));
+    return image;
+}
+
+QStringList entries(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Lowers the file-size limit for as long as it lives, the way a full disk stops a write.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        ok = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    bool ok = false;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+struct Window
+{
+    std::unique_ptr<MainWindow> window{new MainWindow};
+
+    QPushButton *saveButton() const
+    {
+        return window->findChild<QPushButton *>(QStringLiteral("clear_save_btn"));
+    }
+    QString status() const
+    {
+        return window->findChild<QStatusBar *>(QStringLiteral("sb"))->currentMessage();
+    }
+    QString report() const
+    {
+        return window->findChild<QTextEdit *>(QStringLiteral("msgbox"))->toHtml();
+    }
+    void drop(const QString &path) const
+    {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+    }
+};
+
+struct SeenDialog
+{
+    QString caption;
+    QStringList filters;
+    QString proposed; // folder and name as the dialog shows them
+};
+
+// Clicks "Clear and save..." and answers the dialog with `target`, or cancels when it is empty.
+SeenDialog saveThroughDialog(const Window &w, const QString &target)
+{
+    SeenDialog seen;
+    whenModal<QFileDialog>([&seen, target](QFileDialog *dialog) {
+        const auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        seen = {dialog->windowTitle(), dialog->nameFilters(),
+                dialog->directory().absolutePath() + QLatin1Char('/') +
+                    (name ? name->text() : QString())};
+        if (target.isEmpty())
+            dialog->reject();
+        else
+            typeIntoDialog(dialog, target);
+    });
+    QTest::mouseClick(w.saveButton(), Qt::LeftButton);
+    return seen;
+}
+
+} // namespace
+
+void TestClearSave::initTestCase()
+{
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QVERIFY2(!dir.path().contains(QLatin1Char('.')), "the name tests need a folder without dots");
+}
+
+void TestClearSave::writesCleanedImage()
+{
+    const QByteArray image = TestImage::valid();
+    EepromDump dump;
+    dump.loadImage(image);
+    const QString target = dir.filePath(QStringLiteral("clean.bin"));
+
+    QVERIFY(dump.clearAndSave(target));
+    const QByteArray written = TestImage::read(target);
+    QCOMPARE(written.size(), 512);
+    QCOMPARE(written.left(255), QByteArray(255, '\0'));
+    QCOMPARE(written.mid(255), image.mid(255));
+    QCOMPARE(dump.data, written);
+
+    // A second save without a new load writes the same bytes.
+    const QString again = dir.filePath(QStringLiteral("clean again.bin"));
+    QVERIFY(dump.clearAndSave(again));
+    QCOMPARE(TestImage::read(again), written);
+    QCOMPARE(entries(dir.path()).filter(QStringLiteral("clean")).size(), 2);
+}
+
+void TestClearSave::cleanedCopyReportsSameIdentity_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::newRow("valid checksum") << TestImage::valid();
+    QByteArray bad = TestImage::valid();
+    bad[300] = static_cast<char>(bad.at(300) + 1);
+    QTest::newRow("checksum error") << bad;
+}
+
+void TestClearSave::cleanedCopyReportsSameIdentity()
+{
+    QFETCH(QByteArray, image);
+    EepromDump original;
+    const QString before = original.loadImage(image);
+    const QString target = dir.filePath(QStringLiteral("identity.bin"));
+    QVERIFY(original.clearAndSave(target));
+
+    EepromDump copy;
+    const QString after = copy.load(target);
+    QCOMPARE(copy.error, quint8(0));
+    QCOMPARE(copy.productCode, original.productCode);
+    QCOMPARE(copy.engineType, original.engineType);
+    QCOMPARE(copy.mcuType, original.mcuType);
+    QCOMPARE(copy.lastError, quint8(0));
+    for (int i = 0; i < EepromDump::ErrorCount; ++i)
+        QCOMPARE(copy.errorStats[i], quint8(0));
+    // Everything up to the last error line reads the same.
+    const int cut = before.indexOf(QLatin1String("Last error"));
+    QCOMPARE(after.left(cut), before.left(cut));
+    QVERIFY(after.contains(QLatin1String("Last error : None<br>")));
+}
+
+void TestClearSave::savesOverLoadedFile()
+{
+    const QString path = dir.filePath(QStringLiteral("only copy.bin"));
+    QVERIFY(TestImage::write(path, TestImage::valid()));
+    EepromDump dump;
+    dump.load(path);
+    QVERIFY(dump.clearAndSave(path));
+    QCOMPARE(TestImage::read(path), cleaned(TestImage::valid()));
+}
+
+void TestClearSave::keepsPermissionsAndLinks()
+{
+    const QString real = dir.filePath(QStringLiteral("real.bin"));
+    const QString link = dir.filePath(QStringLiteral("link.bin"));
+    QVERIFY(TestImage::write(real, QByteArray("old")));
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                             QFile::WriteUser | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(real, permissions));
+    QVERIFY(QFile::link(real, link));
+
+    EepromDump dump;
+    dump.loadImage(TestImage::valid());
+    QVERIFY(dump.clearAndSave(link));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(TestImage::read(real), cleaned(TestImage::valid()));
+    QCOMPARE(QFile::permissions(real), permissions);
+}
+
+void TestClearSave::failuresKeepEverything_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("below a regular file") << QStringLiteral("below file");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+    QTest::newRow("full disk, new target") << QStringLiteral("full new");
+    QTest::newRow("full disk, existing target") << QStringLiteral("full existing");
+}
+
+void TestClearSave::failuresKeepEverything()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QByteArray image = TestImage::valid();
+    const QByteArray existing = QByteArray(512, '\x5a');
+
+    QString target = folder.filePath(QStringLiteral("target.bin"));
+    if (kind == QLatin1String("below file")) {
+        QVERIFY(TestImage::write(folder.filePath(QStringLiteral("plain")), "x"));
+        target = folder.filePath(QStringLiteral("plain/target.bin"));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("target.bin")));
+    } else if (kind == QLatin1String("full existing")) {
+        QVERIFY(TestImage::write(target, existing));
+    }
+    const QStringList before = entries(folder.path());
+
+    EepromDump dump;
+    dump.loadImage(image);
+    bool saved = true;
+    if (kind.startsWith(QLatin1String("full"))) {
+        FileSizeLimit limit(100);
+        QVERIFY(limit.ok);
+        saved = dump.clearAndSave(target);
+    } else {
+        saved = dump.clearAndSave(target);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(dump.data, image);
+    QCOMPARE(entries(folder.path()), before); // nothing created, no temporary file left
+    if (kind == QLatin1String("full existing"))
+        QCOMPARE(TestImage::read(target), existing);
+
+    // A later save elsewhere writes the image as loaded, cleaned once.
+    const QString elsewhere = dir.filePath(QStringLiteral("after failure.bin"));
+    QVERIFY(dump.clearAndSave(elsewhere));
+    QCOMPARE(TestImage::read(elsewhere), cleaned(image));
+}
+
+void TestClearSave::nothingLoaded()
+{
+    EepromDump dump;
+    const QString target = dir.filePath(QStringLiteral("never.bin"));
+    QVERIFY(!dump.clearAndSave(target));
+    QVERIFY(!QFileInfo::exists(target));
+}
+
+void TestClearSave::proposedNames_data()
+{
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+
+    QTest::newRow("dump.bin") << QStringLiteral("boards/dump.bin")
+                              << QStringLiteral("boards/dump_clear.bin")
+                              << QStringLiteral("boards/dump_clear_clear.bin");
+    QTest::newRow("several dots") << QStringLiteral("boards/dump.old.eep")
+                                  << QStringLiteral("boards/dump.old_clear.eep")
+                                  << QStringLiteral("boards/dump.old_clear_clear.eep");
+    QTest::newRow("dot in folder only")
+        << QStringLiteral("boards.old/dump") << QStringLiteral("boards_clear.old/dump")
+        << QStringLiteral("boards_clear_clear.old/dump");
+    QTest::newRow("no dot") << QStringLiteral("boards/dump") << QStringLiteral("boards/dump")
+                            << QStringLiteral("boards/dump");
+}
+
+void TestClearSave::proposedNames()
+{
+    QFETCH(QString, loaded);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    QTemporaryDir root;
+    QVERIFY2(root.isValid(), qPrintable(root.errorString()));
+    // The dialog shows a proposal in a folder that exists, so every proposed folder is made.
+    for (const QString &path : {loaded, first, second})
+        QVERIFY(QDir(root.path()).mkpath(QFileInfo(path).path()));
+    QVERIFY(TestImage::write(root.filePath(loaded), TestImage::valid()));
+
+    Window w;
+    w.drop(root.filePath(loaded));
+    QVERIFY(w.saveButton()->isEnabled());
+    const SeenDialog seen = saveThroughDialog(w, QString());
+    QCOMPARE(seen.caption, QStringLiteral("Save file..."));
+    QCOMPARE(seen.filters, QStringList(QStringLiteral("bin (*.bin)")));
+    QCOMPARE(seen.proposed, root.filePath(first));
+    // The name grows again, although the first dialog was cancelled.
+    QCOMPARE(saveThroughDialog(w, QString()).proposed, root.filePath(second));
+    QCOMPARE(TestImage::read(root.filePath(loaded)), TestImage::valid());
+    QVERIFY(w.status().startsWith(QLatin1String("Loaded file: ")));
+}
+
+void TestClearSave::savesThroughDialog()
+{
+    const QString loaded = dir.filePath(QStringLiteral("window.bin"));
+    QVERIFY(TestImage::write(loaded, TestImage::valid()));
+    Window w;
+    w.drop(loaded);
+    const QString report = w.report();
+
+    const QString target = dir.filePath(QStringLiteral("window_clear.bin"));
+    QCOMPARE(saveThroughDialog(w, target).proposed, target);
+    QCOMPARE(w.status(), QStringLiteral("File saved: ") + target);
+    QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(loaded), TestImage::valid());
+    QCOMPARE(w.report(), report);
+    QVERIFY(w.saveButton()->isEnabled());
+}
+
+void TestClearSave::emptyFileNameSavesLoadedImage()
+{
+    const QString loaded = dir.filePath(QStringLiteral("kept.bin"));
+    QVERIFY(TestImage::write(loaded, TestImage::valid()));
+    Window w;
+    w.drop(loaded);
+    // A cancelled open dialog empties the current path but keeps the image.
+    whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+    QTest::mouseClick(w.window->findChild<QPushButton *>(QStringLiteral("load_btn")),
+                      Qt::LeftButton);
+    QVERIFY(w.saveButton()->isEnabled());
+
+    const QString target = dir.filePath(QStringLiteral("from empty name.bin"));
+    const SeenDialog seen = saveThroughDialog(w, target);
+    QVERIFY2(seen.proposed.endsWith(QLatin1Char('/')), qPrintable(seen.proposed));
+    QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
+}
+
+void TestClearSave::overwriteLoadedFileThroughDialog()
+{
+    const QString loaded = dir.filePath(QStringLiteral("customer.bin"));
+    QVERIFY(TestImage::write(loaded, TestImage::valid()));
+    Window w;
+    w.drop(loaded);
+
+    // The dialog asks before replacing a file; the user agrees.
+    bool asked = false;
+    whenModal<QFileDialog>([&asked, loaded](QFileDialog *dialog) {
+        whenModal<QMessageBox>([&asked](QMessageBox *box) {
+            asked = true;
+            box->button(QMessageBox::Yes)->click();
+        });
+        typeIntoDialog(dialog, loaded);
+    });
+    QTest::mouseClick(w.saveButton(), Qt::LeftButton);
+    QVERIFY(asked);
+    QCOMPARE(w.status(), QStringLiteral("File saved: ") + loaded);
+    QCOMPARE(TestImage::read(loaded), cleaned(TestImage::valid()));
+}
+
+void TestClearSave::failureShownInStatusBar()
+{
+    const QString loaded = dir.filePath(QStringLiteral("precious.bin"));
+    QVERIFY(TestImage::write(loaded, TestImage::valid()));
+    const QString plain = dir.filePath(QStringLiteral("plain file"));
+    QVERIFY(TestImage::write(plain, "x"));
+    Window w;
+    w.drop(loaded);
+    const QString report = w.report();
+
+    // First a success, so that a later silence would leave "File saved: " standing.
+    const QString good = dir.filePath(QStringLiteral("precious_first.bin"));
+    saveThroughDialog(w, good);
+    QCOMPARE(w.status(), QStringLiteral("File saved: ") + good);
+
+    const QString target = plain + QStringLiteral("/precious_clear.bin");
+    saveThroughDialog(w, target);
+    QCOMPARE(w.status(), QStringLiteral("Cannot save file: ") + target);
+    QCOMPARE(w.report(), report);
+    QVERIFY(w.saveButton()->isEnabled());
+    QCOMPARE(TestImage::read(loaded), TestImage::valid());
+}
+
+TAVRO_TEST_MAIN(TestClearSave)
+#include "tst_clearsave.moc"
