@@ -35,24 +35,20 @@ check() { # check NAME COMMAND...
     fi
 }
 
-display=
-for n in $(seq 99 160); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=:$n
-        break
-    fi
-done
-[ -n "$display" ] || { echo "FAIL: no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
 metacity --replace >"$work/wm.log" 2>&1 &
 pids+=($!)
+wm_ready=
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { wm_ready=1; break; }
     sleep 0.1
 done
+[ -n "$wm_ready" ] || { echo "FAIL: metacity did not start"; cat "$work/wm.log"; exit 1; }
 
 started_pid=
 id=
@@ -64,6 +60,12 @@ start_program() {
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --pid "$started_pid" --name '^Tavro Tool' 2>/dev/null | head -n 1)
         [ -n "$id" ] && break
+        sleep 0.1
+    done
+    # The window manager announces what it allows once it has taken the window over.
+    for _ in $(seq 100); do
+        [ -n "$id" ] || break
+        xprop -id "$id" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q _NET_WM_ACTION_ && break
         sleep 0.1
     done
 }
@@ -95,7 +97,7 @@ actions=$(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)
 echo "  $actions"
 check "minimise offered" grep -q _NET_WM_ACTION_MINIMIZE <<<"$actions"
 check "close offered" grep -q _NET_WM_ACTION_CLOSE <<<"$actions"
-check "maximise not offered" bash -c '! grep -q _NET_WM_ACTION_MAXIMIZE <<<"$1"' _ "$actions"
+check "maximise not offered" bash -c 'grep -q _NET_WM_ACTION_ <<<"$1" && ! grep -q _NET_WM_ACTION_MAXIMIZE <<<"$1"' _ "$actions"
 check "size 449x321" test "$(size_of "$id")" = 449x321
 wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
 sleep 0.5
@@ -106,6 +108,7 @@ check "window icon 32x32" test "$icon" = "Icon (32 x 32)"
 import -window "$id" "$work/english.png" 2>/dev/null
 close_program
 check "closing exits with 0 (got $code)" test "$code" = 0
+[ "$code" = 0 ] || tail -n 60 "$work/out.log"
 check "'err load lang file' without a catalogue" grep -qx 'err load lang file' "$work/out.log"
 
 # 2. A catalogue beside the program, started from another folder: it is used.
@@ -135,5 +138,6 @@ if [ -n "$id" ]; then
     close_program
 fi
 
+[ "$failed" = 0 ] || { echo "window manager said:"; tail -n 20 "$work/wm.log"; }
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
