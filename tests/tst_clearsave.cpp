@@ -1,16 +1,9 @@
 #include "eepromdump.h"
-#include "mainwindow.h"
-#include "testsupport.h"
+#include "windowdriver.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTextEdit>
 
 #include <csignal>
-#include <memory>
 #include <sys/resource.h>
 
 // Writing the cleaned copy: the bytes written, the names proposed, and that no failure ever
@@ -78,60 +71,9 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
-struct Window
-{
-    std::unique_ptr<MainWindow> window{new MainWindow};
-
-    QPushButton *saveButton() const
-    {
-        return window->findChild<QPushButton *>(QStringLiteral("clear_save_btn"));
-    }
-    QString status() const
-    {
-        return window->findChild<QStatusBar *>(QStringLiteral("sb"))->currentMessage();
-    }
-    QString report() const
-    {
-        return window->findChild<QTextEdit *>(QStringLiteral("msgbox"))->toHtml();
-    }
-    void drop(const QString &path) const
-    {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, &mime, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &enter);
-        QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &drop);
-    }
-};
-
-struct SeenDialog
-{
-    QString caption;
-    QStringList filters;
-    QString proposed; // folder and name as the dialog shows them
-};
-
-// Clicks "Clear and save..." and answers the dialog with `target`, or cancels when it is empty.
-SeenDialog saveThroughDialog(const Window &w, const QString &target)
-{
-    SeenDialog seen;
-    whenModal<QFileDialog>([&seen, target](QFileDialog *dialog) {
-        const auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        seen = {dialog->windowTitle(), dialog->nameFilters(),
-                dialog->directory().absolutePath() + QLatin1Char('/') +
-                    (name ? name->text() : QString())};
-        if (target.isEmpty())
-            dialog->reject();
-        else
-            typeIntoDialog(dialog, target);
-    });
-    QTest::mouseClick(w.saveButton(), Qt::LeftButton);
-    return seen;
-}
-
 } // namespace
+
+using Window = WindowDriver;
 
 void TestClearSave::initTestCase()
 {
@@ -313,12 +255,12 @@ void TestClearSave::proposedNames()
     Window w;
     w.drop(root.filePath(loaded));
     QVERIFY(w.saveButton()->isEnabled());
-    const SeenDialog seen = saveThroughDialog(w, QString());
+    const Window::Dialog seen = w.save(QString());
     QCOMPARE(seen.caption, QStringLiteral("Save file..."));
     QCOMPARE(seen.filters, QStringList(QStringLiteral("bin (*.bin)")));
-    QCOMPARE(seen.proposed, root.filePath(first));
+    QCOMPARE(seen.proposed(), root.filePath(first));
     // The name grows again, although the first dialog was cancelled.
-    QCOMPARE(saveThroughDialog(w, QString()).proposed, root.filePath(second));
+    QCOMPARE(w.save(QString()).proposed(), root.filePath(second));
     QCOMPARE(TestImage::read(root.filePath(loaded)), TestImage::valid());
     QVERIFY(w.status().startsWith(QLatin1String("Loaded file: ")));
 }
@@ -329,14 +271,14 @@ void TestClearSave::savesThroughDialog()
     QVERIFY(TestImage::write(loaded, TestImage::valid()));
     Window w;
     w.drop(loaded);
-    const QString report = w.report();
+    const QString report = w.reportHtml();
 
     const QString target = dir.filePath(QStringLiteral("window_clear.bin"));
-    QCOMPARE(saveThroughDialog(w, target).proposed, target);
+    QCOMPARE(w.save(target).proposed(), target);
     QCOMPARE(w.status(), QStringLiteral("File saved: ") + target);
     QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
     QCOMPARE(TestImage::read(loaded), TestImage::valid());
-    QCOMPARE(w.report(), report);
+    QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
 }
 
@@ -348,13 +290,12 @@ void TestClearSave::emptyFileNameSavesLoadedImage()
     w.drop(loaded);
     // A cancelled open dialog empties the current path but keeps the image.
     whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
-    QTest::mouseClick(w.window->findChild<QPushButton *>(QStringLiteral("load_btn")),
-                      Qt::LeftButton);
+    QTest::mouseClick(w.loadButton(), Qt::LeftButton);
     QVERIFY(w.saveButton()->isEnabled());
 
     const QString target = dir.filePath(QStringLiteral("from empty name.bin"));
-    const SeenDialog seen = saveThroughDialog(w, target);
-    QVERIFY2(seen.proposed.endsWith(QLatin1Char('/')), qPrintable(seen.proposed));
+    const Window::Dialog seen = w.save(target);
+    QVERIFY2(seen.proposed().endsWith(QLatin1Char('/')), qPrintable(seen.proposed()));
     QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
 }
 
@@ -388,17 +329,17 @@ void TestClearSave::failureShownInStatusBar()
     QVERIFY(TestImage::write(plain, "x"));
     Window w;
     w.drop(loaded);
-    const QString report = w.report();
+    const QString report = w.reportHtml();
 
     // First a success, so that a later silence would leave "File saved: " standing.
     const QString good = dir.filePath(QStringLiteral("precious_first.bin"));
-    saveThroughDialog(w, good);
+    w.save(good);
     QCOMPARE(w.status(), QStringLiteral("File saved: ") + good);
 
     const QString target = plain + QStringLiteral("/precious_clear.bin");
-    saveThroughDialog(w, target);
+    w.save(target);
     QCOMPARE(w.status(), QStringLiteral("Cannot save file: ") + target);
-    QCOMPARE(w.report(), report);
+    QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
     QCOMPARE(TestImage::read(loaded), TestImage::valid());
 }

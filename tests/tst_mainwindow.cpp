@@ -1,17 +1,8 @@
-#include "mainwindow.h"
-#include "testsupport.h"
+#include "windowdriver.h"
 
-#include <QFileDialog>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMimeData>
-#include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTextEdit>
 #include <QTranslator>
-
-#include <memory>
 
 // The window driven as a user would: buttons, the open dialog, drags and drops.
 class TestMainWindow : public QObject
@@ -39,79 +30,7 @@ private:
     QTemporaryDir dir;
 };
 
-namespace {
-
-struct Window
-{
-    std::unique_ptr<MainWindow> window{new MainWindow};
-
-    template <typename T> T *find(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-    QPushButton *loadButton() const { return find<QPushButton>("load_btn"); }
-    QPushButton *saveButton() const { return find<QPushButton>("clear_save_btn"); }
-    QTextEdit *report() const { return find<QTextEdit>("msgbox"); }
-    QString status() const { return find<QStatusBar>("sb")->currentMessage(); }
-    QString about() const { return find<QLabel>("about_lbl")->text(); }
-};
-
-struct SeenDialog
-{
-    QString caption;
-    QStringList filters;
-    QString directory;
-    QStringList selected;
-};
-
-// Clicks "Load..." and answers the open dialog with `path`, or cancels it when `path` is empty.
-SeenDialog openThroughDialog(const Window &w, const QString &path)
-{
-    SeenDialog seen;
-    whenModal<QFileDialog>([&seen, path](QFileDialog *dialog) {
-        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->directory().absolutePath(),
-                dialog->selectedFiles()};
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            typeIntoDialog(dialog, path);
-        }
-    });
-    QTest::mouseClick(w.loadButton(), Qt::LeftButton);
-    return seen;
-}
-
-std::unique_ptr<QMimeData> urlData(const QList<QUrl> &urls)
-{
-    std::unique_ptr<QMimeData> mime(new QMimeData);
-    if (!urls.isEmpty())
-        mime->setUrls(urls);
-    else
-        mime->setText(QStringLiteral("just some text"));
-    return mime;
-}
-
-bool enterWith(const Window &w, const QList<QUrl> &urls)
-{
-    const auto mime = urlData(urls);
-    QDragEnterEvent event(QPoint(200, 100), Qt::CopyAction, mime.get(), Qt::LeftButton,
-                          Qt::NoModifier);
-    event.ignore();
-    QCoreApplication::sendEvent(w.window.get(), &event);
-    return event.isAccepted();
-}
-
-// Qt hands a drop to the widget that accepted the drag, so a drop is always preceded by an
-// accepted drag; `entered` is what that drag carried, if it differs from the drop.
-void drop(const Window &w, const QList<QUrl> &urls, const QList<QUrl> &entered = {})
-{
-    QVERIFY(enterWith(w, entered.isEmpty() ? urls : entered));
-    const auto mime = urlData(urls);
-    QDropEvent event(QPointF(200, 100), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.window.get(), &event);
-}
-
-} // namespace
+using Window = WindowDriver;
 
 void TestMainWindow::initTestCase()
 {
@@ -150,8 +69,8 @@ void TestMainWindow::initialState()
     QCOMPARE(w.window->size(), QSize(449, 321));
     QVERIFY(w.window->acceptDrops());
     QVERIFY(!w.window->menuWidget());
-    QVERIFY(w.report()->isReadOnly());
-    QVERIFY(w.report()->toPlainText().isEmpty());
+    QVERIFY(w.find<QTextEdit>("msgbox")->isReadOnly());
+    QVERIFY(w.report().isEmpty());
     QVERIFY(w.status().isEmpty());
     QVERIFY(w.loadButton()->isEnabled());
     QVERIFY(!w.saveButton()->isEnabled());
@@ -176,32 +95,32 @@ void TestMainWindow::loadThroughDialog()
     const QString path = writeDump(QStringLiteral("board one.bin"), TestImage::valid());
     {
         Window w;
-        const SeenDialog seen = openThroughDialog(w, path);
+        const Window::Dialog seen = w.load(path);
         QCOMPARE(seen.caption, QStringLiteral("Open file"));
         QCOMPARE(seen.filters,
                  QStringList({QStringLiteral("All supported formats (*.bin *.eep)"),
                               QStringLiteral("bin (*.bin)"), QStringLiteral("eep (*.eep)")}));
         QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + path);
-        QVERIFY(w.report()->toPlainText().contains(QLatin1String("Product code : 0a1b2c3d")));
+        QVERIFY(w.report().contains(QLatin1String("Product code : 0a1b2c3d")));
         QVERIFY(w.saveButton()->isEnabled());
         QCOMPARE(storedPath(), path);
     }
     // A new window, as after a restart, opens the dialog on the remembered file.
     Window again;
-    const SeenDialog seen = openThroughDialog(again, QString());
-    QCOMPARE(seen.directory, dir.path());
-    QCOMPARE(seen.selected, QStringList(path));
+    const Window::Dialog seen = again.load(QString());
+    QCOMPARE(seen.folder, dir.path());
+    QCOMPARE(seen.name, QStringLiteral("board one.bin"));
 }
 
 void TestMainWindow::cancelKeepsWhatIsShown()
 {
     const QString path = writeDump(QStringLiteral("board.eep"), TestImage::valid());
     Window w;
-    openThroughDialog(w, path);
-    const QString report = w.report()->toHtml();
+    w.load(path);
+    const QString report = w.reportHtml();
 
-    openThroughDialog(w, QString());
-    QCOMPARE(w.report()->toHtml(), report);
+    w.load(QString());
+    QCOMPARE(w.reportHtml(), report);
     QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + path);
     QVERIFY(w.saveButton()->isEnabled());
     QCOMPARE(storedPath(), path);
@@ -213,16 +132,16 @@ void TestMainWindow::invalidThenValid()
     const QString small = writeDump(QStringLiteral("small.bin"), QByteArray(100, '\x11'));
     Window w;
 
-    openThroughDialog(w, good);
+    w.load(good);
     QVERIFY(w.saveButton()->isEnabled());
 
-    openThroughDialog(w, small);
+    w.load(small);
     QVERIFY(!w.saveButton()->isEnabled());
     QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + small);
-    QCOMPARE(w.report()->toPlainText(), QStringLiteral("File size : 100 bytes\nWrong file size\n"));
+    QCOMPARE(w.report(), QStringLiteral("File size : 100 bytes\nWrong file size\n"));
     QCOMPARE(storedPath(), small);
 
-    openThroughDialog(w, good);
+    w.load(good);
     QVERIFY(w.saveButton()->isEnabled());
 }
 
@@ -254,7 +173,7 @@ void TestMainWindow::dragEnter()
     QFETCH(bool, accepted);
 
     Window w;
-    QCOMPARE(enterWith(w, urls), accepted);
+    QCOMPARE(w.enter(urls), accepted);
 }
 
 void TestMainWindow::dropLoadsFirstFile()
@@ -262,28 +181,29 @@ void TestMainWindow::dropLoadsFirstFile()
     const QString first = writeDump(QStringLiteral("first.bin"), TestImage::valid());
     const QString second = writeDump(QStringLiteral("second.bin"), QByteArray(3, 'x'));
     Window w;
-    drop(w, {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    w.drop({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
     QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + first);
-    QVERIFY(w.report()->toPlainText().startsWith(QLatin1String("File size : 512 bytes")));
+    QVERIFY(w.report().startsWith(QLatin1String("File size : 512 bytes")));
     QVERIFY(w.saveButton()->isEnabled());
     QVERIFY(storedPath().isEmpty());
 
-    drop(w, {QUrl::fromLocalFile(second)});
+    w.drop({QUrl::fromLocalFile(second)});
     QVERIFY(!w.saveButton()->isEnabled());
-    QVERIFY(w.report()->toPlainText().contains(QLatin1String("Wrong file size")));
+    QVERIFY(w.report().contains(QLatin1String("Wrong file size")));
 }
 
 void TestMainWindow::dropWithoutLocalPath()
 {
     const QString path = writeDump(QStringLiteral("kept.bin"), TestImage::valid());
     Window w;
-    drop(w, {QUrl::fromLocalFile(path)});
-    const QString report = w.report()->toHtml();
+    w.drop({QUrl::fromLocalFile(path)});
+    const QString report = w.reportHtml();
 
     // A drag accepted for a file whose drop then carries no local path.
-    drop(w, {QUrl(QStringLiteral("https://wendrix.example/x.bin"))}, {QUrl::fromLocalFile(path)});
+    QVERIFY(w.enter(path));
+    w.drop({QUrl(QStringLiteral("https://wendrix.example/x.bin"))}, true);
     QVERIFY(w.status().isEmpty());
-    QCOMPARE(w.report()->toHtml(), report);
+    QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
 }
 
@@ -291,8 +211,8 @@ void TestMainWindow::languageChange()
 {
     const QString path = writeDump(QStringLiteral("shown.bin"), TestImage::valid());
     Window w;
-    drop(w, {QUrl::fromLocalFile(path)});
-    const QString report = w.report()->toHtml();
+    w.drop({QUrl::fromLocalFile(path)});
+    const QString report = w.reportHtml();
 
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(TAVRO_QM_FILE)));
@@ -306,7 +226,7 @@ void TestMainWindow::languageChange()
     QVERIFY(about.contains(QLatin1String(">v. 1.1 build 140<")));
     QCOMPARE(about.count(QLatin1String("1.1")), 1);
     QCOMPARE(about.count(QLatin1String("140")), 1);
-    QCOMPARE(w.report()->toHtml(), report);
+    QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));

@@ -58,15 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     require(wellFormed(report), "report is well-formed rich text", report);
     const bool full = report.contains(QLatin1String("Error statistics : "));
-    require(bool(dump.error) == !full, "error is set exactly when the report is cut short",
-            report);
+    require(bool(dump.error) == !full, "error is set exactly when the report is cut short", report);
     require(dump.size == size, "size is the length given", report);
     require(report.startsWith(QStringLiteral("File size : %1 bytes<br>").arg(size)),
             "report starts with the size line", report);
 
-    const bool knownEngine =
-        size == 512 && ((data[496] == 0x24 && data[497] == 0x21) ||
-                        (data[496] == 0x2C && data[497] == 0x29));
+    const bool knownEngine = size == 512 && ((data[496] == 0x24 && data[497] == 0x21) ||
+                                             (data[496] == 0x2C && data[497] == 0x29));
     require(full == knownEngine, "a 512-byte image with a known engine gives the full report",
             report);
     if (knownEngine) {
