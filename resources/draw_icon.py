@@ -6,13 +6,17 @@ Standard library only. Writes PNG files, and a Windows .ico holding the 32x32 pi
 
     draw_icon.py png SIZE OUT.png
     draw_icon.py ico OUT.ico
+    draw_icon.py all     (every icon the project ships, from the resources/ folder)
 """
 import math
+import os
 import struct
 import sys
 import zlib
 
 SAMPLES = 4  # supersampling per axis, for smooth edges
+APP_ID = "example.wendrix.TavroTool"
+HICOLOR_SIZES = (16, 32, 48, 64, 128, 256)
 
 
 def rounded_rect(x, y, x0, y0, x1, y1, r):
@@ -99,6 +103,15 @@ def main(argv):
     elif len(argv) == 3 and argv[1] == "ico":
         data = ico(draw(32))
         out = argv[2]
+    elif len(argv) == 2 and argv[1] == "all":
+        here = os.path.dirname(os.path.abspath(__file__))
+        main([argv[0], "png", "32", os.path.join(here, "icons", "code_generator_section.png")])
+        main([argv[0], "ico", os.path.join(here, "tavro.ico")])
+        for size in HICOLOR_SIZES:
+            folder = os.path.join(here, "icons", "hicolor", "%dx%d" % (size, size))
+            os.makedirs(folder, exist_ok=True)
+            main([argv[0], "png", str(size), os.path.join(folder, APP_ID + ".png")])
+        return
     else:
         sys.exit(__doc__)
     with open(out, "wb") as f:

@@ -1,0 +1,64 @@
+# Installation and the Debian package: the program, its desktop entry, icons, AppStream data,
+# man page, copyright and changelog. The optional catalogue is not installed: the program looks
+# for it only beside itself.
+include(GNUInstallDirs)
+# Debian looks for the copyright and changelog under the package's own name (Qt's CMake files
+# have already cached a documentation folder named after the project).
+set(tavro_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/tavro-tool)
+
+set(TAVRO_APP_ID example.wendrix.TavroTool)
+set(tavro_resources ${CMAKE_CURRENT_LIST_DIR})
+
+install(TARGETS tavro-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128 256)
+    install(FILES ${tavro_resources}/icons/hicolor/${size}x${size}/${TAVRO_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+# Debian wants the man page and the changelog compressed the reproducible way (no timestamp).
+find_program(GZIP_EXECUTABLE gzip)
+if(GZIP_EXECUTABLE)
+    set(tavro_gz_dir ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+    foreach(name tavro-tool.1 changelog)
+        if(name STREQUAL "changelog")
+            set(source ${tavro_resources}/debian/changelog)
+        else()
+            set(source ${tavro_resources}/${name})
+        endif()
+        add_custom_command(OUTPUT ${tavro_gz_dir}/${name}.gz
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${tavro_gz_dir}
+            COMMAND ${GZIP_EXECUTABLE} -9nc ${source} > ${tavro_gz_dir}/${name}.gz
+            DEPENDS ${source} VERBATIM)
+    endforeach()
+    add_custom_target(tavro_compressed_docs ALL
+        DEPENDS ${tavro_gz_dir}/tavro-tool.1.gz ${tavro_gz_dir}/changelog.gz)
+    install(FILES ${tavro_gz_dir}/tavro-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${tavro_gz_dir}/changelog.gz
+            DESTINATION ${tavro_docdir})
+endif()
+install(FILES ${tavro_resources}/debian/copyright DESTINATION ${tavro_docdir})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavro-tool)
+set(CPACK_PACKAGE_VENDOR Wendrix)
+set(CPACK_PACKAGE_CONTACT "Wendrix Service Tools <tools@wendrix.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
+board, checks its length, engine type and checksum, and shows the product
+code, engine, control board, checksum verdict, last error and the counters
+of the fourteen errors E0 to ED. It also writes a cleaned copy of the image
+with the error history set to zero.")
+include(CPack)
