@@ -54,7 +54,6 @@ quint16 wordAt(const QByteArray &bytes, int offset)
 
 QString EepromDump::load(const QString &path)
 {
-    error = 0;
     // Only a regular file is opened: opening a FIFO would block the window until a writer
     // appears, and a device or folder is never a board image.
     QFile file(path);

@@ -55,6 +55,13 @@ inline QByteArray valid()
     return image;
 }
 
+// The image as clear-and-save writes it: the variable data block, bytes 0 to 254, zeroed.
+inline QByteArray cleaned(QByteArray image)
+{
+    image.replace(0, 255, QByteArray(255, '\0'));
+    return image;
+}
+
 inline bool write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -74,16 +81,15 @@ inline QByteArray read(const QString &path)
 template <typename T, typename Handler> void whenModal(Handler handle)
 {
     auto *timer = new QTimer(qApp);
-    auto *clock = new QElapsedTimer;
-    clock->start();
+    QElapsedTimer clock;
+    clock.start();
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, handle]() {
         T *widget = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!widget && clock->elapsed() < 5000)
+        if (!widget && clock.elapsed() < 5000)
             return;
         timer->stop();
         timer->deleteLater();
-        delete clock;
         if (widget)
             handle(widget);
     });

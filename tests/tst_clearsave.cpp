@@ -36,12 +36,6 @@ private:
 
 namespace {
 
-QByteArray cleaned(QByteArray image)
-{
-    image.replace(0, 255, QByteArray(255, '\0'));
-    return image;
-}
-
 QStringList entries(const QString &path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -141,7 +135,7 @@ void TestClearSave::savesOverLoadedFile()
     EepromDump dump;
     dump.load(path);
     QVERIFY(dump.clearAndSave(path));
-    QCOMPARE(TestImage::read(path), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(path), TestImage::cleaned(TestImage::valid()));
 }
 
 void TestClearSave::keepsPermissionsAndLinks()
@@ -158,7 +152,7 @@ void TestClearSave::keepsPermissionsAndLinks()
     dump.loadImage(TestImage::valid());
     QVERIFY(dump.clearAndSave(link));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(TestImage::read(real), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(real), TestImage::cleaned(TestImage::valid()));
     QCOMPARE(QFile::permissions(real), permissions);
 }
 
@@ -209,7 +203,7 @@ void TestClearSave::failuresKeepEverything()
     // A later save elsewhere writes the image as loaded, cleaned once.
     const QString elsewhere = dir.filePath(QStringLiteral("after failure.bin"));
     QVERIFY(dump.clearAndSave(elsewhere));
-    QCOMPARE(TestImage::read(elsewhere), cleaned(image));
+    QCOMPARE(TestImage::read(elsewhere), TestImage::cleaned(image));
 }
 
 void TestClearSave::nothingLoaded()
@@ -276,7 +270,7 @@ void TestClearSave::savesThroughDialog()
     const QString target = dir.filePath(QStringLiteral("window_clear.bin"));
     QCOMPARE(w.save(target).proposed(), target);
     QCOMPARE(w.status(), QStringLiteral("File saved: ") + target);
-    QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(target), TestImage::cleaned(TestImage::valid()));
     QCOMPARE(TestImage::read(loaded), TestImage::valid());
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
@@ -296,7 +290,7 @@ void TestClearSave::emptyFileNameSavesLoadedImage()
     const QString target = dir.filePath(QStringLiteral("from empty name.bin"));
     const Window::Dialog seen = w.save(target);
     QVERIFY2(seen.proposed().endsWith(QLatin1Char('/')), qPrintable(seen.proposed()));
-    QCOMPARE(TestImage::read(target), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(target), TestImage::cleaned(TestImage::valid()));
 }
 
 void TestClearSave::overwriteLoadedFileThroughDialog()
@@ -318,7 +312,7 @@ void TestClearSave::overwriteLoadedFileThroughDialog()
     QTest::mouseClick(w.saveButton(), Qt::LeftButton);
     QVERIFY(asked);
     QCOMPARE(w.status(), QStringLiteral("File saved: ") + loaded);
-    QCOMPARE(TestImage::read(loaded), cleaned(TestImage::valid()));
+    QCOMPARE(TestImage::read(loaded), TestImage::cleaned(TestImage::valid()));
 }
 
 void TestClearSave::failureShownInStatusBar()
