@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Löschen und speichern...</translation>
+        <translation>Bereinigen...</translation>
     </message>
     <message>
         <source>Result</source>
