@@ -51,9 +51,7 @@ mkdir -p "$work/home"
 start_program tavro-tool "$work/home"
 check "installed program opens its window" test -n "$id"
 if [ -n "$id" ]; then
-    check "title is 'Tavro Tool v. 1.1'" test "$(xdotool getwindowname "$id")" = "Tavro Tool v. 1.1"
-    icons=$(xprop -id "$id" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u)
-    check "window icon 32x32" test "$icons" = "Icon (32 x 32)"
+    check_title_and_icon
     close_program
     check "closes with exit code 0 (got $code)" test "$code" = 0
 fi

@@ -1,6 +1,6 @@
 # Shared by the tests that look at the real program in a real X server: sourced, not run.
 # Starts Xvfb and metacity (a window manager that honours window hints), and offers check,
-# start_program, close_program and size_of. Exits 77 (skipped) when a tool is missing.
+# start_program, close_program, size_of and check_title_and_icon. Exits 77 (skipped) when a tool is missing.
 
 for tool in Xvfb metacity xdotool xprop xwininfo wmctrl import compare; do
     command -v "$tool" >/dev/null && continue
@@ -83,6 +83,15 @@ close_program() {
 }
 
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+
+# check_title_and_icon: the window's title, and its icon as the window manager gets it.
+check_title_and_icon() {
+    check "title is 'Tavro Tool v. 1.1'" test "$(xdotool getwindowname "$id")" = "Tavro Tool v. 1.1"
+    local icons
+    icons=$(xprop -id "$id" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u)
+    echo "  icons: $icons"
+    check "window icon 32x32" test "$icons" = "Icon (32 x 32)"
+}
 
 # finish: says what the window manager reported if anything failed; exits with the verdict.
 finish() {
