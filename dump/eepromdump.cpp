@@ -1,9 +1,8 @@
 #include "eepromdump.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "fileio.h"
+
 #include <QObject>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -54,20 +53,20 @@ quint16 wordAt(const QByteArray &bytes, int offset)
 
 QString EepromDump::load(const QString &path)
 {
-    // Only a regular file is opened: opening a FIFO would block the window until a writer
-    // appears, and a device or folder is never a board image.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    // A file of the wrong length is never used, so it is not read: a huge file dropped by
+    // mistake must neither stall the window nor fill memory.
+    const FileIo::ReadResult file = FileIo::readRegularFile(path, ImageSize);
+    if (file.status == FileIo::ReadResult::CannotOpen) {
         error = 1;
         return QObject::tr("Err open file") + br;
     }
-    size = static_cast<quint64>(file.size());
-    // A file of the wrong length is never used, so it is not read: a huge file dropped by
-    // mistake must neither stall the window nor fill memory.
-    data.clear();
-    if (size == ImageSize) {
-        data = QByteArray(ImageSize, '\0'); // a short read leaves the rest zero
-        file.read(data.data(), ImageSize);
+    size = file.size;
+    data = size == ImageSize ? file.bytes : QByteArray();
+    if (size == ImageSize && file.status != FileIo::ReadResult::Read) {
+        // Zeros in place of bytes that never arrived would pass for the board's data and be
+        // written into a cleaned copy.
+        error = 1;
+        return sizeLine() + QObject::tr("Read error: the file could not be read completely") + br;
     }
     return decode();
 }
@@ -79,11 +78,16 @@ QString EepromDump::loadImage(const QByteArray &bytes)
     return decode();
 }
 
+QString EepromDump::sizeLine() const
+{
+    return QObject::tr("File size : ") + QString::number(size) + QLatin1Char(' ') +
+           QObject::tr("bytes") + br;
+}
+
 QString EepromDump::decode()
 {
     error = 0;
-    QString report = QObject::tr("File size : ") + QString::number(size) + QLatin1Char(' ') +
-                     QObject::tr("bytes") + br;
+    QString report = sizeLine();
 
     if (size != ImageSize || data.size() != ImageSize) {
         error = 1;
@@ -146,26 +150,21 @@ QString EepromDump::decode()
     return report;
 }
 
-bool EepromDump::clearAndSave(const QString &path)
+bool EepromDump::clearAndSave(const QString &path, QString *why)
 {
-    if (data.size() != ImageSize)
+    if (data.size() != ImageSize) {
+        if (why)
+            *why = QStringLiteral("no image loaded");
         return false;
+    }
     // The image is cleared in a copy and kept only once the file is safely on disk, so a failed
     // save leaves both the target and the loaded image as they were.
     QByteArray cleaned = data;
     std::fill_n(cleaned.begin(), VariableBlockSize, '\0');
-
-    // The target may be the loaded file itself, the customer's only copy: it is replaced only
-    // after the whole image has reached the disk. commit() does not report a failing final flush,
-    // so the write count and the flush are checked here.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(cleaned) != cleaned.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    const FileIo::SaveResult saved = FileIo::save(path, cleaned);
+    if (why)
+        *why = saved.error;
+    if (!saved.ok)
         return false;
     data = cleaned;
     return true;

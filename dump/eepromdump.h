@@ -24,7 +24,9 @@ public:
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
     QString loadImage(const QByteArray &bytes);
-    bool clearAndSave(const QString &path);
+    // Writes the image with its variable data block zeroed; `why` gets the system's reason for a
+    // failure. The loaded image is cleared only once the file is safely on disk.
+    bool clearAndSave(const QString &path, QString *why = nullptr);
 
     quint8 error = 0;
     QByteArray data;
@@ -36,6 +38,7 @@ public:
     quint8 lastError = 0;
 
 private:
+    QString sizeLine() const;
     QString decode();
 };
 

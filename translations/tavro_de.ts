@@ -216,5 +216,9 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file: </source>
         <translation>Datei kann nicht gespeichert werden: </translation>
     </message>
+    <message>
+        <source>Read error: the file could not be read completely</source>
+        <translation>Lesefehler: Die Datei konnte nicht vollständig gelesen werden</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,228 @@
+#include "catalogue.h"
+
+#include "fileio.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QtEndian>
+
+#include <cstring>
+#include <set>
+
+namespace {
+
+// Section tags of a compiled catalogue, and the tags inside one message.
+enum Section : quint8 {
+    Contexts = 0x2f,
+    Hashes = 0x42,
+    Messages = 0x69,
+    NumerusRules = 0x88,
+    Dependencies = 0x96,
+};
+enum MessageTag : quint8 {
+    End = 1,
+    Translation = 3,
+    Obsolete1 = 5,
+    SourceText = 6,
+    Context = 7,
+    Comment = 8,
+};
+
+constexpr uchar magic[16] = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
+                             0xcd, 0x21, 0x1c, 0xbf, 0x60, 0xa1, 0xbd, 0xdd};
+
+// Our own catalogue is a few kilobytes; anything this large is not one.
+constexpr quint64 maxCatalogueSize = 16 << 20;
+
+struct Block
+{
+    const uchar *data = nullptr;
+    quint32 size = 0;
+
+    bool has(quint64 offset, quint64 length) const { return offset + length <= size; }
+    quint32 read32(quint32 offset) const { return qFromBigEndian<quint32>(data + offset); }
+    quint16 read16(quint32 offset) const { return qFromBigEndian<quint16>(data + offset); }
+};
+
+// Walks every message in turn; each must end with its end tag inside the block. Collects where
+// messages start, since those are the only offsets the hash table may name.
+bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
+{
+    quint32 at = 0;
+    while (at < messages.size) {
+        starts.insert(at);
+        for (bool end = false; !end;) {
+            if (!messages.has(at, 1))
+                return false;
+            const quint8 tag = messages.data[at++];
+            switch (tag) {
+            case End:
+                end = true;
+                break;
+            case Obsolete1:
+                if (!messages.has(at, 4))
+                    return false;
+                at += 4;
+                break;
+            case Translation:
+            case SourceText:
+            case Context:
+            case Comment: {
+                if (!messages.has(at, 4))
+                    return false;
+                const quint32 length = messages.read32(at);
+                at += 4;
+                // A translation is UTF-16; the others are bytes. Qt reads the first byte of a
+                // comment even when it is empty, so something must follow it.
+                if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||
+                    (tag == Comment && !messages.has(at, quint64(length) + 1)))
+                    return false;
+                at += length;
+                break;
+            }
+            default:
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Pairs of (hash, offset of a message), sorted by hash for Qt's binary search.
+bool hashesWellFormed(const Block &hashes, const std::set<quint32> &starts)
+{
+    if (hashes.size % 8 != 0)
+        return false;
+    quint32 previous = 0;
+    for (quint32 at = 0; at < hashes.size; at += 8) {
+        const quint32 hash = hashes.read32(at);
+        if (hash < previous || starts.count(hashes.read32(at + 4)) == 0)
+            return false;
+        previous = hash;
+    }
+    return true;
+}
+
+// A hash table of context names: a table size, then per bucket the offset (in 16-bit units
+// after the table) of a run of length-prefixed names that ends with a zero length.
+bool contextsWellFormed(const Block &contexts)
+{
+    if (contexts.size == 0)
+        return true;
+    if (!contexts.has(0, 2))
+        return false;
+    const quint32 buckets = contexts.read16(0);
+    const quint32 tableEnd = 2 + 2 * buckets;
+    if (buckets == 0 || !contexts.has(0, tableEnd))
+        return false;
+    for (quint32 bucket = 0; bucket < buckets; ++bucket) {
+        const quint32 offset = contexts.read16(2 + 2 * bucket);
+        if (offset == 0)
+            continue;
+        quint64 at = tableEnd + 2 * quint64(offset);
+        for (;;) {
+            if (!contexts.has(at, 1))
+                return false;
+            const quint8 length = contexts.data[at++];
+            if (length == 0)
+                break;
+            if (!contexts.has(at, length))
+                return false;
+            at += length;
+        }
+    }
+    return true;
+}
+
+// The plural rules as Qt checks them itself: comparisons joined by and, or and new-rule codes.
+bool numerusRulesWellFormed(const Block &rules)
+{
+    enum { Equal = 1, Less = 2, LessOrEqual = 3, Between = 4, OperatorMask = 0x07 };
+    enum { And = 0xfd, Or = 0xfe, NewRule = 0xff };
+    quint32 at = 0;
+    while (at < rules.size) {
+        const quint8 code = rules.data[at++];
+        const quint8 op = code & OperatorMask;
+        if ((code & 0x80) || op < Equal || op > Between)
+            return false;
+        const quint32 operands = op == Between ? 2 : 1;
+        if (!rules.has(at, operands))
+            return false;
+        at += operands;
+        if (at == rules.size)
+            return true;
+        const quint8 joint = rules.data[at++];
+        if ((joint != And && joint != Or && joint != NewRule) || at == rules.size)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Catalogue::~Catalogue()
+{
+    // Qt keeps pointing into the bytes until the translator is gone from the application.
+    QCoreApplication::removeTranslator(this);
+}
+
+bool Catalogue::loadChecked(const QString &path)
+{
+    const FileIo::ReadResult file = FileIo::readRegularFile(path, maxCatalogueSize);
+    if (file.status != FileIo::ReadResult::Read || !isWellFormed(file.bytes))
+        return false;
+    // Qt does not copy the catalogue: the bytes it reads must outlive the translation.
+    const QByteArray checked = file.bytes;
+    if (!load(reinterpret_cast<const uchar *>(checked.constData()), int(checked.size())))
+        return false;
+    bytes = checked;
+    return true;
+}
+
+bool Catalogue::isWellFormed(const QByteArray &catalogue)
+{
+    const auto *data = reinterpret_cast<const uchar *>(catalogue.constData());
+    const quint64 size = static_cast<quint64>(catalogue.size());
+    if (size < sizeof magic || size > maxCatalogueSize ||
+        std::memcmp(data, magic, sizeof magic) != 0)
+        return false;
+
+    // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends
+    // the list, and a later section of the same kind replaces an earlier one.
+    Block contexts, hashes, messages, rules;
+    quint64 at = sizeof magic;
+    while (at + 5 < size) {
+        const quint8 tag = data[at];
+        const quint32 length = qFromBigEndian<quint32>(data + at + 1);
+        at += 5;
+        if (tag == 0 || length == 0)
+            break;
+        if (length > size - at)
+            return false;
+        const Block block{data + at, length};
+        switch (tag) {
+        case Contexts:
+            contexts = block;
+            break;
+        case Hashes:
+            hashes = block;
+            break;
+        case Messages:
+            messages = block;
+            break;
+        case NumerusRules:
+            rules = block;
+            break;
+        case Dependencies:
+            // Ours never names other catalogues; a damaged one must not send Qt loading files.
+            return false;
+        default:
+            break; // the language and anything newer: Qt reads no offsets from them
+        }
+        at += length;
+    }
+
+    std::set<quint32> starts;
+    return messagesWellFormed(messages, starts) && hashesWellFormed(hashes, starts) &&
+           contextsWellFormed(contexts) && numerusRulesWellFormed(rules);
+}

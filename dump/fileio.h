@@ -1,0 +1,44 @@
+#ifndef FILEIO_H
+#define FILEIO_H
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// Reading and writing a user's files without losing them: the one place that talks to the
+// operating system directly. A board image may sit on a flaky USB stick or a network share, so
+// every read is checked to the last byte and every save is on the disk before it counts. Where
+// POSIX is missing (Windows) the same calls fall back to Qt alone.
+namespace FileIo {
+
+struct ReadResult
+{
+    enum Status {
+        Read,       // the whole file is in `bytes`
+        NotRead,    // a regular file, opened, but longer than asked for: only `size` is known
+        CannotOpen, // missing, unreadable, or no regular file (folder, FIFO, device, socket)
+        ReadFailed, // opened, but the read failed or ended before `size` bytes
+    };
+    Status status = CannotOpen;
+    quint64 size = 0;
+    QByteArray bytes;
+};
+
+// Opens `path` without ever blocking (a FIFO or device swapped in is refused after the open,
+// not before it), and reads the whole file when it is at most `maxSize` bytes long.
+ReadResult readRegularFile(const QString &path, quint64 maxSize);
+
+struct SaveResult
+{
+    bool ok = false;
+    QString error; // why it failed, in the system's words; empty on success
+};
+
+// Replaces or creates the file at `path` with `bytes`. Succeeds only once the bytes are on the
+// disk; on failure the file at `path` is as it was. A symbolic link stays a link and the file it
+// points to is written; that file keeps its permissions, owner, group and hard links.
+SaveResult save(const QString &path, const QByteArray &bytes);
+
+} // namespace FileIo
+
+#endif // FILEIO_H
