@@ -256,6 +256,10 @@ SaveResult save(const QString &path, const QByteArray &bytes)
     if (exists && !S_ISREG(info.st_mode))
         return failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
 
+    // A read-only file stays unchanged, even where the folder would allow replacing it.
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        return failed(errno);
+
     // A rename would leave the other names of a hard-linked file with the old bytes.
     if (exists && info.st_nlink > 1)
         return writeInPlace(target, bytes);

@@ -1,0 +1,388 @@
+#include "eepromdump.h"
+#include "testsupport.h"
+
+#include <QProcess>
+
+#include <cerrno>
+#include <cstdint>
+#include <fiu-control.h>
+#include <fiu.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Loading and saving on storage that misbehaves: faults injected into the system calls with
+// libfiu's POSIX preload (the suite runs under LD_PRELOAD=fiu_posix_preload.so), files owned by
+// others and shared through hard links, and a save made by an unprivileged user.
+class TestStorage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void saveFaultsKeepTarget_data();
+    void saveFaultsKeepTarget();
+    void incompleteReadIsAFailedLoad_data();
+    void incompleteReadIsAFailedLoad();
+    void fifoSwappedInAtOpen();
+    void ownerGroupAndLinksKept_data();
+    void ownerGroupAndLinksKept();
+    void longNames_data();
+    void longNames();
+    void unprivilegedSave_data();
+    void unprivilegedSave();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+const QByteArray image = TestImage::valid();
+const QByteArray existingBytes(512, '\x5a');
+
+QStringList entries(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    ::stat(native(path).constData(), &info);
+    return info;
+}
+
+void *errnoInfo(int error)
+{
+    return reinterpret_cast<void *>(static_cast<intptr_t>(error));
+}
+
+// What an external fault callback does to the file system at the moment of the call.
+QByteArray truncateTarget;
+QByteArray swapFrom;
+QByteArray swapTo;
+
+int truncateWhileRead(const char *, int *, void **, unsigned int *)
+{
+    (void)!::truncate(truncateTarget.constData(), 100);
+    return 0; // the read itself goes ahead, on the shorter file
+}
+
+int swapInAtOpen(const char *, int *, void **, unsigned int *)
+{
+    if (!swapFrom.isEmpty())
+        ::rename(swapFrom.constData(), swapTo.constData());
+    swapFrom.clear();
+    return 0;
+}
+
+bool isRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace
+
+void TestStorage::initTestCase()
+{
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QCOMPARE(fiu_init(0), 0);
+    // Without the preload nothing below would be injected and every fault test would pass.
+    QCOMPARE(fiu_enable("posix/io/oc/open", 1, errnoInfo(EIO), 0), 0);
+    QFile probe(dir.filePath(QStringLiteral("probe")));
+    const bool opened = probe.open(QIODevice::WriteOnly);
+    fiu_disable("posix/io/oc/open");
+    QVERIFY2(!opened, "faults are not injected: run with LD_PRELOAD=.../fiu_posix_preload.so");
+}
+
+void TestStorage::saveFaultsKeepTarget_data()
+{
+    QTest::addColumn<QByteArray>("point");
+    QTest::addColumn<QString>("target");
+    for (const char *point : {"posix/io/sync/fsync", "posix/io/oc/close", "posix/io/rw/write"}) {
+        for (const char *target : {"new", "existing", "hard-linked"})
+            QTest::addRow("%s, %s", point, target)
+                << QByteArray(point) << QString::fromLatin1(target);
+    }
+}
+
+// A medium that reports a lost write only at the sync or the close (NFS, CIFS, a failing stick)
+// must not get a file that says it was saved.
+void TestStorage::saveFaultsKeepTarget()
+{
+    QFETCH(QByteArray, point);
+    QFETCH(QString, target);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString path = folder.filePath(QStringLiteral("board.bin"));
+    const QString other = folder.filePath(QStringLiteral("other name.bin"));
+    if (target != QLatin1String("new"))
+        QVERIFY(TestImage::write(path, existingBytes));
+    if (target == QLatin1String("hard-linked"))
+        QCOMPARE(::link(native(path).constData(), native(other).constData()), 0);
+    const QStringList before = entries(folder.path());
+
+    EepromDump dump;
+    dump.loadImage(image);
+    QString why;
+    QCOMPARE(fiu_enable(point.constData(), 1, errnoInfo(EIO), 0), 0);
+    const bool saved = dump.clearAndSave(path, &why);
+    fiu_disable(point.constData());
+
+    QVERIFY(!saved);
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(dump.data, image);
+    QCOMPARE(entries(folder.path()), before); // no temporary file left either
+    if (target == QLatin1String("new"))
+        QVERIFY(!QFileInfo::exists(path));
+    else
+        QCOMPARE(TestImage::read(path), existingBytes);
+
+    // Once the medium behaves, the same save goes through, to every name of the file.
+    QVERIFY(dump.clearAndSave(path, &why));
+    QVERIFY(why.isEmpty());
+    QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
+    if (target == QLatin1String("hard-linked"))
+        QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
+}
+
+void TestStorage::incompleteReadIsAFailedLoad_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("file truncated while read") << QStringLiteral("truncate");
+    QTest::newRow("read error") << QStringLiteral("error");
+}
+
+// Zeros standing in for bytes that never arrived must not reach a report or a cleaned copy.
+void TestStorage::incompleteReadIsAFailedLoad()
+{
+    QFETCH(QString, fault);
+    const QString path = dir.filePath(QStringLiteral("flaky.bin"));
+    QVERIFY(TestImage::write(path, image));
+
+    EepromDump dump;
+    dump.loadImage(TestImage::cleaned(image)); // an earlier image, which must not be saved now
+    truncateTarget = native(path);
+    if (fault == QLatin1String("truncate"))
+        QCOMPARE(fiu_enable_external("posix/io/rw/read", 1, nullptr, 0, truncateWhileRead), 0);
+    else
+        QCOMPARE(fiu_enable("posix/io/rw/read", 1, errnoInfo(EIO), 0), 0);
+    const QString report = dump.load(path);
+    fiu_disable("posix/io/rw/read");
+
+    QCOMPARE(report, QStringLiteral("File size : 512 bytes<br>"
+                                    "Read error: the file could not be read completely<br>"));
+    QCOMPARE(dump.error, quint8(1));
+    QVERIFY(dump.data.isEmpty());
+    const QString target = dir.filePath(QStringLiteral("flaky_clear.bin"));
+    QVERIFY(!dump.clearAndSave(target));
+    QVERIFY(!QFileInfo::exists(target));
+}
+
+// The path is a regular file when looked at and a FIFO when opened: the open must not wait for
+// a writer that never comes.
+void TestStorage::fifoSwappedInAtOpen()
+{
+    const QString path = dir.filePath(QStringLiteral("swapped.bin"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(TestImage::write(path, image));
+    QCOMPARE(::mkfifo(native(fifo).constData(), 0600), 0);
+
+    EepromDump dump;
+    swapFrom = native(fifo);
+    swapTo = native(path);
+    QCOMPARE(fiu_enable_external("posix/io/oc/open", 1, nullptr, 0, swapInAtOpen), 0);
+    const QString report = dump.load(path);
+    fiu_disable("posix/io/oc/open");
+
+    QVERIFY(S_ISFIFO(statOf(path).st_mode)); // the swap did happen
+    QCOMPARE(report, QStringLiteral("Err open file<br>"));
+    QCOMPARE(dump.error, quint8(1));
+}
+
+void TestStorage::ownerGroupAndLinksKept_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("another user's file") << QStringLiteral("owner");
+    QTest::newRow("another user's file, saved through a link") << QStringLiteral("symlink");
+    QTest::newRow("hard-linked file") << QStringLiteral("hard link");
+}
+
+// Saving over a colleague's file must leave it theirs, and a file with several names must get
+// the new bytes under every name.
+void TestStorage::ownerGroupAndLinksKept()
+{
+    if (!isRoot())
+        QSKIP("giving files to another user needs root (CI runs as root)");
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString path = folder.filePath(QStringLiteral("board.bin"));
+    const QString other = folder.filePath(QStringLiteral("second name.bin"));
+    QVERIFY(TestImage::write(path, existingBytes));
+    QCOMPARE(::chown(native(path).constData(), 65534, 65534), 0);
+    QCOMPARE(::chmod(native(path).constData(), 0640), 0);
+    QString target = path;
+    if (kind == QLatin1String("symlink")) {
+        target = other;
+        QVERIFY(QFile::link(path, other));
+    } else if (kind == QLatin1String("hard link")) {
+        QCOMPARE(::link(native(path).constData(), native(other).constData()), 0);
+    }
+
+    EepromDump dump;
+    dump.loadImage(image);
+    QVERIFY(dump.clearAndSave(target));
+
+    const struct stat after = statOf(path);
+    QCOMPARE(after.st_uid, uid_t(65534));
+    QCOMPARE(after.st_gid, gid_t(65534));
+    QCOMPARE(after.st_mode & 07777, mode_t(0640));
+    QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
+    if (kind == QLatin1String("symlink"))
+        QVERIFY(QFileInfo(other).isSymLink());
+    if (kind == QLatin1String("hard link")) {
+        QCOMPARE(after.st_nlink, nlink_t(2));
+        QCOMPARE(statOf(other).st_ino, after.st_ino);
+        QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
+    }
+    QCOMPARE(entries(folder.path()).size(), kind == QLatin1String("owner") ? 1 : 2);
+}
+
+void TestStorage::longNames_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("249 bytes, existing") << 249 << true;
+    QTest::newRow("255 bytes, existing") << 255 << true;
+    QTest::newRow("255 bytes, new") << 255 << false;
+}
+
+// The temporary file beside the target must not need a longer name than the target's own.
+void TestStorage::longNames()
+{
+    QFETCH(int, length);
+    QFETCH(bool, exists);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString name = QString(length - 4, QLatin1Char('b')) + QStringLiteral(".bin");
+    const QString path = folder.filePath(name);
+    if (exists)
+        QVERIFY(TestImage::write(path, existingBytes));
+
+    EepromDump dump;
+    dump.loadImage(image);
+    QString why;
+    QVERIFY2(dump.clearAndSave(path, &why), qPrintable(why));
+    QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
+    QCOMPARE(entries(folder.path()), QStringList(name));
+}
+
+void TestStorage::unprivilegedSave_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("own file in a folder not writable") << QStringLiteral("locked folder") << true;
+    QTest::newRow("colleague's file in a group folder") << QStringLiteral("group folder") << true;
+    QTest::newRow("new file in a folder not writable") << QStringLiteral("new in locked") << false;
+    QTest::newRow("read-only file in own folder") << QStringLiteral("read-only") << false;
+}
+
+// Run as nobody (uid 65534, group 4242, no other groups) through a copy of this program, since
+// root is stopped by no permission.
+void TestStorage::unprivilegedSave()
+{
+    if (!isRoot())
+        QSKIP("switching to another user needs root (CI runs as root)");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
+    QFETCH(QString, kind);
+    QFETCH(bool, saves);
+    constexpr gid_t group = 4242;
+    constexpr uid_t colleague = 4321;
+
+    QTemporaryDir root;
+    QVERIFY2(root.isValid(), qPrintable(root.errorString()));
+    QCOMPARE(::chmod(native(root.path()).constData(), 0755), 0);
+    const QString helper = root.filePath(QStringLiteral("helper"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), helper));
+    const QString source = root.filePath(QStringLiteral("source.bin"));
+    QVERIFY(TestImage::write(source, image));
+    QCOMPARE(::chmod(native(source).constData(), 0644), 0);
+
+    const QString folder = root.filePath(QStringLiteral("boards"));
+    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("boards")));
+    const QString target = folder + QStringLiteral("/board.bin");
+    uid_t owner = 65534;
+    mode_t mode = 0644;
+    mode_t folderMode = 0755;
+    gid_t folderGroup = 0;
+    if (kind == QLatin1String("group folder")) {
+        owner = colleague;
+        mode = 0660;
+        folderMode = 0775;
+        folderGroup = group;
+    } else if (kind == QLatin1String("read-only")) {
+        mode = 0444;
+        folderMode = 0755;
+    }
+    if (kind != QLatin1String("new in locked")) {
+        QVERIFY(TestImage::write(target, existingBytes));
+        QCOMPARE(::chown(native(target).constData(), owner, group), 0);
+        QCOMPARE(::chmod(native(target).constData(), mode), 0);
+    }
+    const uid_t folderOwner = kind == QLatin1String("read-only") ? 65534 : 0;
+    QCOMPARE(::chown(native(folder).constData(), folderOwner, folderGroup), 0);
+    QCOMPARE(::chmod(native(folder).constData(), folderMode), 0);
+    const QStringList before = entries(folder);
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("setpriv"),
+                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
+                   QStringLiteral("--clear-groups"), helper, QStringLiteral("--clear-and-save"),
+                   source, target});
+    QVERIFY(process.waitForFinished(30000));
+    const QByteArray output = process.readAll();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == (saves ? 0 : 1), output.constData());
+
+    if (kind == QLatin1String("new in locked")) {
+        QVERIFY(!QFileInfo::exists(target));
+        return;
+    }
+    const struct stat after = statOf(target);
+    QCOMPARE(after.st_uid, owner);
+    QCOMPARE(after.st_gid, group);
+    QCOMPARE(after.st_mode & 07777, mode);
+    QCOMPARE(TestImage::read(target), saves ? TestImage::cleaned(image) : existingBytes);
+    QCOMPARE(entries(folder), before);
+}
+
+// `--clear-and-save SOURCE TARGET` makes this program the helper that the tests run as another
+// user: it loads SOURCE and saves its cleaned copy to TARGET, exit code 0 on success.
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && qstrcmp(argv[1], "--clear-and-save") == 0) {
+        EepromDump dump;
+        dump.load(QFile::decodeName(argv[2]));
+        QString why;
+        if (dump.clearAndSave(QFile::decodeName(argv[3]), &why))
+            return 0;
+        std::fprintf(stderr, "helper: %s\n", qPrintable(why));
+        return 1;
+    }
+    QCoreApplication app(argc, argv);
+    TestStorage test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_storage.moc"
