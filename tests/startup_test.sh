@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program in Xvfb under metacity (a window manager that honours window hints) and
-# checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code.
+# checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code,
+# and that neither a damaged catalogue nor a file-size limit brings it down.
 # Usage: startup_test.sh PROGRAM LANG_QM
 set -u
 program=$1
@@ -56,6 +57,54 @@ if [ -n "$id" ]; then
     sleep 0.5
     check "catalogue in the working folder is ignored" grep -qx 'err load lang file' "$work/out.log"
     close_program
+fi
+
+# 4. A damaged catalogue: garbage after it that reads as a context table of no buckets. Qt loads
+# such a file and then divides by zero at the first translated text; the program must stay
+# English instead.
+mkdir -p "$work/damaged"
+cp "$program" "$work/damaged/tavro-tool"
+cp "$catalogue" "$work/damaged/lang.qm"
+printf '\x2f\x00\x00\x00\x04\x00\x00\x00\x00' >>"$work/damaged/lang.qm"
+start_program "$work/damaged/tavro-tool" "$work/elsewhere"
+check "window appears beside a damaged catalogue" test -n "$id"
+if [ -n "$id" ]; then
+    sleep 0.5
+    import -window "$id" "$work/damaged.png" 2>/dev/null
+    differing=$(compare -metric AE "$work/english.png" "$work/damaged.png" /dev/null 2>&1)
+    check "damaged catalogue: the window is English (${differing%% *} pixels differ)" \
+        test "${differing%% *}" -lt 100
+    check "damaged catalogue reported as not loaded" grep -qx 'err load lang file' "$work/out.log"
+    close_program
+    check "damaged catalogue: closes with exit code 0 (got $code)" test "$code" = 0
+fi
+
+# 5. Clear and save under a file-size limit smaller than an image (a full disk or a quota): the
+# save fails, the program stays, and nothing is left at the target.
+mkdir -p "$work/limited"
+cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/limited/board.bin"
+printf '#!/bin/sh\nexec prlimit --fsize=511 "%s"\n' "$work/plain/tavro-tool" >"$work/limited.sh"
+chmod +x "$work/limited.sh"
+start_program "$work/limited.sh" "$work/limited"
+check "window appears under a file-size limit" test -n "$id"
+if [ -n "$id" ]; then
+    xdotool mousemove --window "$id" 80 45 click 1 # Load...
+    sleep 1
+    xdotool type --delay 10 "$work/limited/board.bin"
+    xdotool key Return
+    sleep 0.5
+    xdotool mousemove --window "$id" 80 95 click 1 # Clear and save...
+    sleep 1
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$work/limited/board_clear.bin"
+    xdotool key Return
+    sleep 1
+    check "still running after a save past the limit" kill -0 "$started_pid"
+    check "nothing written at the target" test ! -e "$work/limited/board_clear.bin"
+    check "no temporary file left" test "$(ls -A "$work/limited")" = board.bin
+    check "loaded file unchanged" cmp -s "$work/limited/board.bin" "$(dirname "$0")/../docs/sample-dump.bin"
+    close_program
+    check "closes with exit code 0 after the failed save (got $code)" test "$code" = 0
 fi
 
 finish

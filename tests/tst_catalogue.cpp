@@ -1,7 +1,11 @@
+#include "catalogue.h"
+#include "guardedbytes.h"
 #include "testsupport.h"
 
 #include <QProcess>
+#include <QTranslator>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 // The German catalogue must translate every text that the sources pass through translation.
 // lupdate merges the sources into a copy of the catalogue: a text the catalogue lacks comes out
@@ -14,6 +18,10 @@ private slots:
     void initTestCase();
     void everyTextIsTranslated();
     void aboutTextKeepsVersionMarkers();
+    void compiledCatalogueLoads();
+    void damagedCatalogueNeverCrashesLookups();
+    void malformedCataloguesRefused_data();
+    void malformedCataloguesRefused();
 
 private:
     struct Message
@@ -24,8 +32,21 @@ private:
         QString type;
     };
     QList<Message> messages;
+    QByteArray compiled;
     QTemporaryDir dir;
 };
+
+namespace {
+
+QByteArray section(quint8 tag, const QByteArray &body)
+{
+    QByteArray bytes(1, char(tag));
+    bytes.append(char(body.size() >> 24)).append(char(body.size() >> 16));
+    bytes.append(char(body.size() >> 8)).append(char(body.size()));
+    return bytes + body;
+}
+
+} // namespace
 
 void TestCatalogue::initTestCase()
 {
@@ -67,6 +88,9 @@ void TestCatalogue::initTestCase()
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages.size() > 40);
+
+    compiled = TestImage::read(QStringLiteral(TAVRO_QM_FILE));
+    QVERIFY(compiled.size() > 1000);
 }
 
 void TestCatalogue::everyTextIsTranslated()
@@ -95,6 +119,92 @@ void TestCatalogue::aboutTextKeepsVersionMarkers()
         QVERIFY(m.translation.contains(QLatin1String(">v.  build <")));
     }
     QCOMPARE(abouts, 1);
+}
+
+// What lrelease made passes the check and, loaded from the checked bytes, translates every text.
+void TestCatalogue::compiledCatalogueLoads()
+{
+    QVERIFY(Catalogue::isWellFormed(compiled));
+    Catalogue catalogue;
+    QVERIFY(catalogue.loadChecked(QStringLiteral(TAVRO_QM_FILE)));
+    for (const Message &m : std::as_const(messages)) {
+        QCOMPARE(catalogue.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
+                 m.translation);
+    }
+}
+
+// Every single-byte change of the catalogue, as a bad sector or a broken copy makes them: Qt
+// accepts most of them and then follows whatever offsets they hold when it translates. Those
+// the check lets through must be harmless to look texts up in: the copy ends at an inaccessible
+// page, so a lookup that reads past it crashes the test.
+void TestCatalogue::damagedCatalogueNeverCrashesLookups()
+{
+    QList<QByteArray> sources;
+    for (const Message &m : std::as_const(messages))
+        sources << m.context.toUtf8() << m.source.toUtf8();
+    sources << QByteArray("QFileDialog") << QByteArray("Open"); // a context it does not hold
+
+    int edits = 0;
+    int refused = 0;
+    for (int at = 0; at < compiled.size(); ++at) {
+        const char original = compiled.at(at);
+        for (const char value : {char(0x00), char(0xff), char(original ^ 0x80)}) {
+            if (value == original)
+                continue;
+            QByteArray damaged = compiled;
+            damaged[at] = value;
+            ++edits;
+            if (!Catalogue::isWellFormed(damaged)) {
+                ++refused;
+                continue;
+            }
+            const GuardedBytes guarded(damaged);
+            QTranslator translator;
+            if (!translator.load(guarded.data(), guarded.size()))
+                continue;
+            for (int i = 0; i + 1 < sources.size(); i += 2)
+                translator.translate(sources.at(i).constData(), sources.at(i + 1).constData());
+        }
+    }
+    qInfo("%d single-byte edits, %d refused", edits, refused);
+    QVERIFY(refused > 0);
+    QVERIFY(refused < edits); // edits of the texts themselves are harmless and pass
+}
+
+void TestCatalogue::malformedCataloguesRefused_data()
+{
+    QTest::addColumn<QByteArray>("catalogue");
+    const QByteArray good = TestImage::read(QStringLiteral(TAVRO_QM_FILE));
+    QTest::newRow("cut short") << good.left(good.size() - 9);
+    QTest::newRow("magic number changed") << QByteArray(good).replace(3, 1, "x");
+    // Qt divides by the size of the context table and follows its offsets unchecked.
+    QTest::newRow("context table of no buckets") << good + section(0x2f, QByteArray(4, '\0'));
+    QTest::newRow("context offset past the table")
+        << good + section(0x2f, QByteArray::fromHex("0001"
+                                                    "0005"
+                                                    "0141"));
+    QTest::newRow("context name past the table")
+        << good + section(0x2f, QByteArray::fromHex("0001"
+                                                    "0001"
+                                                    "0941"));
+    // Other catalogues it names would be loaded from the disk unchecked.
+    QTest::newRow("depends on another catalogue")
+        << good + section(0x96, QByteArray::fromHex("00000004002f0078"));
+    QTest::newRow("hash table of half an entry") << good + section(0x42, QByteArray(4, '\1'));
+    QTest::newRow("message without an end")
+        << good + section(0x69, QByteArray::fromHex("0600000001"));
+}
+
+void TestCatalogue::malformedCataloguesRefused()
+{
+    QFETCH(QByteArray, catalogue);
+    QVERIFY(!Catalogue::isWellFormed(catalogue));
+
+    const QString path = dir.filePath(QStringLiteral("lang.qm"));
+    QVERIFY(TestImage::write(path, catalogue));
+    Catalogue translator;
+    QVERIFY(!translator.loadChecked(path));
+    QVERIFY(translator.isEmpty());
 }
 
 TAVRO_TEST_MAIN(TestCatalogue)
