@@ -1,6 +1,6 @@
-# Installation and the Debian package: the program, its desktop entry, icons, AppStream data,
-# man page, copyright and changelog. The optional catalogue is not installed: the program looks
-# for it only beside itself.
+# Installation and the Debian package: the program (in a folder of its own, linked from the
+# binaries' folder), its desktop entry, icons, AppStream data, man page, copyright and changelog.
+# The optional catalogue is not installed: the program looks for it only beside itself.
 include(GNUInstallDirs)
 # Debian looks for the copyright and changelog under the package's own name (Qt's CMake files
 # have already cached a documentation folder named after the project).
@@ -9,7 +9,21 @@ set(tavro_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/tavro-tool)
 set(TAVRO_APP_ID example.wendrix.TavroTool)
 set(tavro_resources ${CMAKE_CURRENT_LIST_DIR})
 
-install(TARGETS tavro-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program reads its catalogue only from its own folder, which therefore has to be one that a
+# catalogue may be put into: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
+# relative link to it; Qt resolves the link, so the program still looks in its real folder.
+if(UNIX)
+    set(tavro_programdir ${CMAKE_INSTALL_LIBEXECDIR}/tavro-tool)
+    install(TARGETS tavro-tool RUNTIME DESTINATION ${tavro_programdir})
+    file(RELATIVE_PATH tavro_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBEXECDIR}/tavro-tool/tavro-tool)
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/links)
+    file(CREATE_LINK ${tavro_link_target} ${CMAKE_CURRENT_BINARY_DIR}/links/tavro-tool SYMBOLIC)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/links/tavro-tool DESTINATION ${CMAKE_INSTALL_BINDIR})
+else()
+    set(tavro_programdir ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS tavro-tool RUNTIME DESTINATION ${tavro_programdir})
+endif()
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml

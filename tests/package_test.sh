@@ -19,7 +19,10 @@ lintian_out=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges')
 [ -n "$lintian_out" ] && echo "$lintian_out" | sed 's/^/  lintian: /'
 check "lintian reports no error" bash -c '! grep -q "^E:" <<<"$1"' _ "$lintian_out"
 check "file name" test "$(basename "$deb")" = "tavro-tool_1.1.140_$(dpkg --print-architecture).deb"
-check "binary stripped" bash -c 'file "$1" | grep -q ", stripped"' _ "$unpacked/usr/bin/tavro-tool"
+check "program in its own folder, stripped" \
+    bash -c 'file "$1" | grep -q ", stripped"' _ "$unpacked/usr/libexec/tavro-tool/tavro-tool"
+check "/usr/bin/tavro-tool a relative link to it" \
+    test "$(readlink "$unpacked/usr/bin/tavro-tool")" = ../libexec/tavro-tool/tavro-tool
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "dependencies computed" grep -Eq 'libqt(6widgets6|5widgets5) ' <<<"$depends"
@@ -41,6 +44,8 @@ fi
 check "installs with dpkg -i" dpkg -i "$deb" >"$work/dpkg.log"
 files=$(dpkg -L tavro-tool | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 check "program on the PATH" test "$(command -v tavro-tool)" = /usr/bin/tavro-tool
+check "the link leads to /usr/libexec/tavro-tool/tavro-tool" \
+    test "$(readlink -f /usr/bin/tavro-tool)" = /usr/libexec/tavro-tool/tavro-tool
 entry=/usr/share/applications/$app_id.desktop
 check "found among the applications as 'Tavro Tool'" grep -qx 'Name=Tavro Tool' "$entry"
 icon=$(sed -n 's/^Icon=//p' "$entry")
