@@ -1,15 +1,31 @@
-# Installation and the Debian package: the program, its desktop entry, icons, AppStream data,
-# man page, copyright and changelog. The optional catalogue is not installed: the program looks
-# for it only beside itself.
+# Installation and the Debian packages. Two components, each its own package:
+#   tool     tavro-tool: the program, its desktop entry, icons, AppStream data, man page, copyright
+#            and changelog;
+#   l10n_de  tavro-tool-l10n-de: the German catalogue, for the exact same version of the program.
+# An install rule without a COMPONENT goes to the program's package, so a further program there
+# (tavro-cli) needs only its install(TARGETS ... RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}) line.
 include(GNUInstallDirs)
-# Debian looks for the copyright and changelog under the package's own name (Qt's CMake files
-# have already cached a documentation folder named after the project).
-set(tavro_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/tavro-tool)
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
 set(TAVRO_APP_ID example.wendrix.TavroTool)
 set(tavro_resources ${CMAKE_CURRENT_LIST_DIR})
 
-install(TARGETS tavro-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program reads its catalogue only from its own folder, which therefore has to be one that a
+# catalogue may be put into: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
+# relative link to it; Qt resolves the link, so the program still looks in its real folder.
+if(UNIX)
+    set(tavro_programdir ${CMAKE_INSTALL_LIBEXECDIR}/tavro-tool)
+    install(TARGETS tavro-tool RUNTIME DESTINATION ${tavro_programdir})
+    file(RELATIVE_PATH tavro_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBEXECDIR}/tavro-tool/tavro-tool)
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/links)
+    file(CREATE_LINK ${tavro_link_target} ${CMAKE_CURRENT_BINARY_DIR}/links/tavro-tool SYMBOLIC)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/links/tavro-tool DESTINATION ${CMAKE_INSTALL_BINDIR})
+else()
+    set(tavro_programdir ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS tavro-tool RUNTIME DESTINATION ${tavro_programdir})
+endif()
+
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml
@@ -19,7 +35,11 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# Debian wants the man page and the changelog compressed the reproducible way (no timestamp).
+install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} COMPONENT l10n_de)
+
+# Debian wants the man page and the changelog compressed the reproducible way (no timestamp), and
+# the copyright and changelog in every package's own documentation folder (Qt's CMake files have
+# already cached a documentation folder named after the project, so it is spelt out here).
 find_program(GZIP_EXECUTABLE gzip)
 if(GZIP_EXECUTABLE)
     set(tavro_gz_dir ${CMAKE_CURRENT_BINARY_DIR}/compressed)
@@ -37,10 +57,16 @@ if(GZIP_EXECUTABLE)
     add_custom_target(tavro_compressed_docs ALL
         DEPENDS ${tavro_gz_dir}/tavro-tool.1.gz ${tavro_gz_dir}/changelog.gz)
     install(FILES ${tavro_gz_dir}/tavro-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    install(FILES ${tavro_gz_dir}/changelog.gz
-            DESTINATION ${tavro_docdir})
 endif()
-install(FILES ${tavro_resources}/debian/copyright DESTINATION ${tavro_docdir})
+set(tavro_components tool l10n_de)
+set(tavro_packages tavro-tool tavro-tool-l10n-de)
+foreach(component package IN ZIP_LISTS tavro_components tavro_packages)
+    set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package})
+    if(GZIP_EXECUTABLE)
+        install(FILES ${tavro_gz_dir}/changelog.gz DESTINATION ${docdir} COMPONENT ${component})
+    endif()
+    install(FILES ${tavro_resources}/debian/copyright DESTINATION ${docdir} COMPONENT ${component})
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavro-tool)
@@ -50,15 +76,32 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
+# Each description starts with its own package's synopsis; CPack would otherwise put the
+# project's description in front of both.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
+
+set(CPACK_DEBIAN_TOOL_PACKAGE_NAME tavro-tool)
+set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_TOOL_DESCRIPTION
+    "${PROJECT_DESCRIPTION}
+Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
 board, checks its length, engine type and checksum, and shows the product
 code, engine, control board, checksum verdict, last error and the counters
 of the fourteen errors E0 to ED. It also writes a cleaned copy of the image
 with the error history set to zero.")
+
+set(CPACK_DEBIAN_L10N_DE_PACKAGE_NAME tavro-tool-l10n-de)
+set(CPACK_DEBIAN_L10N_DE_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_L10N_DE_PACKAGE_SECTION localization)
+set(CPACK_DEBIAN_L10N_DE_PACKAGE_DEPENDS "tavro-tool (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_L10N_DE_DESCRIPTION
+    "German translation of Tavro Tool
+Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control
+boards. This package translates its window into German: the program starts
+in German once it is installed, and in English again once it is removed.")
 include(CPack)

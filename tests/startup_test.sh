@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program in Xvfb under metacity (a window manager that honours window hints) and
-# checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code,
-# and that neither a damaged catalogue nor a file-size limit brings it down.
+# checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code;
+# that neither a damaged catalogue nor a file-size limit brings it down; and, laid out as the
+# package installs it, that the catalogue is looked for beside the real program and not beside a
+# link to it.
 # Usage: startup_test.sh PROGRAM LANG_QM
 set -u
 program=$1
@@ -105,6 +107,35 @@ if [ -n "$id" ]; then
     check "loaded file unchanged" cmp -s "$work/limited/board.bin" "$(dirname "$0")/../docs/sample-dump.bin"
     close_program
     check "closes with exit code 0 after the failed save (got $code)" test "$code" = 0
+fi
+
+# 6. Installed as the package does it: the program in a folder of its own, started from elsewhere
+# through a relative link in a folder on the PATH. It looks for the catalogue in its real folder,
+# never beside the link.
+mkdir -p "$work/libexec/tavro-tool" "$work/bin" "$work/home"
+cp "$program" "$work/libexec/tavro-tool/tavro-tool"
+ln -s ../libexec/tavro-tool/tavro-tool "$work/bin/tavro-tool"
+cp "$catalogue" "$work/bin/lang.qm"
+PATH=$work/bin:$PATH start_program tavro-tool "$work/home"
+check "window appears when started through the link" test -n "$id"
+if [ -n "$id" ]; then
+    sleep 0.5
+    check "catalogue beside the link is ignored" grep -qx 'err load lang file' "$work/out.log"
+    close_program
+fi
+rm "$work/bin/lang.qm"
+cp "$catalogue" "$work/libexec/tavro-tool/lang.qm"
+PATH=$work/bin:$PATH start_program tavro-tool "$work/home"
+check "window appears with the catalogue behind the link" test -n "$id"
+if [ -n "$id" ]; then
+    sleep 0.5
+    import -window "$id" "$work/linked.png" 2>/dev/null
+    check "catalogue beside the real program is used" \
+        bash -c '! grep -q "err load lang file" "$1"' _ "$work/out.log"
+    differing=$(compare -metric AE "$work/german.png" "$work/linked.png" /dev/null 2>&1)
+    echo "  pixels that differ from the window translated beside a plain program: $differing"
+    check "and translates the window just as there" test "${differing%% *}" = 0
+    close_program
 fi
 
 finish

@@ -1,6 +1,7 @@
 # Shared by the tests that look at the real program in a real X server: sourced, not run.
 # Starts Xvfb and metacity (a window manager that honours window hints), and offers check,
-# start_program, close_program, size_of and check_title_and_icon. Exits 77 (skipped) when a tool is missing.
+# start_program, close_program, size_of, check_title_and_icon, start_accessibility and
+# window_texts. Exits 77 (skipped) when a tool is missing.
 
 for tool in Xvfb metacity xdotool xprop xwininfo wmctrl import compare; do
     command -v "$tool" >/dev/null && continue
@@ -9,6 +10,7 @@ for tool in Xvfb metacity xdotool xprop xwininfo wmctrl import compare; do
     exit 77
 done
 
+tests_dir=$(dirname "${BASH_SOURCE[0]}")
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -92,6 +94,30 @@ check_title_and_icon() {
     echo "  icons: $icons"
     check "window icon 32x32" test "$icons" = "Icon (32 x 32)"
 }
+
+# start_accessibility: gives the programs started after it a session bus of their own with an
+# AT-SPI accessibility bus, so that window_texts can read what their widgets say. Needs dbus-daemon,
+# at-spi2-core and python3-dbus.
+start_accessibility() {
+    command -v dbus-daemon >/dev/null && command -v dbus-send >/dev/null &&
+        /usr/bin/python3 -c 'import dbus' 2>/dev/null || return 1
+    # The accessibility bus puts its socket in the runtime folder.
+    mkdir -p -m 700 "$work/runtime"
+    export XDG_RUNTIME_DIR=$work/runtime
+    dbus-daemon --session --nofork --print-address=3 3>"$work/session-bus" >"$work/dbus.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/session-bus" ] && break; sleep 0.1; done
+    [ -s "$work/session-bus" ] || return 1
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/session-bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    # Asking for its address starts the accessibility bus, so that Qt finds it at start-up.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >>"$work/dbus.log" 2>&1 || return 1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# window_texts: what the started program's widgets say, one "ROLE: NAME" a line.
+window_texts() { /usr/bin/python3 "$tests_dir/window_texts.py" "$started_pid"; }
 
 # finish: says what the window manager reported if anything failed; exits with the verdict.
 finish() {
