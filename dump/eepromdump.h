@@ -1,25 +1,26 @@
 #ifndef EEPROMDUMP_H
 #define EEPROMDUMP_H
 
+#include "dumpinfo.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
 // The board image last loaded, and what was decoded from it.
 //
-// Data flow: the window hands a path to load(); load() checks the file, keeps its bytes in `data`
-// and returns the report as Qt rich text. Problems are never thrown: they are told in the report
-// and by `error`. clearAndSave() then writes a copy of `data` with the variable data block zeroed.
-//
-// Image layout (512 bytes, little-endian): 0..254 variable data block (error counters at 160..173,
-// last error at 254); 256..510 identification block (product code 256..259, engine word 496,
-// MCU word 507, checksum over 256..508 stored at 509).
+// Data flow: the window hands a path to load(); load() reads the file, decodes it once into a
+// DumpInfo, keeps its bytes in `data` and returns the report rendered from it as Qt rich text.
+// Problems are never thrown: they are told in the report and by `error`. clearAndSave() then
+// writes a copy of `data` with the variable data block zeroed, through FileIo::save.
 class EepromDump
 {
 public:
-    static constexpr int ImageSize = 512;
-    static constexpr int VariableBlockSize = 255;
-    static constexpr int ErrorCount = 14;
+    static constexpr int ImageSize = DumpInfo::ImageSize;
+    static constexpr int VariableBlockSize = DumpInfo::VariableBlockSize;
+    static constexpr int ErrorCount = DumpInfo::ErrorCount;
+
+    enum Markup { RichText, PlainText };
 
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
@@ -27,6 +28,12 @@ public:
     // Writes the image with its variable data block zeroed; `why` gets the system's reason for a
     // failure. The loaded image is cleared only once the file is safely on disk.
     bool clearAndSave(const QString &path, QString *why = nullptr);
+
+    // The report on `info`: rich text for the window's view, or the same lines as plain text
+    // ending in newlines.
+    static QString report(const DumpInfo &info, Markup markup = RichText);
+    // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
+    static QByteArray cleaned(QByteArray image);
 
     quint8 error = 0;
     QByteArray data;
@@ -38,8 +45,7 @@ public:
     quint8 lastError = 0;
 
 private:
-    QString sizeLine() const;
-    QString decode();
+    QString take(const DumpInfo &info);
 };
 
 #endif // EEPROMDUMP_H

@@ -214,10 +214,9 @@ int createTemporary(const QByteArray &folder, QByteArray &name)
 
 } // namespace
 
-ReadResult readRegularFile(const QString &path, quint64 maxSize)
+ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
 {
     ReadResult result;
-    const QByteArray name = QFile::encodeName(path);
     struct stat info;
     // Only regular files are opened: opening a device can have effects of its own (a tape
     // rewinds). The check is repeated on what was opened, since the path may change meanwhile.
@@ -243,9 +242,9 @@ ReadResult readRegularFile(const QString &path, quint64 maxSize)
     return result;
 }
 
-SaveResult save(const QString &path, const QByteArray &bytes)
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
 {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = nativePath;
     if (target.isEmpty())
         return failed(ENOENT);
     bool exists = false;
@@ -308,8 +307,9 @@ SaveResult save(const QString &path, const QByteArray &bytes)
 
 #else // no POSIX: Qt alone
 
-ReadResult readRegularFile(const QString &path, quint64 maxSize)
+ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
+    const QString path = QFile::decodeName(nativePath);
     ReadResult result;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
@@ -329,8 +329,9 @@ ReadResult readRegularFile(const QString &path, quint64 maxSize)
     return result;
 }
 
-SaveResult save(const QString &path, const QByteArray &bytes)
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
 {
+    const QString path = QFile::decodeName(nativePath);
     // commit() does not report a failing final flush, so the write count and the flush are
     // checked here.
     QSaveFile file(path);
@@ -347,5 +348,15 @@ SaveResult save(const QString &path, const QByteArray &bytes)
 }
 
 #endif
+
+ReadResult readRegularFile(const QString &path, quint64 maxSize)
+{
+    return readRegularFile(QFile::encodeName(path), maxSize);
+}
+
+SaveResult save(const QString &path, const QByteArray &bytes)
+{
+    return save(QFile::encodeName(path), bytes);
+}
 
 } // namespace FileIo

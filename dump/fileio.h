@@ -27,6 +27,8 @@ struct ReadResult
 // Opens `path` without ever blocking (a FIFO or device swapped in is refused after the open,
 // not before it), and reads the whole file when it is at most `maxSize` bytes long.
 ReadResult readRegularFile(const QString &path, quint64 maxSize);
+// The same for a path as the system spells it, which need not be valid in any encoding.
+ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize);
 
 struct SaveResult
 {
@@ -38,6 +40,7 @@ struct SaveResult
 // disk; on failure the file at `path` is as it was. A symbolic link stays a link and the file it
 // points to is written; that file keeps its permissions, owner, group and hard links.
 SaveResult save(const QString &path, const QByteArray &bytes);
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes);
 
 } // namespace FileIo
 

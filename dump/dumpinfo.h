@@ -1,0 +1,61 @@
+#ifndef DUMPINFO_H
+#define DUMPINFO_H
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// What one board image holds, decoded once. The window's rich-text report and the command-line
+// companion's text, JSON and CSV are all rendered from this value, so they cannot disagree.
+//
+// Image layout (512 bytes, little-endian): 0..254 variable data block (error counters at 160..173,
+// last error at 254); 256..510 identification block (product code 256..259, engine word 496,
+// MCU word 507, checksum over 256..508 stored at 509).
+struct DumpInfo
+{
+    static constexpr int ImageSize = 512;
+    static constexpr int VariableBlockSize = 255;
+    static constexpr int ErrorCount = 14;
+    static constexpr int ProductCodeOffset = 256;
+    static constexpr int EngineTypeOffset = 496;
+    static constexpr int McuTypeOffset = 507;
+    static constexpr int ChecksumOffset = 509;
+    static constexpr int ErrorCountersOffset = 160;
+    static constexpr int LastErrorOffset = 254;
+
+    // The first check that failed, in the order they are made.
+    enum Problem {
+        NoProblem,
+        CannotOpen,     // missing, unreadable, or no regular file
+        WrongSize,      // not 512 bytes long
+        IncompleteRead, // 512 bytes long, but the read failed or ended early
+        UnknownEngine,  // the engine word is not one of the two known ones
+    };
+
+    Problem problem = CannotOpen;
+    quint64 size = 0;        // the file's length; 0 when it could not be opened
+    QByteArray image;        // the 512 bytes, when they were read whole
+    quint32 productCode = 0; // from here on: set as far as the checks got
+    quint16 engineType = 0;
+    quint16 mcuType = 0;
+    quint16 storedChecksum = 0;
+    quint16 computedChecksum = 0;
+    quint8 lastError = 0;
+    quint8 errorStats[ErrorCount] = {};
+
+    bool valid() const { return problem == NoProblem; }
+    bool checksumOk() const { return storedChecksum == computedChecksum; }
+    // The product code's bytes in file order, as the report prints them: "0a1b2c3d".
+    QByteArray productCodeText() const;
+    const char *engineName() const;
+    const char *mcuName() const; // nullptr for an MCU word outside the table
+    // The English name of error code 0xE0 + index, for QObject::tr to translate.
+    static const char *errorName(int index);
+
+    // Reads and decodes the file at `nativePath` (a path as the system spells it); a file of the
+    // wrong length is not read.
+    static DumpInfo read(const QByteArray &nativePath);
+    // Decodes bytes already in memory, as if they were the file's whole contents.
+    static DumpInfo decode(const QByteArray &bytes);
+};
+
+#endif // DUMPINFO_H
