@@ -38,17 +38,13 @@ quint16 wordAt(const uchar *image, int offset)
     return static_cast<quint16>(image[offset] | (image[offset + 1] << 8));
 }
 
-// Decodes a whole 512-byte image; `info.problem` says how far the checks got.
+// Decodes every field of a whole 512-byte image, then says whether it is a Tavro image at all.
 void decodeImage(DumpInfo &info)
 {
     const auto *image = reinterpret_cast<const uchar *>(info.image.constData());
     info.productCode = static_cast<quint32>(wordAt(image, DumpInfo::ProductCodeOffset)) |
                        (static_cast<quint32>(wordAt(image, DumpInfo::ProductCodeOffset + 2)) << 16);
     info.engineType = wordAt(image, DumpInfo::EngineTypeOffset);
-    if (info.engineType != EngineCeSet && info.engineType != EngineSole) {
-        info.problem = DumpInfo::UnknownEngine;
-        return;
-    }
     info.mcuType = wordAt(image, DumpInfo::McuTypeOffset);
     quint16 sum = 0;
     for (int i = DumpInfo::ProductCodeOffset; i < DumpInfo::ChecksumOffset; ++i)
@@ -58,7 +54,8 @@ void decodeImage(DumpInfo &info)
     info.lastError = byteAt(image, DumpInfo::LastErrorOffset);
     for (int i = 0; i < DumpInfo::ErrorCount; ++i)
         info.errorStats[i] = byteAt(image, DumpInfo::ErrorCountersOffset + i);
-    info.problem = DumpInfo::NoProblem;
+    const bool knownEngine = info.engineType == EngineCeSet || info.engineType == EngineSole;
+    info.problem = knownEngine ? DumpInfo::NoProblem : DumpInfo::UnknownEngine;
 }
 
 } // namespace

@@ -34,7 +34,7 @@ struct DumpInfo
     Problem problem = CannotOpen;
     quint64 size = 0;        // the file's length; 0 when it could not be opened
     QByteArray image;        // the 512 bytes, when they were read whole
-    quint32 productCode = 0; // from here on: set as far as the checks got
+    quint32 productCode = 0; // from here on: decoded from every whole 512-byte image
     quint16 engineType = 0;
     quint16 mcuType = 0;
     quint16 storedChecksum = 0;

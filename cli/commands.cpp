@@ -1,0 +1,303 @@
+#include "commands.h"
+
+#include "dumpinfo.h"
+#include "eepromdump.h"
+#include "fileio.h"
+#include "filewalker.h"
+#include "output.h"
+
+#include <QElapsedTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void message(const QByteArray &text)
+{
+    const QByteArray line = "tavro-cli: " + text + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+QByteArray systemError(int error)
+{
+    return QByteArray(std::strerror(error));
+}
+
+QByteArray hex(quint64 value, int digits)
+{
+    return QByteArray::number(value, 16).rightJustified(digits, '0');
+}
+
+// The exit status for output that could not be written, or -1 when it was.
+int outputStatus(Output &output)
+{
+    if (output.flush())
+        return -1;
+    if (output.closedByReader())
+        return Commands::ClosedPipe;
+    message("cannot write the output: " + systemError(output.errorCode()));
+    return 2;
+}
+
+// "120 of 4000 files" on the terminal, once the work has lasted a second, at most ten times a
+// second; never when standard error is not a terminal.
+class Progress
+{
+public:
+    Progress(bool enabled, quint64 total) : enabled(enabled), total(total) { clock.start(); }
+    void step(quint64 done)
+    {
+        if (!enabled || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
+            return;
+        drawnAt = clock.elapsed();
+        std::fprintf(stderr, "\r%llu of %llu files", static_cast<unsigned long long>(done),
+                     static_cast<unsigned long long>(total));
+        std::fflush(stderr);
+        shown = true;
+    }
+    void clear()
+    {
+        if (!shown)
+            return;
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        shown = false;
+    }
+
+private:
+    bool enabled;
+    quint64 total;
+    QElapsedTimer clock;
+    qint64 drawnAt = -1000;
+    bool shown = false;
+};
+
+// Why a file cannot be compared, or an empty text when it can.
+QByteArray unusable(const DumpInfo &info)
+{
+    switch (info.problem) {
+    case DumpInfo::CannotOpen:
+        return "cannot be opened";
+    case DumpInfo::WrongSize:
+        return "is " + QByteArray::number(info.size) + " bytes long, not 512";
+    case DumpInfo::IncompleteRead:
+        return "could not be read completely";
+    default:
+        return QByteArray();
+    }
+}
+
+QByteArray problemName(DumpInfo::Problem problem)
+{
+    switch (problem) {
+    case DumpInfo::CannotOpen:
+        return "cannot be opened";
+    case DumpInfo::WrongSize:
+        return "wrong size";
+    case DumpInfo::IncompleteRead:
+        return "incomplete read";
+    case DumpInfo::UnknownEngine:
+        return "unknown engine";
+    case DumpInfo::NoProblem:
+        break;
+    }
+    return QByteArray();
+}
+
+QByteArray lastErrorText(quint8 code)
+{
+    return code ? QByteArray::number(code, 16).toUpper() : QByteArray("none");
+}
+
+} // namespace
+
+namespace Commands {
+
+int report(ReportWriter::Format format, const QList<QByteArray> &paths)
+{
+    for (const QByteArray &path : paths) {
+        struct stat info;
+        if (::lstat(path.constData(), &info) != 0) {
+            message(path + ": " + systemError(errno));
+            return 2;
+        }
+    }
+
+    Output output(STDOUT_FILENO);
+    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
+    quint64 total = 0;
+    if (showProgress) {
+        // Counting first costs one walk of the folders, reading no file.
+        FileWalker counter([&total](const QByteArray &) { return ++total, true; },
+                           [](const QByteArray &, int) {});
+        for (const QByteArray &path : paths)
+            counter.walk(path);
+    }
+    Progress progress(showProgress, total);
+
+    ReportWriter writer(format, output);
+    writer.begin();
+    bool allGood = true;
+    quint64 done = 0;
+    FileWalker walker(
+        [&](const QByteArray &file) {
+            const DumpInfo info = DumpInfo::read(file);
+            writer.add(file, info);
+            allGood = allGood && info.valid() && info.checksumOk();
+            ++done;
+            if (output.isTerminal())
+                progress.clear();
+            if (!output.flush(false))
+                return false;
+            progress.step(done);
+            return true;
+        },
+        [&](const QByteArray &folder, int error) {
+            progress.clear();
+            message(folder + ": cannot read the folder: " + systemError(error));
+            allGood = false;
+        });
+    for (const QByteArray &path : paths) {
+        if (!walker.walk(path))
+            break;
+    }
+    progress.clear();
+    if (!output.failed())
+        writer.end();
+    const int status = outputStatus(output);
+    if (status >= 0)
+        return status;
+    if (done == 0) {
+        message("no .bin or .eep file found");
+        return 1;
+    }
+    return allGood ? 0 : 1;
+}
+
+int clear(const QByteArray &input, const QByteArray &output, bool force)
+{
+    const DumpInfo info = DumpInfo::read(input);
+    if (!info.valid()) {
+        message(input + ": not a valid image (" + problemName(info.problem) + "); nothing written");
+        return 1;
+    }
+    struct stat target;
+    if (!force && ::lstat(output.constData(), &target) == 0) {
+        struct stat source;
+        const bool same = ::stat(input.constData(), &source) == 0 &&
+                          ::stat(output.constData(), &target) == 0 &&
+                          source.st_dev == target.st_dev && source.st_ino == target.st_ino;
+        message(output + (same
+                              ? ": is the input itself; --force overwrites it with its cleaned copy"
+                              : ": exists; --force replaces it"));
+        return 1;
+    }
+    if (!info.checksumOk()) {
+        message(input + ": the checksum does not match (stored 0x" + hex(info.storedChecksum, 4) +
+                ", computed 0x" + hex(info.computedChecksum, 4) + "); cleaned all the same");
+    }
+    const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image));
+    if (!saved.ok) {
+        message(output + ": cannot write: " + saved.error.toUtf8());
+        return 1;
+    }
+    return 0;
+}
+
+int compare(const QByteArray &a, const QByteArray &b)
+{
+    const DumpInfo left = DumpInfo::read(a);
+    const DumpInfo right = DumpInfo::read(b);
+    for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
+        const QByteArray why = unusable(info);
+        if (!why.isEmpty()) {
+            message(path + ": " + why);
+            return 2;
+        }
+    }
+
+    Output output(STDOUT_FILENO);
+    QByteArray &out = output.buffer();
+    if (left.image == right.image) {
+        out += a + " and " + b + " are identical\n";
+        const int status = outputStatus(output);
+        return status >= 0 ? status : 0;
+    }
+
+    struct Region
+    {
+        int first;
+        int last;
+        const char *name;
+    };
+    static const Region regions[] = {
+        {0, 254, "variable data block (bytes 0-254)"},
+        {255, 255, "byte 255"},
+        {256, 510, "identification block (bytes 256-510)"},
+        {511, 511, "byte 511"},
+    };
+    int differing = 0;
+    for (int i = 0; i < DumpInfo::ImageSize; ++i)
+        differing += left.image.at(i) != right.image.at(i);
+    out += a + " and " + b + " differ in " + QByteArray::number(differing) +
+           (differing == 1 ? " byte\n" : " bytes\n");
+    for (const Region &region : regions) {
+        int count = 0;
+        for (int i = region.first; i <= region.last; ++i)
+            count += left.image.at(i) != right.image.at(i);
+        if (count == 0)
+            continue;
+        out += QByteArray("\n") + region.name + ": " + QByteArray::number(count) +
+               " differ\n  offset   A   B\n";
+        for (int i = region.first; i <= region.last; ++i) {
+            if (left.image.at(i) == right.image.at(i))
+                continue;
+            out += "  " + QByteArray::number(i).rightJustified(6) + "  " +
+                   hex(quint8(left.image.at(i)), 2) + "  " + hex(quint8(right.image.at(i)), 2) +
+                   '\n';
+        }
+    }
+
+    // The decoded fields that differ, with both values.
+    QList<QByteArray> fields;
+    const auto field = [&fields](bool differs, const QByteArray &name, const QByteArray &x,
+                                 const QByteArray &y) {
+        if (differs)
+            fields << name + ": " + x + " -> " + y;
+    };
+    field(left.productCode != right.productCode, "product code", left.productCodeText(),
+          right.productCodeText());
+    field(left.engineType != right.engineType, "engine type", "0x" + hex(left.engineType, 4),
+          "0x" + hex(right.engineType, 4));
+    field(left.mcuType != right.mcuType, "MCU type", "0x" + hex(left.mcuType, 4),
+          "0x" + hex(right.mcuType, 4));
+    field(left.storedChecksum != right.storedChecksum, "stored checksum",
+          "0x" + hex(left.storedChecksum, 4), "0x" + hex(right.storedChecksum, 4));
+    field(left.computedChecksum != right.computedChecksum, "computed checksum",
+          "0x" + hex(left.computedChecksum, 4), "0x" + hex(right.computedChecksum, 4));
+    field(left.checksumOk() != right.checksumOk(), "checksum verdict",
+          left.checksumOk() ? "OK" : "Error", right.checksumOk() ? "OK" : "Error");
+    field(left.lastError != right.lastError, "last error", lastErrorText(left.lastError),
+          lastErrorText(right.lastError));
+    for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
+        field(left.errorStats[i] != right.errorStats[i],
+              "count of E" + QByteArray::number(i, 16).toUpper() + " (" + DumpInfo::errorName(i) +
+                  ")",
+              QByteArray::number(left.errorStats[i]), QByteArray::number(right.errorStats[i]));
+    }
+    out += "\nfields that differ:";
+    if (fields.isEmpty())
+        out += " none (only bytes that are not decoded)\n";
+    else
+        out += "\n  " + fields.join("\n  ") + '\n';
+
+    const int status = outputStatus(output);
+    return status >= 0 ? status : 1;
+}
+
+} // namespace Commands

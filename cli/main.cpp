@@ -1,0 +1,130 @@
+#include "commands.h"
+#include "nativetext.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <csignal>
+#include <cstdio>
+
+// tavro-cli: the window's checks for whole batches of dumps, from a script. QtCore only, so it
+// starts fast and runs without a display.
+
+namespace {
+
+const char usage[] = "Usage: tavro-cli report [--format text|json|csv] PATH...\n"
+                     "       tavro-cli clear INPUT -o OUTPUT [--force]\n"
+                     "       tavro-cli compare A B\n";
+
+const char help[] =
+    "Checks, cleans and compares 512-byte EEPROM dumps of Tavro washing-machine control boards.\n"
+    "\n"
+    "Commands:\n"
+    "  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is\n"
+    "                    searched recursively for .bin and .eep files, in sorted order\n"
+    "  clear INPUT       writes a cleaned copy of INPUT to OUTPUT: bytes 0 to 254 (the error\n"
+    "                    history and counters) zero, everything else unchanged\n"
+    "  compare A B       tells whether two reads of a board are identical, and if not, which\n"
+    "                    bytes and decoded fields differ\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format F    report as text (the default), json or csv\n"
+    "  -o, --output F    clear: the file to write\n"
+    "      --force       clear: replace OUTPUT if it exists, even when it is INPUT itself\n"
+    "  -h, --help        this help\n"
+    "  -v, --version     the version and build number\n"
+    "\n"
+    "Exit status: 0 every file is a valid image with a right checksum (report), the copy is\n"
+    "written (clear), the files are identical (compare); 1 any file is not, a refusal, or the\n"
+    "files differ; 2 a usage error, a path that does not exist, a file compare cannot read, or\n"
+    "output that could not be written. See tavro-cli(1).\n";
+
+int usageError(const QString &why)
+{
+    std::fprintf(stderr, "tavro-cli: %s\n%s", why.toLocal8Bit().constData(), usage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A closed output pipe and a file-size limit are told as failed writes, not by a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // No QCoreApplication: nothing here needs an event loop, and the arguments are decoded so
+    // that file names that are not valid UTF-8 come out again byte for byte.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << NativeText::decode(QByteArray(argv[i]));
+
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Version."));
+    const QCommandLineOption formatOption({QStringLiteral("f"), QStringLiteral("format")},
+                                          QStringLiteral("Report format."),
+                                          QStringLiteral("format"), QStringLiteral("text"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("File to write."), QStringLiteral("file"));
+    const QCommandLineOption forceOption(QStringLiteral("force"),
+                                         QStringLiteral("Replace the output."));
+    parser.addOptions({helpOption, versionOption, formatOption, outputOption, forceOption});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        std::fputs(usage, stdout);
+        std::fputs("\n", stdout);
+        std::fputs(help, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("tavro-cli %s (build %d)\n", TAVRO_VERSION, TAVRO_BUILD);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString command = positional.first();
+    QList<QByteArray> paths;
+    for (qsizetype i = 1; i < positional.size(); ++i)
+        paths << NativeText::encode(positional.at(i));
+
+    const bool isReport = command == QLatin1String("report");
+    const bool isClear = command == QLatin1String("clear");
+    if (!isReport && !isClear && command != QLatin1String("compare"))
+        return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (!isReport && parser.isSet(formatOption))
+        return usageError(QStringLiteral("--format belongs to report"));
+    if (!isClear && (parser.isSet(outputOption) || parser.isSet(forceOption)))
+        return usageError(QStringLiteral("--output and --force belong to clear"));
+
+    if (isReport) {
+        const QString format = parser.value(formatOption);
+        ReportWriter::Format chosen = ReportWriter::Text;
+        if (format == QLatin1String("json"))
+            chosen = ReportWriter::Json;
+        else if (format == QLatin1String("csv"))
+            chosen = ReportWriter::Csv;
+        else if (format != QLatin1String("text"))
+            return usageError(QStringLiteral("unknown format \"%1\"").arg(format));
+        if (paths.isEmpty())
+            return usageError(QStringLiteral("report needs at least one PATH"));
+        return Commands::report(chosen, paths);
+    }
+    if (isClear) {
+        if (paths.size() != 1 || !parser.isSet(outputOption))
+            return usageError(QStringLiteral("clear needs one INPUT and -o OUTPUT"));
+        const QStringList outputs = parser.values(outputOption);
+        if (outputs.size() != 1)
+            return usageError(QStringLiteral("clear writes one OUTPUT"));
+        return Commands::clear(paths.first(), NativeText::encode(outputs.first()),
+                               parser.isSet(forceOption));
+    }
+    if (paths.size() != 2)
+        return usageError(QStringLiteral("compare needs two files"));
+    return Commands::compare(paths.at(0), paths.at(1));
+}

@@ -1,0 +1,398 @@
+#include "testsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The real tavro-cli, run as a script would run it, on a folder of our synthetic images.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void reportJson();
+    void reportCsvAndText();
+    void exitStatus_data();
+    void exitStatus();
+    void clear_data();
+    void clear();
+    void compare_data();
+    void compare();
+    void brokenOutput();
+
+private:
+    struct Run
+    {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static Run run(const QStringList &arguments, const QByteArray &shellTail = QByteArray());
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+    QTemporaryDir dir;
+    QByteArray oddName; // a file name that is no valid UTF-8
+};
+
+namespace {
+
+QByteArray withChecksumError()
+{
+    QByteArray image = TestImage::valid();
+    image[300] = char(image.at(300) + 1);
+    return image;
+}
+
+QByteArray withUnknownEngine()
+{
+    QByteArray image = TestImage::valid();
+    TestImage::setWord(image, 496, 0x1234);
+    TestImage::fixChecksum(image);
+    return image;
+}
+
+} // namespace
+
+// boards/                      what the report of boards/ covers, in this order:
+//   a valid.bin                  valid
+//   b checksum.bin               valid, checksum error
+//   c short.bin                  wrong size
+//   d engine.bin                 unknown engine
+//   e fifo.bin                   cannot open (a FIFO: never opened in a way that blocks)
+//   f <non-UTF-8 byte>.bin       valid
+//   notes.txt                    not covered
+//   sub/G UPPER.EEP              valid
+//   linked -> sub                a link to a folder: not followed
+void TestCli::initTestCase()
+{
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("boards/sub")));
+    QVERIFY(TestImage::write(path("boards/a valid.bin"), TestImage::valid()));
+    QVERIFY(TestImage::write(path("boards/b checksum.bin"), withChecksumError()));
+    QVERIFY(TestImage::write(path("boards/c short.bin"), QByteArray(100, 'x')));
+    QVERIFY(TestImage::write(path("boards/d engine.bin"), withUnknownEngine()));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("boards/e fifo.bin")).constData(), 0600), 0);
+    oddName = QFile::encodeName(dir.path()) + "/boards/f \xff\xfe.bin";
+    QFile odd;
+    QVERIFY(
+        odd.open(::fopen(oddName.constData(), "w"), QIODevice::WriteOnly, QFile::AutoCloseHandle));
+    QCOMPARE(odd.write(TestImage::valid()), 512);
+    odd.close();
+    QVERIFY(TestImage::write(path("boards/notes.txt"), TestImage::valid()));
+    QVERIFY(TestImage::write(path("boards/sub/G UPPER.EEP"), TestImage::valid()));
+    QVERIFY(QFile::link(path("boards/sub"), path("boards/linked")));
+    QVERIFY(TestImage::write(path("valid.bin"), TestImage::valid()));
+    QVERIFY(TestImage::write(path("checksum.bin"), withChecksumError()));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("empty")));
+}
+
+void TestCli::cleanupTestCase()
+{
+    ::unlink(oddName.constData()); // Qt cannot spell this name to remove it with the folder
+}
+
+TestCli::Run TestCli::run(const QStringList &arguments, const QByteArray &shellTail)
+{
+    Run result;
+    QProcess process;
+    if (shellTail.isEmpty()) {
+        process.start(QStringLiteral(TAVRO_CLI), arguments);
+    } else {
+        QByteArray line = "'" TAVRO_CLI "'";
+        for (const QString &argument : arguments)
+            line += " '" + QFile::encodeName(argument) + "'";
+        process.start(QStringLiteral("bash"),
+                      {QStringLiteral("-c"), QString::fromLocal8Bit(line + ' ' + shellTail)});
+    }
+    if (!process.waitForFinished(30000))
+        return result;
+    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+void TestCli::reportJson()
+{
+    const Run r = run({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("json"),
+                       path("boards")});
+    QCOMPARE(r.status, 1); // not every file is a valid image with a right checksum
+    QVERIFY2(r.err.isEmpty(), r.err.constData()); // never a progress line when not on a terminal
+    QJsonParseError error{};
+    const QJsonArray files = QJsonDocument::fromJson(r.out, &error).array();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+
+    QStringList paths;
+    QStringList problems;
+    for (const QJsonValue &file : files) {
+        const QJsonObject object = file.toObject();
+        paths << object.value(QLatin1String("path")).toString().mid(dir.path().size() + 8);
+        problems << object.value(QLatin1String("problem")).toString(QStringLiteral("-"));
+        QCOMPARE(object.value(QLatin1String("valid")).toBool(),
+                 object.value(QLatin1String("problem")).isNull());
+    }
+    QCOMPARE(paths, QStringList({QStringLiteral("a valid.bin"), QStringLiteral("b checksum.bin"),
+                                 QStringLiteral("c short.bin"), QStringLiteral("d engine.bin"),
+                                 QStringLiteral("e fifo.bin"), QStringLiteral("f \ufffd\ufffd.bin"),
+                                 QStringLiteral("sub/G UPPER.EEP")}));
+    QCOMPARE(problems,
+             QStringList({QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("wrong size"),
+                          QStringLiteral("unknown engine"), QStringLiteral("cannot open"),
+                          QStringLiteral("-"), QStringLiteral("-")}));
+    QCOMPARE(files.at(2).toObject().value(QLatin1String("size")).toInt(), 100);
+    QVERIFY(files.at(4).toObject().value(QLatin1String("size")).isNull());
+
+    // Every decoded value of a valid image, as the window shows it.
+    const QJsonObject valid = files.at(0).toObject();
+    QCOMPARE(valid.value(QLatin1String("size")).toInt(), 512);
+    QCOMPARE(valid.value(QLatin1String("product_code")).toString(), QStringLiteral("0a1b2c3d"));
+    const QJsonObject engine = valid.value(QLatin1String("engine")).toObject();
+    QCOMPARE(engine.value(QLatin1String("word")).toString(), QStringLiteral("0x2124"));
+    QCOMPARE(engine.value(QLatin1String("name")).toString(), QStringLiteral("C.E.Set. Srl"));
+    const QJsonObject mcu = valid.value(QLatin1String("mcu")).toObject();
+    QCOMPARE(mcu.value(QLatin1String("word")).toString(), QStringLiteral("0xbc42"));
+    QCOMPARE(mcu.value(QLatin1String("name")).toString(), QStringLiteral("Tavro 02 C0 141 C48"));
+    const QString sum = QStringLiteral("0x%1").arg(TestImage::checksumOf(TestImage::valid()), 4, 16,
+                                                   QLatin1Char('0'));
+    QCOMPARE(valid.value(QLatin1String("checksum")).toObject().toVariantMap(),
+             QVariantMap({{QStringLiteral("stored"), sum},
+                          {QStringLiteral("computed"), sum},
+                          {QStringLiteral("ok"), true}}));
+    QCOMPARE(valid.value(QLatin1String("last_error")).toString(), QStringLiteral("E3"));
+    const QJsonArray errors = valid.value(QLatin1String("errors")).toArray();
+    QCOMPARE(errors.size(), 14);
+    QCOMPARE(errors.at(3).toObject().toVariantMap(),
+             QVariantMap({{QStringLiteral("code"), QStringLiteral("E3")},
+                          {QStringLiteral("name"), QStringLiteral("No drain")},
+                          {QStringLiteral("count"), 4}}));
+    QCOMPARE(errors.at(13).toObject().value(QLatin1String("code")).toString(),
+             QStringLiteral("ED"));
+
+    const QJsonObject checksum = files.at(1).toObject().value(QLatin1String("checksum")).toObject();
+    QCOMPARE(checksum.value(QLatin1String("ok")).toBool(), false);
+    QVERIFY(checksum.value(QLatin1String("stored")) != checksum.value(QLatin1String("computed")));
+}
+
+void TestCli::reportCsvAndText()
+{
+    const Run csv = run({QStringLiteral("report"), QStringLiteral("-f"), QStringLiteral("csv"),
+                         path("boards/a valid.bin"), path("boards/c short.bin")});
+    QCOMPARE(csv.status, 1);
+    const QList<QByteArray> rows = csv.out.split('\n');
+    QCOMPARE(rows.size(), 4); // header, two rows, and the end of the last line
+    QVERIFY(rows.at(0).startsWith("path,size,valid,problem,product_code,engine,mcu,"
+                                  "checksum_stored,checksum_computed,checksum_ok,last_error,E0,"));
+    QVERIFY(rows.at(0).endsWith(",EC,ED\r"));
+    const QList<QByteArray> valid = rows.at(1).chopped(1).split(',');
+    QCOMPARE(valid.size(), 25);
+    QCOMPARE(valid.mid(1, 7), QList<QByteArray>({"512", "true", "", "0a1b2c3d", "C.E.Set. Srl",
+                                                 "Tavro 02 C0 141 C48", valid.at(8)}));
+    QCOMPARE(valid.mid(9), QList<QByteArray>({"true", "E3", "1", "2", "3", "4", "5", "6", "7", "8",
+                                              "9", "10", "11", "12", "13", "14"}));
+    QCOMPARE(rows.at(2).chopped(1).split(',').mid(1, 3),
+             QList<QByteArray>({"100", "false", "wrong size"}));
+    QCOMPARE(rows.at(2).count(','), 24);
+
+    // The text is the window's report, line by line, under each path.
+    const Run text =
+        run({QStringLiteral("report"), path("boards/a valid.bin"), path("boards/b checksum.bin")});
+    QCOMPARE(text.status, 1);
+    const QString out = QString::fromUtf8(text.out);
+    QVERIFY(
+        out.startsWith(path("boards/a valid.bin") + QStringLiteral("\nFile size : 512 bytes\n"
+                                                                   "Product code : 0a1b2c3d\n")));
+    QVERIFY(out.contains(QStringLiteral("\nEEPROM checksum: OK\n\nLast error : E3\n")));
+    QVERIFY(
+        out.contains(QStringLiteral("\n\n") + path("boards/b checksum.bin") + QLatin1Char('\n')));
+    QVERIFY(out.contains(QStringLiteral("EEPROM checksum: Error\n")));
+    QVERIFY(!out.contains(QLatin1Char('<')));
+    QCOMPARE(out.count(QStringLiteral("E3 - No drain: 4\n")), 2);
+}
+
+void TestCli::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    const QString report = QStringLiteral("report");
+    QTest::newRow("all valid") << QStringList{report, path("valid.bin"), path("boards/sub")} << 0
+                               << QByteArray();
+    QTest::newRow("a checksum error")
+        << QStringList{report, path("valid.bin"), path("checksum.bin")} << 1 << QByteArray();
+    QTest::newRow("no dump in the folder")
+        << QStringList{report, path("empty")} << 1 << QByteArray("no .bin or .eep file found");
+    QTest::newRow("a path that does not exist")
+        << QStringList{report, path("valid.bin"), path("missing.bin")} << 2
+        << QByteArray("missing.bin: No such file or directory");
+    QTest::newRow("no path") << QStringList{report} << 2 << QByteArray("at least one PATH");
+    QTest::newRow("unknown format")
+        << QStringList{report, QStringLiteral("-f"), QStringLiteral("xml"), path("valid.bin")} << 2
+        << QByteArray("unknown format");
+    QTest::newRow("unknown command")
+        << QStringList{QStringLiteral("check")} << 2 << QByteArray("unknown command");
+    QTest::newRow("option of another command")
+        << QStringList{report, QStringLiteral("--force"), path("valid.bin")} << 2
+        << QByteArray("belong to clear");
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QByteArray();
+}
+
+void TestCli::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    const Run r = run(arguments);
+    QCOMPARE(r.status, status);
+    QVERIFY2(message.isEmpty() ? r.err.isEmpty() : r.err.contains(message), r.err.constData());
+    if (arguments.first() == QLatin1String("--version"))
+        QCOMPARE(r.out, QByteArray("tavro-cli 1.1 (build 140)\n"));
+}
+
+void TestCli::clear_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("existing"); // what the output holds before, if anything
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("new output") << "valid.bin" << QString() << false << 0 << QByteArray();
+    QTest::newRow("checksum error: cleaned all the same")
+        << "checksum.bin" << QString() << false << 0 << QByteArray("checksum does not match");
+    QTest::newRow("input not valid") << "boards/d engine.bin" << QString() << false << 1
+                                     << QByteArray("not a valid image (unknown engine)");
+    QTest::newRow("input a FIFO") << "boards/e fifo.bin" << QString() << false << 1
+                                  << QByteArray("not a valid image (cannot be opened)");
+    QTest::newRow("output exists") << "valid.bin"
+                                   << "other" << false << 1 << QByteArray("exists");
+    QTest::newRow("output exists, forced") << "valid.bin"
+                                           << "other" << true << 0 << QByteArray();
+    QTest::newRow("output is the input")
+        << "valid.bin"
+        << "input" << false << 1 << QByteArray("is the input itself");
+    QTest::newRow("output is the input, forced") << "valid.bin"
+                                                 << "input" << true << 0 << QByteArray();
+    QTest::newRow("output below a regular file")
+        << "valid.bin"
+        << "below file" << false << 1 << QByteArray("cannot write: Not a directory");
+}
+
+void TestCli::clear()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, existing);
+    QFETCH(bool, force);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString source = work.filePath(QStringLiteral("input.bin"));
+    if (input.contains(QLatin1String("fifo")))
+        QCOMPARE(::mkfifo(QFile::encodeName(source).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::copy(dir.filePath(input), source));
+    const QByteArray original =
+        input.contains(QLatin1String("fifo")) ? QByteArray() : TestImage::read(source);
+    QString target = work.filePath(QStringLiteral("output.bin"));
+    const QByteArray before(512, '\x5a');
+    if (existing == QLatin1String("other"))
+        QVERIFY(TestImage::write(target, before));
+    else if (existing == QLatin1String("input"))
+        target = source;
+    else if (existing == QLatin1String("below file"))
+        target = source + QStringLiteral("/output.bin");
+
+    QStringList arguments{QStringLiteral("clear"), source, QStringLiteral("-o"), target};
+    if (force)
+        arguments << QStringLiteral("--force");
+    const Run r = run(arguments);
+    QCOMPARE(r.status, status);
+    QVERIFY2(message.isEmpty() ? r.err.isEmpty() : r.err.contains(message), r.err.constData());
+
+    if (status == 0) {
+        QCOMPARE(TestImage::read(target), TestImage::cleaned(original));
+    } else if (existing == QLatin1String("other")) {
+        QCOMPARE(TestImage::read(target), before);
+    } else if (existing == QLatin1String("input")) {
+        QCOMPARE(TestImage::read(source), original);
+    } else {
+        QVERIFY(!QFileInfo::exists(target));
+    }
+}
+
+void TestCli::compare_data()
+{
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QList<QByteArray>>("expected");
+    const QByteArray valid = TestImage::valid();
+    QTest::newRow("identical") << valid << 0 << QList<QByteArray>{"are identical"};
+
+    QByteArray changed = valid;
+    changed[163] = 9;      // E3 counted 9 times instead of 4
+    changed[255] = '\x00'; // undecoded
+    changed[257] = '\x1c'; // product code
+    changed[511] = '\x01'; // undecoded
+    QTest::newRow("differing")
+        << changed << 1
+        << QList<QByteArray>{"differ in 4 bytes",
+                             "variable data block (bytes 0-254): 1 differ\n  offset   A   B\n"
+                             "     163  04  09\n",
+                             "byte 255: 1 differ",
+                             "identification block (bytes 256-510): 1 differ",
+                             "     257  1b  1c\n",
+                             "byte 511: 1 differ",
+                             "  product code: 0a1b2c3d -> 0a1c2c3d\n",
+                             "  computed checksum: ",
+                             "  checksum verdict: OK -> Error\n",
+                             "  count of E3 (No drain): 4 -> 9\n"};
+    QTest::newRow("not 512 bytes")
+        << QByteArray(511, 'x') << 2 << QList<QByteArray>{"is 511 bytes long, not 512"};
+}
+
+void TestCli::compare()
+{
+    QFETCH(QByteArray, second);
+    QFETCH(int, status);
+    QFETCH(QList<QByteArray>, expected);
+    const QString other = dir.filePath(QStringLiteral("second read.bin"));
+    QVERIFY(TestImage::write(other, second));
+    const Run r = run({QStringLiteral("compare"), path("valid.bin"), other});
+    QCOMPARE(r.status, status);
+    const QByteArray said = status == 2 ? r.err : r.out;
+    for (const QByteArray &part : expected)
+        QVERIFY2(said.contains(part), said.constData());
+    if (status == 1) {
+        QVERIFY(!said.contains("last error"));
+        QVERIFY(!said.contains("engine type"));
+    }
+}
+
+// A reader that stops early ends the batch without a word; a full disk is an error.
+void TestCli::brokenOutput()
+{
+    QTemporaryDir many;
+    QVERIFY2(many.isValid(), qPrintable(many.errorString()));
+    for (int i = 0; i < 300; ++i)
+        QVERIFY(
+            TestImage::write(many.filePath(QStringLiteral("%1.bin").arg(i)), TestImage::valid()));
+
+    const QStringList arguments{QStringLiteral("report"), QStringLiteral("--format"),
+                                QStringLiteral("json"), many.path()};
+    const Run closed = run(arguments, "| head -c 100 >/dev/null; exit ${PIPESTATUS[0]}");
+    QCOMPARE(closed.status, 141);
+    QVERIFY2(closed.err.isEmpty(), closed.err.constData());
+
+    const Run full = run(arguments, ">/dev/full");
+    QCOMPARE(full.status, 2);
+    QVERIFY2(full.err.contains("cannot write the output: No space left on device"),
+             full.err.constData());
+}
+
+TAVRO_TEST_MAIN(TestCli)
+#include "tst_cli.moc"
