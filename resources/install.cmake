@@ -1,9 +1,7 @@
 # Installation and the Debian packages. Two components, each its own package:
-#   tool     tavro-tool: the program, its desktop entry, icons, AppStream data, man page, copyright
-#            and changelog;
+#   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,
+#            AppStream data, man pages, copyright and changelog (every rule without a COMPONENT);
 #   l10n_de  tavro-tool-l10n-de: the German catalogue, for the exact same version of the program.
-# An install rule without a COMPONENT goes to the program's package, so a further program there
-# (tavro-cli) needs only its install(TARGETS ... RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}) line.
 include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
@@ -26,6 +24,13 @@ else()
     install(TARGETS tavro-tool RUNTIME DESTINATION ${tavro_programdir})
 endif()
 
+# The command-line companion, with its bash completion where bash-completion looks for it.
+if(TARGET tavro-cli)
+    install(TARGETS tavro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${tavro_resources}/completion/tavro-cli
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
+
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml
@@ -43,7 +48,7 @@ install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} COMPONENT l10n_de
 find_program(GZIP_EXECUTABLE gzip)
 if(GZIP_EXECUTABLE)
     set(tavro_gz_dir ${CMAKE_CURRENT_BINARY_DIR}/compressed)
-    foreach(name tavro-tool.1 changelog)
+    foreach(name tavro-tool.1 tavro-cli.1 changelog)
         if(name STREQUAL "changelog")
             set(source ${tavro_resources}/debian/changelog)
         else()
@@ -55,8 +60,12 @@ if(GZIP_EXECUTABLE)
             DEPENDS ${source} VERBATIM)
     endforeach()
     add_custom_target(tavro_compressed_docs ALL
-        DEPENDS ${tavro_gz_dir}/tavro-tool.1.gz ${tavro_gz_dir}/changelog.gz)
+        DEPENDS ${tavro_gz_dir}/tavro-tool.1.gz ${tavro_gz_dir}/tavro-cli.1.gz
+                ${tavro_gz_dir}/changelog.gz)
     install(FILES ${tavro_gz_dir}/tavro-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    if(TARGET tavro-cli)
+        install(FILES ${tavro_gz_dir}/tavro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
 endif()
 set(tavro_components tool l10n_de)
 set(tavro_packages tavro-tool tavro-tool-l10n-de)
@@ -93,7 +102,11 @@ Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
 board, checks its length, engine type and checksum, and shows the product
 code, engine, control board, checksum verdict, last error and the counters
 of the fourteen errors E0 to ED. It also writes a cleaned copy of the image
-with the error history set to zero.")
+with the error history set to zero.
+.
+tavro-cli does the same from the command line for whole batches of dumps:
+reports as text, JSON or CSV, cleaned copies, and the comparison of two
+reads of a board.")
 
 set(CPACK_DEBIAN_L10N_DE_PACKAGE_NAME tavro-tool-l10n-de)
 set(CPACK_DEBIAN_L10N_DE_PACKAGE_ARCHITECTURE all)

@@ -36,6 +36,9 @@ check "program in its own folder, stripped" \
     bash -c 'file "$1" | grep -q ", stripped"' _ "$unpacked$programdir/tavro-tool"
 check "/usr/bin/tavro-tool a relative link to it" \
     test "$(readlink "$unpacked/usr/bin/tavro-tool")" = ../libexec/tavro-tool/tavro-tool
+check "tavro-cli in /usr/bin, stripped, without GUI libraries" bash -c \
+    'file "$1" | grep -q ", stripped" && ! objdump -p "$1" | grep -Eq "NEEDED.*(Gui|Widgets)"' \
+    _ "$unpacked/usr/bin/tavro-cli"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "dependencies computed" grep -Eq 'libqt(6widgets6|5widgets5) ' <<<"$depends"
@@ -82,6 +85,16 @@ check "the link leads to $programdir/tavro-tool" \
     test "$(readlink -f /usr/bin/tavro-tool)" = "$programdir/tavro-tool"
 check "German catalogue beside the program" test -f "$programdir/lang.qm"
 check "man page" test -f /usr/share/man/man1/tavro-tool.1.gz
+check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
+    'test "$(command -v tavro-cli)" = /usr/bin/tavro-cli && test -f /usr/share/man/man1/tavro-cli.1.gz &&
+     test -f /usr/share/bash-completion/completions/tavro-cli'
+check "installed tavro-cli tells its version" test "$(tavro-cli --version)" = "tavro-cli 1.1 (build 140)"
+cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
+check "installed tavro-cli reports a dump" bash -c \
+    'tavro-cli report --format csv "$1" | grep -q "^$1,512,true,,"' _ "$work/board.bin"
+check "installed tavro-cli writes a cleaned copy" bash -c \
+    'tavro-cli clear "$1" -o "$1.clean" && tavro-cli compare "$1" "$1.clean" | grep -q "^variable data block"' \
+    _ "$work/board.bin"
 entry=/usr/share/applications/$app_id.desktop
 check "found among the applications as 'Tavro Tool'" grep -qx 'Name=Tavro Tool' "$entry"
 icon=$(sed -n 's/^Icon=//p' "$entry")
