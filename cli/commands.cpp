@@ -92,23 +92,6 @@ QByteArray unusable(const DumpInfo &info)
     }
 }
 
-QByteArray problemName(DumpInfo::Problem problem)
-{
-    switch (problem) {
-    case DumpInfo::CannotOpen:
-        return "cannot be opened";
-    case DumpInfo::WrongSize:
-        return "wrong size";
-    case DumpInfo::IncompleteRead:
-        return "incomplete read";
-    case DumpInfo::UnknownEngine:
-        return "unknown engine";
-    case DumpInfo::NoProblem:
-        break;
-    }
-    return QByteArray();
-}
-
 QByteArray lastErrorText(quint8 code)
 {
     return code ? QByteArray::number(code, 16).toUpper() : QByteArray("none");
@@ -183,7 +166,8 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
 {
     const DumpInfo info = DumpInfo::read(input);
     if (!info.valid()) {
-        message(input + ": not a valid image (" + problemName(info.problem) + "); nothing written");
+        message(input + ": not a valid image (" + ReportWriter::problemText(info.problem) +
+                "); nothing written");
         return 1;
     }
     struct stat target;

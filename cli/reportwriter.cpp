@@ -39,7 +39,9 @@ void appendCode(QByteArray &out, quint8 code)
     out += "0123456789ABCDEF"[code & 0xf];
 }
 
-const char *problemText(DumpInfo::Problem problem)
+} // namespace
+
+const char *ReportWriter::problemText(DumpInfo::Problem problem)
 {
     switch (problem) {
     case DumpInfo::CannotOpen:
@@ -55,6 +57,8 @@ const char *problemText(DumpInfo::Problem problem)
     }
     return "";
 }
+
+namespace {
 
 const char *mcuText(const DumpInfo &info)
 {

@@ -267,7 +267,7 @@ void TestCli::clear_data()
     QTest::newRow("input not valid") << "boards/d engine.bin" << QString() << false << 1
                                      << QByteArray("not a valid image (unknown engine)");
     QTest::newRow("input a FIFO") << "boards/e fifo.bin" << QString() << false << 1
-                                  << QByteArray("not a valid image (cannot be opened)");
+                                  << QByteArray("not a valid image (cannot open)");
     QTest::newRow("output exists") << "valid.bin"
                                    << "other" << false << 1 << QByteArray("exists");
     QTest::newRow("output exists, forced") << "valid.bin"
