@@ -38,6 +38,32 @@ QString EepromDump::take(const DumpInfo &info)
     return report(info, RichText);
 }
 
+namespace {
+
+// Numbers go straight into the report: this runs on every load, and a temporary string per
+// number would cost more than reading the file.
+void appendDecimal(QString &text, quint64 value)
+{
+    char16_t digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value);
+    while (n)
+        text += QChar(digits[--n]);
+}
+
+void appendHex(QString &text, quint8 value) // "%X": E3, or 5 without a leading zero
+{
+    static const char16_t digits[] = u"0123456789ABCDEF";
+    if (value >> 4)
+        text += QChar(digits[value >> 4]);
+    text += QChar(digits[value & 0xf]);
+}
+
+} // namespace
+
 QString EepromDump::report(const DumpInfo &info, Markup markup)
 {
     const QLatin1String br(markup == RichText ? "<br>" : "\n");
@@ -45,9 +71,12 @@ QString EepromDump::report(const DumpInfo &info, Markup markup)
         return QObject::tr("Err open file") + br;
 
     QString report;
-    report.reserve(720);
-    report += QObject::tr("File size : ") + QString::number(info.size) + QLatin1Char(' ') +
-              QObject::tr("bytes") + br;
+    report.reserve(1024);
+    report += QObject::tr("File size : ");
+    appendDecimal(report, info.size);
+    report += QLatin1Char(' ');
+    report += QObject::tr("bytes");
+    report += br;
     switch (info.problem) {
     case DumpInfo::WrongSize:
         return report + QObject::tr("Wrong file size") + br;
@@ -59,34 +88,52 @@ QString EepromDump::report(const DumpInfo &info, Markup markup)
         break;
     }
 
-    report += QObject::tr("Product code : ") + QLatin1String(info.productCodeText()) + br;
-    report += QObject::tr("Engine type : ") + QLatin1String(info.engineName()) + br;
+    report += QObject::tr("Product code : ");
+    report += QLatin1String(info.productCodeText());
+    report += br;
+    report += QObject::tr("Engine type : ");
+    report += QLatin1String(info.engineName());
+    report += br;
     report += QObject::tr("MCU type : ");
-    const char *mcu = info.mcuName();
-    report += (mcu ? QString(QLatin1String(mcu)) : QObject::tr("Unknown")) + br + br;
-
-    report += QObject::tr("EEPROM checksum:") + QLatin1Char(' ');
-    if (info.checksumOk())
-        report += QObject::tr("OK");
-    else if (markup == RichText)
-        report +=
-            QLatin1String("<font color=\"red\">") + QObject::tr("Error") + QLatin1String("</font>");
+    if (const char *mcu = info.mcuName())
+        report += QLatin1String(mcu);
     else
+        report += QObject::tr("Unknown");
+    report += br;
+    report += br;
+
+    report += QObject::tr("EEPROM checksum:");
+    report += QLatin1Char(' ');
+    if (info.checksumOk()) {
+        report += QObject::tr("OK");
+    } else if (markup == RichText) {
+        report += QLatin1String("<font color=\"red\">");
         report += QObject::tr("Error");
-    report += br + br;
+        report += QLatin1String("</font>");
+    } else {
+        report += QObject::tr("Error");
+    }
+    report += br;
+    report += br;
 
     report += QObject::tr("Last error : ");
     if (info.lastError != 0)
-        report += QString::number(info.lastError, 16).toUpper() + br;
+        appendHex(report, info.lastError);
     else
-        report += QObject::tr("None") + br;
+        report += QObject::tr("None");
+    report += br;
     report += br;
 
-    report += QObject::tr("Error statistics : ") + br + br;
+    report += QObject::tr("Error statistics : ");
+    report += br;
+    report += br;
     for (int i = 0; i < ErrorCount; ++i) {
-        report += QString::number(0xE0 + i, 16).toUpper() + QLatin1String(" - ") +
-                  QObject::tr(DumpInfo::errorName(i)) + QLatin1String(": ") +
-                  QString::number(info.errorStats[i]) + br;
+        appendHex(report, quint8(0xE0 + i));
+        report += QLatin1String(" - ");
+        report += QObject::tr(DumpInfo::errorName(i));
+        report += QLatin1String(": ");
+        appendDecimal(report, info.errorStats[i]);
+        report += br;
     }
     return report;
 }
