@@ -1,8 +1,9 @@
 // Starts a program under an X server without a window manager and times, from the exec, the map
 // of its first top-level window (MapNotify) and the first drawing into it (DamageNotify); then
 // closes that window as a window manager would (WM_DELETE_WINDOW) and reports the program's peak
-// resident memory and exit status. One line of key=value pairs on stdout:
-//   map_ms=27.612 paint_ms=31.020 maxrss_kb=31104 exit=0
+// resident memory while shown (VmHWM just before the close) and over its whole life, closing
+// included (getrusage), and its exit status. One line of key=value pairs on stdout:
+//   map_ms=27.612 paint_ms=31.020 shown_rss_kb=30998 maxrss_kb=31104 exit=0
 // Usage: mapwatch [--settle MS] [--timeout MS] PROGRAM [ARGUMENTS...]
 //   --settle: how long the window stays up after its first paint (default 300 ms), so that the
 //             peak memory is that of a started program, not of one still starting.
@@ -57,6 +58,22 @@ void sendDeleteWindow(xcb_connection_t *c, xcb_window_t window)
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     xcb_flush(c);
+}
+
+// The high-water mark of the resident set so far, in KiB; -1 when it cannot be read.
+long peakResidentKb(pid_t pid)
+{
+    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    std::FILE *status = std::fopen(path.c_str(), "r");
+    if (!status)
+        return -1;
+    long kb = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1)
+            break;
+    std::fclose(status);
+    return kb;
 }
 
 uint32_t windowPid(xcb_connection_t *c, xcb_window_t window)
@@ -166,6 +183,7 @@ int main(int argc, char **argv)
         std::free(event);
     }
 
+    const long shownRssKb = peakResidentKb(pid);
     bool otherProgram = false;
     if (window != XCB_WINDOW_NONE) {
         const uint32_t owner = windowPid(c, window);
@@ -192,8 +210,8 @@ int main(int argc, char **argv)
     }
     xcb_disconnect(c);
 
-    std::printf("map_ms=%.3f paint_ms=%.3f maxrss_kb=%ld exit=%s\n", mapMs, paintMs,
-                usage.ru_maxrss, exitText.c_str());
+    std::printf("map_ms=%.3f paint_ms=%.3f shown_rss_kb=%ld maxrss_kb=%ld exit=%s\n", mapMs,
+                paintMs, shownRssKb, usage.ru_maxrss, exitText.c_str());
     if (otherProgram)
         std::fprintf(stderr, "mapwatch: the window mapped first belongs to another program\n");
     return mapMs >= 0 && !otherProgram && exitText == "0" ? 0 : 1;
