@@ -1,0 +1,54 @@
+// Writes synthetic board images for the batch figure: make_dumps DIR COUNT. Most are valid with
+// varied counters and product codes; every tenth has a wrong checksum and every twenty-fifth an
+// unknown engine, so that a batch report takes each of its paths.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void setWord(unsigned char *image, int offset, unsigned value)
+{
+    image[offset] = static_cast<unsigned char>(value & 0xff);
+    image[offset + 1] = static_cast<unsigned char>((value >> 8) & 0xff);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_dumps DIR COUNT\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    const long count = std::strtol(argv[2], nullptr, 10);
+    unsigned seed = 12345;
+    for (long n = 0; n < count; ++n) {
+        unsigned char image[512];
+        for (unsigned char &byte : image) {
+            seed = seed * 1103515245u + 12345u;
+            byte = static_cast<unsigned char>(seed >> 16);
+        }
+        for (int i = 0; i < 14; ++i)
+            image[160 + i] = static_cast<unsigned char>((n + i) % 7);
+        image[254] = static_cast<unsigned char>(n % 3 == 0 ? 0 : 0xE0 + n % 14);
+        setWord(image, 496, n % 25 == 24 ? 0x1234u : (n % 2 ? 0x2124u : 0x292Cu));
+        setWord(image, 507, n % 2 ? 0x0000u : 0xBC42u);
+        unsigned sum = 0;
+        for (int i = 256; i < 509; ++i)
+            sum += image[i];
+        setWord(image, 509, n % 10 == 9 ? sum + 1 : sum);
+
+        char name[32];
+        std::snprintf(name, sizeof name, "/dump-%05ld.bin", n);
+        std::FILE *file = std::fopen((dir + name).c_str(), "wb");
+        if (!file || std::fwrite(image, 1, sizeof image, file) != sizeof image ||
+            std::fclose(file) != 0) {
+            std::fprintf(stderr, "make_dumps: cannot write %s%s\n", dir.c_str(), name);
+            return 1;
+        }
+    }
+    return 0;
+}
