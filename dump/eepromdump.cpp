@@ -2,10 +2,14 @@
 
 #include "fileio.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QObject>
+#include <QPointer>
 
 #include <algorithm>
+#include <cstring>
 
 QString EepromDump::load(const QString &path)
 {
@@ -45,93 +49,185 @@ namespace {
 void appendDecimal(QString &text, quint64 value)
 {
     char16_t digits[20];
-    int n = 0;
+    int first = 20;
     do {
-        digits[n++] = char16_t(u'0' + value % 10);
+        digits[--first] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value);
-    while (n)
-        text += QChar(digits[--n]);
+    text.append(reinterpret_cast<const QChar *>(digits + first), 20 - first);
 }
 
 void appendHex(QString &text, quint8 value) // "%X": E3, or 5 without a leading zero
 {
     static const char16_t digits[] = u"0123456789ABCDEF";
-    if (value >> 4)
-        text += QChar(digits[value >> 4]);
-    text += QChar(digits[value & 0xf]);
+    const char16_t both[2] = {digits[value >> 4], digits[value & 0xf]};
+    const int skip = (value >> 4) ? 0 : 1;
+    text.append(reinterpret_cast<const QChar *>(both + skip), 2 - skip);
+}
+
+// Latin-1 names (engine, MCU, product code) without a temporary string.
+void appendLatin1(QString &text, const char *latin1, qsizetype length)
+{
+    char16_t wide[32];
+    const qsizetype n = std::min<qsizetype>(length, 32);
+    for (qsizetype i = 0; i < n; ++i)
+        wide[i] = static_cast<uchar>(latin1[i]);
+    text.append(reinterpret_cast<const QChar *>(wide), n);
+}
+
+void appendLatin1(QString &text, const char *latin1)
+{
+    appendLatin1(text, latin1, qsizetype(std::strlen(latin1)));
+}
+
+} // namespace
+
+namespace {
+
+// The report's translated texts.
+struct ReportTexts
+{
+    QString errOpen, fileSize, bytes, wrongSize, readError, damaged, productCode, engineType,
+        mcuType, unknown, checksum, ok, error, lastError, none, statistics;
+    QString errorNames[DumpInfo::ErrorCount];
+
+    void translate()
+    {
+        errOpen = QObject::tr("Err open file");
+        fileSize = QObject::tr("File size : ");
+        bytes = QObject::tr("bytes");
+        wrongSize = QObject::tr("Wrong file size");
+        readError = QObject::tr("Read error: the file could not be read completely");
+        damaged = QObject::tr("Damaged file of not a Tavro firmware");
+        productCode = QObject::tr("Product code : ");
+        engineType = QObject::tr("Engine type : ");
+        mcuType = QObject::tr("MCU type : ");
+        unknown = QObject::tr("Unknown");
+        checksum = QObject::tr("EEPROM checksum:");
+        ok = QObject::tr("OK");
+        error = QObject::tr("Error");
+        lastError = QObject::tr("Last error : ");
+        none = QObject::tr("None");
+        statistics = QObject::tr("Error statistics : ");
+        for (int i = 0; i < DumpInfo::ErrorCount; ++i)
+            errorNames[i] = QObject::tr(DumpInfo::errorName(i));
+    }
+};
+
+// Looking the texts up is most of the cost of a report, so they are looked up once per
+// language. The application announces every change of its translators with a LanguageChange
+// event, which this watches for. Used on the GUI thread only, as the report is.
+class TextCache : public QObject
+{
+public:
+    const ReportTexts &texts()
+    {
+        QCoreApplication *app = QCoreApplication::instance();
+        if (app != watched) {
+            if (app)
+                app->installEventFilter(this);
+            watched = app;
+            stale = true;
+        }
+        if (stale) {
+            values.translate();
+            stale = false;
+        }
+        return values;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            stale = true;
+        return false;
+    }
+
+private:
+    QPointer<QCoreApplication> watched;
+    bool stale = true;
+    ReportTexts values;
+};
+
+const ReportTexts &reportTexts()
+{
+    static TextCache cache;
+    return cache.texts();
 }
 
 } // namespace
 
 QString EepromDump::report(const DumpInfo &info, Markup markup)
 {
-    const QLatin1String br(markup == RichText ? "<br>" : "\n");
+    const ReportTexts &text = reportTexts();
+    const QStringView br = markup == RichText ? QStringView(u"<br>") : QStringView(u"\n");
     if (info.problem == DumpInfo::CannotOpen)
-        return QObject::tr("Err open file") + br;
+        return text.errOpen + br.toString();
 
     QString report;
     report.reserve(1024);
-    report += QObject::tr("File size : ");
+    report += text.fileSize;
     appendDecimal(report, info.size);
-    report += QLatin1Char(' ');
-    report += QObject::tr("bytes");
+    report += u' ';
+    report += text.bytes;
     report += br;
     switch (info.problem) {
     case DumpInfo::WrongSize:
-        return report + QObject::tr("Wrong file size") + br;
+        return report + text.wrongSize + br.toString();
     case DumpInfo::IncompleteRead:
-        return report + QObject::tr("Read error: the file could not be read completely") + br;
+        return report + text.readError + br.toString();
     case DumpInfo::UnknownEngine:
-        return report + QObject::tr("Damaged file of not a Tavro firmware") + br;
+        return report + text.damaged + br.toString();
     default:
         break;
     }
 
-    report += QObject::tr("Product code : ");
-    report += QLatin1String(info.productCodeText());
+    report += text.productCode;
+    const QByteArray code = info.productCodeText();
+    appendLatin1(report, code.constData(), code.size());
     report += br;
-    report += QObject::tr("Engine type : ");
-    report += QLatin1String(info.engineName());
+    report += text.engineType;
+    appendLatin1(report, info.engineName());
     report += br;
-    report += QObject::tr("MCU type : ");
+    report += text.mcuType;
     if (const char *mcu = info.mcuName())
-        report += QLatin1String(mcu);
+        appendLatin1(report, mcu);
     else
-        report += QObject::tr("Unknown");
+        report += text.unknown;
     report += br;
     report += br;
 
-    report += QObject::tr("EEPROM checksum:");
-    report += QLatin1Char(' ');
+    report += text.checksum;
+    report += u' ';
     if (info.checksumOk()) {
-        report += QObject::tr("OK");
+        report += text.ok;
     } else if (markup == RichText) {
-        report += QLatin1String("<font color=\"red\">");
-        report += QObject::tr("Error");
-        report += QLatin1String("</font>");
+        report += QStringView(u"<font color=\"red\">");
+        report += text.error;
+        report += QStringView(u"</font>");
     } else {
-        report += QObject::tr("Error");
+        report += text.error;
     }
     report += br;
     report += br;
 
-    report += QObject::tr("Last error : ");
+    report += text.lastError;
     if (info.lastError != 0)
         appendHex(report, info.lastError);
     else
-        report += QObject::tr("None");
+        report += text.none;
     report += br;
     report += br;
 
-    report += QObject::tr("Error statistics : ");
+    report += text.statistics;
     report += br;
     report += br;
     for (int i = 0; i < ErrorCount; ++i) {
         appendHex(report, quint8(0xE0 + i));
-        report += QLatin1String(" - ");
-        report += QObject::tr(DumpInfo::errorName(i));
-        report += QLatin1String(": ");
+        report += QStringView(u" - ");
+        report += text.errorNames[i];
+        report += QStringView(u": ");
         appendDecimal(report, info.errorStats[i]);
         report += br;
     }

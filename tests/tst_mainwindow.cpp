@@ -228,12 +228,18 @@ void TestMainWindow::languageChange()
     QCOMPARE(about.count(QLatin1String("140")), 1);
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
+    // The next load speaks the new language, and the old one again once it is removed.
+    w.drop({QUrl::fromLocalFile(path)});
+    QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße : 512 Bytes")));
+    QVERIFY(w.report().contains(QStringLiteral("E3 - Kein Abpumpen: 4")));
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QTRY_COMPARE(w.loadButton()->text(), QStringLiteral("Load..."));
     about = w.about();
     QCOMPARE(about.count(QLatin1String("1.1")), 1);
     QCOMPARE(about.count(QLatin1String("140")), 1);
+    w.drop({QUrl::fromLocalFile(path)});
+    QCOMPARE(w.reportHtml(), report);
 }
 
 void TestMainWindow::resizeKeepsLayout()
