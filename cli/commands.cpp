@@ -77,12 +77,23 @@ private:
     bool shown = false;
 };
 
+// Why a file could not be opened, as far as the system tells.
+QByteArray openFailure(const QByteArray &path)
+{
+    struct stat info;
+    if (::stat(path.constData(), &info) != 0)
+        return systemError(errno);
+    if (!S_ISREG(info.st_mode))
+        return S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
+    return ::access(path.constData(), R_OK) != 0 ? systemError(errno) : "cannot be read";
+}
+
 // Why a file cannot be compared, or an empty text when it can.
-QByteArray unusable(const DumpInfo &info)
+QByteArray unusable(const QByteArray &path, const DumpInfo &info)
 {
     switch (info.problem) {
     case DumpInfo::CannotOpen:
-        return "cannot be opened";
+        return "cannot be opened: " + openFailure(path);
     case DumpInfo::WrongSize:
         return "is " + QByteArray::number(info.size) + " bytes long, not 512";
     case DumpInfo::IncompleteRead:
@@ -103,9 +114,11 @@ namespace Commands {
 
 int report(ReportWriter::Format format, const QList<QByteArray> &paths)
 {
+    // A path that is not there is a mistake in the command; one that cannot be reached
+    // (permissions) is reported like any file that cannot be opened.
     for (const QByteArray &path : paths) {
         struct stat info;
-        if (::lstat(path.constData(), &info) != 0) {
+        if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
             message(path + ": " + systemError(errno));
             return 2;
         }
@@ -165,12 +178,20 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
 int clear(const QByteArray &input, const QByteArray &output, bool force)
 {
     const DumpInfo info = DumpInfo::read(input);
+    if (info.problem == DumpInfo::CannotOpen) {
+        message(input + ": cannot be opened: " + openFailure(input) + "; nothing written");
+        return 1;
+    }
     if (!info.valid()) {
         message(input + ": not a valid image (" + ReportWriter::problemText(info.problem) +
                 "); nothing written");
         return 1;
     }
     struct stat target;
+    if (::stat(output.constData(), &target) == 0 && S_ISDIR(target.st_mode)) {
+        message(output + ": is a folder; name the file to write");
+        return 1;
+    }
     if (!force && ::lstat(output.constData(), &target) == 0) {
         struct stat source;
         const bool same = ::stat(input.constData(), &source) == 0 &&
@@ -185,7 +206,10 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         message(input + ": the checksum does not match (stored 0x" + hex(info.storedChecksum, 4) +
                 ", computed 0x" + hex(info.computedChecksum, 4) + "); cleaned all the same");
     }
-    const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image));
+    // Without --force nothing is replaced, not even a file that appears while the copy is
+    // written (a second run with the same output).
+    const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image),
+                                                  force ? FileIo::Replace : FileIo::CreateOnly);
     if (!saved.ok) {
         message(output + ": cannot write: " + saved.error.toUtf8());
         return 1;
@@ -198,7 +222,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     const DumpInfo left = DumpInfo::read(a);
     const DumpInfo right = DumpInfo::read(b);
     for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
-        const QByteArray why = unusable(info);
+        const QByteArray why = unusable(path, info);
         if (!why.isEmpty()) {
             message(path + ": " + why);
             return 2;

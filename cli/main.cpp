@@ -4,8 +4,10 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 
 // tavro-cli: the window's checks for whole batches of dumps, from a script. QtCore only, so it
 // starts fast and runs without a display.
@@ -45,6 +47,15 @@ int usageError(const QString &why)
     return 2;
 }
 
+// The exit status after printing help or the version: a failed write is told, too.
+int printed()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "tavro-cli: cannot write the output: %s\n", std::strerror(errno));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -78,11 +89,11 @@ int main(int argc, char *argv[])
         std::fputs(usage, stdout);
         std::fputs("\n", stdout);
         std::fputs(help, stdout);
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+        return printed();
     }
     if (parser.isSet(versionOption)) {
         std::printf("tavro-cli %s (build %d)\n", TAVRO_VERSION, TAVRO_BUILD);
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+        return printed();
     }
 
     const QStringList positional = parser.positionalArguments();

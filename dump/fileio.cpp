@@ -109,6 +109,15 @@ bool resolveLinks(QByteArray &path, bool &found, struct stat &info, int &error)
         found = true;
         if (!S_ISLNK(info.st_mode))
             return true;
+        // The kernel's rule for links in sticky world-writable folders such as /tmp: another
+        // user's link there is not followed, lest it steer a save onto a file of ours.
+        struct stat folder;
+        if (::stat(folderOf(path).constData(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+            (folder.st_mode & S_IWOTH) && info.st_uid != ::geteuid() &&
+            info.st_uid != folder.st_uid) {
+            error = EACCES;
+            return false;
+        }
         QByteArray target(static_cast<qsizetype>(info.st_size > 0 ? info.st_size : 4096) + 1, 0);
         const ssize_t length = ::readlink(path.constData(), target.data(), target.size());
         if (length < 0 || length >= target.size()) {
@@ -145,55 +154,92 @@ bool syncFolder(const QByteArray &folder, int &error)
     return ok;
 }
 
+SaveResult refused(const char *why)
+{
+    return SaveResult{false, QString::fromLatin1(why)};
+}
+
+// Writes `content` over the file from its start, cuts it there, and makes it durable. `mode` is
+// set again after the write: the system drops set-user-id and set-group-id bits from a file
+// written by its owner.
+bool rewrite(int fd, const QByteArray &content, mode_t mode)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !writeAll(fd, content) ||
+        ::ftruncate(fd, content.size()) != 0)
+        return false;
+    (void)!::fchmod(fd, mode);
+    return sync(fd);
+}
+
 // Overwrites an existing file through its own inode: used where a rename would give the file a
 // new owner or group, split its hard links, or is not allowed at all (the folder is not
-// writable). A failure puts the old bytes back, so the file is as it was.
+// writable). The old bytes are read first and put back if anything fails, times included, so
+// the file is as it was; a file whose old bytes cannot be kept is not overwritten at all.
 SaveResult writeInPlace(const QByteArray &path, const QByteArray &bytes)
 {
     constexpr int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    bool canRestore = true;
-    int fd = ::open(path.constData(), O_RDWR | flags);
-    if (fd < 0 && errno == EACCES) {
-        canRestore = false; // a write-only file: the old bytes cannot be read to put back
-        fd = ::open(path.constData(), O_WRONLY | flags);
-    }
-    Descriptor file(fd);
-    if (!file.valid())
+    Descriptor file(::open(path.constData(), O_RDWR | flags));
+    if (!file.valid()) {
+        if (errno == EACCES)
+            return refused("the file may be written but not read, so it cannot be replaced "
+                           "safely where it is");
         return failed(errno);
+    }
     struct stat info;
     if (::fstat(file.get(), &info) != 0)
         return failed(errno);
     if (!S_ISREG(info.st_mode))
         return failed(EINVAL);
 
-    // Old contents of at most a megabyte are kept to roll back; a larger file chosen as the
-    // target is overwritten without that net.
+    // A dump is 512 bytes; a target many times larger is some other file chosen by mistake.
     constexpr quint64 restoreLimit = 1 << 20;
-    QByteArray old;
     const quint64 oldSize = static_cast<quint64>(info.st_size);
-    if (canRestore && oldSize <= restoreLimit) {
-        old.resize(static_cast<qsizetype>(oldSize));
-        canRestore = readAll(file.get(), old.data(), oldSize);
-    } else {
-        canRestore = false;
-    }
+    if (oldSize > restoreLimit)
+        return refused("the file is over a megabyte, too large to be replaced safely where it is");
+    QByteArray old(static_cast<qsizetype>(oldSize), '\0');
+    if (!readAll(file.get(), old.data(), oldSize))
+        return failed(errno ? errno : EIO);
 
-    const auto rewrite = [](Descriptor &to, const QByteArray &content) {
-        return ::lseek(to.get(), 0, SEEK_SET) == 0 && writeAll(to.get(), content) &&
-               ::ftruncate(to.get(), content.size()) == 0 && sync(to.get()) && to.close();
-    };
-    if (rewrite(file, bytes))
+    const mode_t mode = info.st_mode & 07777;
+    if (rewrite(file.get(), bytes, mode) && file.close())
         return SaveResult{true, QString()};
 
     const int error = errno;
-    if (canRestore) {
-        if (file.valid())
-            file.close();
-        Descriptor again(::open(path.constData(), O_WRONLY | flags));
-        if (again.valid())
-            rewrite(again, old);
+    if (file.valid())
+        file.close();
+    Descriptor again(::open(path.constData(), O_WRONLY | flags));
+    if (again.valid() && rewrite(again.get(), old, mode)) {
+        const struct timespec times[2] = {info.st_atim, info.st_mtim};
+        ::futimens(again.get(), times);
+        again.close();
     }
     return failed(error);
+}
+
+// Renames without replacing anything: a file that appeared at the target meanwhile (another
+// save to the same name) is kept, and the rename fails with EEXIST.
+bool renameNoReplace(const QByteArray &from, const QByteArray &to)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+#endif
+    // File systems without it: a hard link fails on an existing name just the same.
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    // Nor hard links (FAT): the last look is as close as it gets.
+    struct stat info;
+    if (::lstat(to.constData(), &info) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.constData(), to.constData()) == 0;
 }
 
 // A new file beside the target, under a short name of its own: a target name near the length
@@ -242,7 +288,7 @@ ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
     return result;
 }
 
-SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
 {
     QByteArray target = nativePath;
     if (target.isEmpty())
@@ -254,6 +300,8 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
         return failed(error);
     if (exists && !S_ISREG(info.st_mode))
         return failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (exists && mode == CreateOnly)
+        return failed(EEXIST);
 
     // A read-only file stays unchanged, even where the folder would allow replacing it.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
@@ -294,11 +342,16 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
         }
     }
 
-    if (!writeAll(file.get(), bytes) || !sync(file.get()))
+    if (!writeAll(file.get(), bytes))
         return discard(errno);
-    if (!file.close())
+    if (exists)
+        (void)!::fchmod(file.get(), info.st_mode & 07777); // the write dropped set-id bits
+    if (!sync(file.get()) || !file.close())
         return discard(errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
+    const bool renamed = mode == CreateOnly
+                             ? renameNoReplace(temporary, target)
+                             : ::rename(temporary.constData(), target.constData()) == 0;
+    if (!renamed)
         return discard(errno);
     if (!syncFolder(folder, error))
         return failed(error);
@@ -329,9 +382,11 @@ ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
     return result;
 }
 
-SaveResult save(const QByteArray &nativePath, const QByteArray &bytes)
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
 {
     const QString path = QFile::decodeName(nativePath);
+    if (mode == CreateOnly && QFileInfo::exists(path))
+        return SaveResult{false, QStringLiteral("File exists")};
     // commit() does not report a failing final flush, so the write count and the flush are
     // checked here.
     QSaveFile file(path);
@@ -354,9 +409,9 @@ ReadResult readRegularFile(const QString &path, quint64 maxSize)
     return readRegularFile(QFile::encodeName(path), maxSize);
 }
 
-SaveResult save(const QString &path, const QByteArray &bytes)
+SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode)
 {
-    return save(QFile::encodeName(path), bytes);
+    return save(QFile::encodeName(path), bytes, mode);
 }
 
 } // namespace FileIo

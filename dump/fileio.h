@@ -36,11 +36,17 @@ struct SaveResult
     QString error; // why it failed, in the system's words; empty on success
 };
 
+enum SaveMode {
+    Replace,    // an existing file is replaced (the user has confirmed it)
+    CreateOnly, // the save fails with EEXIST rather than replace a file, even one that appears
+                // while it is written
+};
+
 // Replaces or creates the file at `path` with `bytes`. Succeeds only once the bytes are on the
 // disk; on failure the file at `path` is as it was. A symbolic link stays a link and the file it
 // points to is written; that file keeps its permissions, owner, group and hard links.
-SaveResult save(const QString &path, const QByteArray &bytes);
-SaveResult save(const QByteArray &nativePath, const QByteArray &bytes);
+SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace);
+SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
 
 } // namespace FileIo
 

@@ -266,8 +266,9 @@ void TestCli::clear_data()
         << "checksum.bin" << QString() << false << 0 << QByteArray("checksum does not match");
     QTest::newRow("input not valid") << "boards/d engine.bin" << QString() << false << 1
                                      << QByteArray("not a valid image (unknown engine)");
-    QTest::newRow("input a FIFO") << "boards/e fifo.bin" << QString() << false << 1
-                                  << QByteArray("not a valid image (cannot open)");
+    QTest::newRow("input a FIFO")
+        << "boards/e fifo.bin" << QString() << false << 1
+        << QByteArray("cannot be opened: is not a regular file; nothing written");
     QTest::newRow("output exists") << "valid.bin"
                                    << "other" << false << 1 << QByteArray("exists");
     QTest::newRow("output exists, forced") << "valid.bin"
@@ -277,6 +278,8 @@ void TestCli::clear_data()
         << "input" << false << 1 << QByteArray("is the input itself");
     QTest::newRow("output is the input, forced") << "valid.bin"
                                                  << "input" << true << 0 << QByteArray();
+    QTest::newRow("output is a folder") << "valid.bin"
+                                        << "folder" << true << 1 << QByteArray("is a folder");
     QTest::newRow("output below a regular file")
         << "valid.bin"
         << "below file" << false << 1 << QByteArray("cannot write: Not a directory");
@@ -306,6 +309,8 @@ void TestCli::clear()
         target = source;
     else if (existing == QLatin1String("below file"))
         target = source + QStringLiteral("/output.bin");
+    else if (existing == QLatin1String("folder"))
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("output.bin")));
 
     QStringList arguments{QStringLiteral("clear"), source, QStringLiteral("-o"), target};
     if (force)
@@ -320,6 +325,8 @@ void TestCli::clear()
         QCOMPARE(TestImage::read(target), before);
     } else if (existing == QLatin1String("input")) {
         QCOMPARE(TestImage::read(source), original);
+    } else if (existing == QLatin1String("folder")) {
+        QVERIFY(QFileInfo(target).isDir());
     } else {
         QVERIFY(!QFileInfo::exists(target));
     }

@@ -1,10 +1,12 @@
 #include "eepromdump.h"
+#include "fileio.h"
 #include "testsupport.h"
 
 #include <QProcess>
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fiu-control.h>
 #include <fiu.h>
 #include <sys/stat.h>
@@ -24,6 +26,8 @@ private slots:
     void incompleteReadIsAFailedLoad_data();
     void incompleteReadIsAFailedLoad();
     void fifoSwappedInAtOpen();
+    void createOnlyNeverReplaces();
+    void anotherUsersLinkInStickyFolder();
     void ownerGroupAndLinksKept_data();
     void ownerGroupAndLinksKept();
     void longNames_data();
@@ -73,6 +77,16 @@ int truncateWhileRead(const char *, int *, void **, unsigned int *)
 {
     (void)!::truncate(truncateTarget.constData(), 100);
     return 0; // the read itself goes ahead, on the shorter file
+}
+
+QByteArray appearing;
+
+int fileAppearsAtSync(const char *, int *, void **, unsigned int *)
+{
+    QFile file(QFile::decodeName(appearing));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("a colleague's work");
+    return 0;
 }
 
 int swapInAtOpen(const char *, int *, void **, unsigned int *)
@@ -207,6 +221,52 @@ void TestStorage::fifoSwappedInAtOpen()
     QCOMPARE(dump.error, quint8(1));
 }
 
+// Without --force, tavro-cli saves with CreateOnly: a file that appears at the target while the
+// copy is written (a second run with the same output) must be kept, and the save must fail.
+void TestStorage::createOnlyNeverReplaces()
+{
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString path = folder.filePath(QStringLiteral("out.bin"));
+    appearing = native(path);
+    QCOMPARE(fiu_enable_external("posix/io/sync/fsync", 1, nullptr, 0, fileAppearsAtSync), 0);
+    const FileIo::SaveResult saved = FileIo::save(path, image, FileIo::CreateOnly);
+    fiu_disable("posix/io/sync/fsync");
+
+    QVERIFY(!saved.ok);
+    QCOMPARE(saved.error, QString::fromLocal8Bit(std::strerror(EEXIST)));
+    QCOMPARE(TestImage::read(path), QByteArray("a colleague's work"));
+    QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("out.bin")));
+}
+
+// A link another user planted in a sticky world-writable folder such as /tmp is not followed,
+// as the kernel does not follow it either: it would steer a save onto any file of ours.
+void TestStorage::anotherUsersLinkInStickyFolder()
+{
+    if (!isRoot())
+        QSKIP("planting another user's link needs root (CI runs as root)");
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString sticky = folder.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("shared")));
+    QCOMPARE(::chmod(native(sticky).constData(), 01777), 0);
+    const QString precious = folder.filePath(QStringLiteral("precious.bin"));
+    QVERIFY(TestImage::write(precious, existingBytes));
+    const QString link = sticky + QStringLiteral("/board.bin");
+    QVERIFY(QFile::link(precious, link));
+    QCOMPARE(::lchown(native(link).constData(), 65534, 65534), 0);
+
+    EepromDump dump;
+    dump.loadImage(image);
+    QVERIFY(!dump.clearAndSave(link));
+    QCOMPARE(TestImage::read(precious), existingBytes);
+
+    // A link of one's own there is followed as before.
+    QCOMPARE(::lchown(native(link).constData(), 0, 0), 0);
+    QVERIFY(dump.clearAndSave(link));
+    QCOMPARE(TestImage::read(precious), TestImage::cleaned(image));
+}
+
 void TestStorage::ownerGroupAndLinksKept_data()
 {
     QTest::addColumn<QString>("kind");
@@ -293,6 +353,10 @@ void TestStorage::unprivilegedSave_data()
     QTest::newRow("colleague's file in a group folder") << QStringLiteral("group folder") << true;
     QTest::newRow("new file in a folder not writable") << QStringLiteral("new in locked") << false;
     QTest::newRow("read-only file in own folder") << QStringLiteral("read-only") << false;
+    QTest::newRow("write-only file in a folder not writable")
+        << QStringLiteral("write-only") << false;
+    QTest::newRow("set-group-id file in own folder") << QStringLiteral("set-gid") << true;
+    QTest::newRow("set-user-id file, hard-linked") << QStringLiteral("set-uid linked") << true;
 }
 
 // Run as nobody (uid 65534, group 4242, no other groups) through a copy of this program, since
@@ -331,14 +395,25 @@ void TestStorage::unprivilegedSave()
         folderGroup = group;
     } else if (kind == QLatin1String("read-only")) {
         mode = 0444;
-        folderMode = 0755;
+    } else if (kind == QLatin1String("write-only")) {
+        mode = 0200; // and the folder is root's: only writing in place could save it
+    } else if (kind == QLatin1String("set-gid")) {
+        mode = 02755;
+    } else if (kind == QLatin1String("set-uid linked")) {
+        mode = 04755;
     }
     if (kind != QLatin1String("new in locked")) {
         QVERIFY(TestImage::write(target, existingBytes));
         QCOMPARE(::chown(native(target).constData(), owner, group), 0);
         QCOMPARE(::chmod(native(target).constData(), mode), 0);
     }
-    const uid_t folderOwner = kind == QLatin1String("read-only") ? 65534 : 0;
+    const bool ownFolder =
+        kind == QLatin1String("read-only") || kind.startsWith(QLatin1String("set-"));
+    const uid_t folderOwner = ownFolder ? 65534 : 0;
+    if (kind == QLatin1String("set-uid linked"))
+        QCOMPARE(::link(native(target).constData(),
+                        native(folder + QStringLiteral("/other.bin")).constData()),
+                 0);
     QCOMPARE(::chown(native(folder).constData(), folderOwner, folderGroup), 0);
     QCOMPARE(::chmod(native(folder).constData(), folderMode), 0);
     const QStringList before = entries(folder);
