@@ -109,21 +109,4 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
-void appendUtf8(QByteArray &out, const QByteArray &bytes)
-{
-    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
-    const uchar *end = p + bytes.size();
-    while (p < end) {
-        char32_t code = 0;
-        const int length = sequenceAt(p, end, code);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++p;
-        } else {
-            out.append(reinterpret_cast<const char *>(p), length);
-            p += length;
-        }
-    }
-}
-
 } // namespace NativeText

@@ -2,8 +2,9 @@
 
 #include "dumpinfo.h"
 #include "eepromdump.h"
-#include "nativetext.h"
 #include "output.h"
+
+#include <QString>
 
 #include <cstring>
 
@@ -70,8 +71,8 @@ const char *mcuText(const DumpInfo &info)
 // escaped.
 void appendJsonString(QByteArray &out, const QByteArray &bytes)
 {
-    QByteArray text;
-    NativeText::appendUtf8(text, bytes);
+    // Qt's decoder puts U+FFFD for every byte that is no valid UTF-8.
+    const QByteArray text = QString::fromUtf8(bytes).toUtf8();
     out += '"';
     for (const char c : std::as_const(text)) {
         const auto u = static_cast<uchar>(c);
@@ -97,8 +98,7 @@ void appendJsonString(QByteArray &out, const char *text)
 // An RFC 4180 field: quoted when it holds a comma, a quote or a line break.
 void appendCsvField(QByteArray &out, const QByteArray &bytes)
 {
-    QByteArray text;
-    NativeText::appendUtf8(text, bytes);
+    const QByteArray text = QString::fromUtf8(bytes).toUtf8();
     if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
         out += '"';
         out += QByteArray(text).replace("\"", "\"\"");

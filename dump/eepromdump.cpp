@@ -9,7 +9,6 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <cstring>
 
 QString EepromDump::load(const QString &path)
 {
@@ -63,21 +62,6 @@ void appendHex(QString &text, quint8 value) // "%X": E3, or 5 without a leading 
     const char16_t both[2] = {digits[value >> 4], digits[value & 0xf]};
     const int skip = (value >> 4) ? 0 : 1;
     text.append(reinterpret_cast<const QChar *>(both + skip), 2 - skip);
-}
-
-// Latin-1 names (engine, MCU, product code) without a temporary string.
-void appendLatin1(QString &text, const char *latin1, qsizetype length)
-{
-    char16_t wide[32];
-    const qsizetype n = std::min<qsizetype>(length, 32);
-    for (qsizetype i = 0; i < n; ++i)
-        wide[i] = static_cast<uchar>(latin1[i]);
-    text.append(reinterpret_cast<const QChar *>(wide), n);
-}
-
-void appendLatin1(QString &text, const char *latin1)
-{
-    appendLatin1(text, latin1, qsizetype(std::strlen(latin1)));
 }
 
 } // namespace
@@ -184,15 +168,14 @@ QString EepromDump::report(const DumpInfo &info, Markup markup)
     }
 
     report += text.productCode;
-    const QByteArray code = info.productCodeText();
-    appendLatin1(report, code.constData(), code.size());
+    report += QLatin1String(info.productCodeText());
     report += br;
     report += text.engineType;
-    appendLatin1(report, info.engineName());
+    report += QLatin1String(info.engineName());
     report += br;
     report += text.mcuType;
     if (const char *mcu = info.mcuName())
-        appendLatin1(report, mcu);
+        report += QLatin1String(mcu);
     else
         report += text.unknown;
     report += br;

@@ -175,18 +175,12 @@ void TestCatalogue::malformedCataloguesRefused_data()
 {
     QTest::addColumn<QByteArray>("catalogue");
     const QByteArray good = TestImage::read(QStringLiteral(TAVRO_QM_FILE));
-    QTest::newRow("cut short") << good.left(good.size() - 9);
-    QTest::newRow("magic number changed") << QByteArray(good).replace(3, 1, "x");
     // Qt divides by the size of the context table and follows its offsets unchecked.
     QTest::newRow("context table of no buckets") << good + section(0x2f, QByteArray(4, '\0'));
     QTest::newRow("context offset past the table")
-        << good + section(0x2f, QByteArray::fromHex("0001"
-                                                    "0005"
-                                                    "0141"));
+        << good + section(0x2f, QByteArray::fromHex("000100050141"));
     QTest::newRow("context name past the table")
-        << good + section(0x2f, QByteArray::fromHex("0001"
-                                                    "0001"
-                                                    "0941"));
+        << good + section(0x2f, QByteArray::fromHex("000100010941"));
     // Other catalogues it names would be loaded from the disk unchecked.
     QTest::newRow("depends on another catalogue")
         << good + section(0x96, QByteArray::fromHex("00000004002f0078"));

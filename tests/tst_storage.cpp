@@ -28,12 +28,10 @@ private slots:
     void fifoSwappedInAtOpen();
     void createOnlyNeverReplaces();
     void anotherUsersLinkInStickyFolder();
-    void ownerGroupAndLinksKept_data();
-    void ownerGroupAndLinksKept();
     void longNames_data();
     void longNames();
-    void unprivilegedSave_data();
-    void unprivilegedSave();
+    void saveKeepsIdentity_data();
+    void saveKeepsIdentity();
 
 private:
     QTemporaryDir dir;
@@ -101,6 +99,8 @@ bool isRoot()
 {
     return ::geteuid() == 0;
 }
+
+constexpr gid_t group = 4242;
 
 } // namespace
 
@@ -267,55 +267,6 @@ void TestStorage::anotherUsersLinkInStickyFolder()
     QCOMPARE(TestImage::read(precious), TestImage::cleaned(image));
 }
 
-void TestStorage::ownerGroupAndLinksKept_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("another user's file") << QStringLiteral("owner");
-    QTest::newRow("another user's file, saved through a link") << QStringLiteral("symlink");
-    QTest::newRow("hard-linked file") << QStringLiteral("hard link");
-}
-
-// Saving over a colleague's file must leave it theirs, and a file with several names must get
-// the new bytes under every name.
-void TestStorage::ownerGroupAndLinksKept()
-{
-    if (!isRoot())
-        QSKIP("giving files to another user needs root (CI runs as root)");
-    QFETCH(QString, kind);
-    QTemporaryDir folder;
-    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
-    const QString path = folder.filePath(QStringLiteral("board.bin"));
-    const QString other = folder.filePath(QStringLiteral("second name.bin"));
-    QVERIFY(TestImage::write(path, existingBytes));
-    QCOMPARE(::chown(native(path).constData(), 65534, 65534), 0);
-    QCOMPARE(::chmod(native(path).constData(), 0640), 0);
-    QString target = path;
-    if (kind == QLatin1String("symlink")) {
-        target = other;
-        QVERIFY(QFile::link(path, other));
-    } else if (kind == QLatin1String("hard link")) {
-        QCOMPARE(::link(native(path).constData(), native(other).constData()), 0);
-    }
-
-    EepromDump dump;
-    dump.loadImage(image);
-    QVERIFY(dump.clearAndSave(target));
-
-    const struct stat after = statOf(path);
-    QCOMPARE(after.st_uid, uid_t(65534));
-    QCOMPARE(after.st_gid, gid_t(65534));
-    QCOMPARE(after.st_mode & 07777, mode_t(0640));
-    QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
-    if (kind == QLatin1String("symlink"))
-        QVERIFY(QFileInfo(other).isSymLink());
-    if (kind == QLatin1String("hard link")) {
-        QCOMPARE(after.st_nlink, nlink_t(2));
-        QCOMPARE(statOf(other).st_ino, after.st_ino);
-        QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
-    }
-    QCOMPARE(entries(folder.path()).size(), kind == QLatin1String("owner") ? 1 : 2);
-}
-
 void TestStorage::longNames_data()
 {
     QTest::addColumn<int>("length");
@@ -345,99 +296,122 @@ void TestStorage::longNames()
     QCOMPARE(entries(folder.path()), QStringList(name));
 }
 
-void TestStorage::unprivilegedSave_data()
+void TestStorage::saveKeepsIdentity_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("asNobody"); // else as root, in this process
+    QTest::addColumn<int>("fileOwner"); // -1: no file there yet
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<int>("folderOwner");
+    QTest::addColumn<int>("folderGroup");
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<QString>("link"); // saved through a symbolic link, or a second hard link
     QTest::addColumn<bool>("saves");
-    QTest::newRow("own file in a folder not writable") << QStringLiteral("locked folder") << true;
-    QTest::newRow("colleague's file in a group folder") << QStringLiteral("group folder") << true;
-    QTest::newRow("new file in a folder not writable") << QStringLiteral("new in locked") << false;
-    QTest::newRow("read-only file in own folder") << QStringLiteral("read-only") << false;
+    const int nobody = 65534;
+    const int colleague = 4321;
+    const QString none;
+    QTest::newRow("root saves another user's file")
+        << false << nobody << 0640 << 0 << 0 << 0755 << none << true;
+    QTest::newRow("root saves another user's file through a link")
+        << false << nobody << 0640 << 0 << 0 << 0755 << QStringLiteral("symlink") << true;
+    QTest::newRow("root saves a hard-linked file")
+        << false << nobody << 0640 << 0 << 0 << 0755 << QStringLiteral("hard") << true;
+    QTest::newRow("own file in a folder not writable")
+        << true << nobody << 0644 << 0 << 0 << 0755 << none << true;
+    QTest::newRow("colleague's file in a group folder")
+        << true << colleague << 0660 << 0 << int(group) << 0775 << none << true;
+    QTest::newRow("new file in a folder not writable")
+        << true << -1 << 0 << 0 << 0 << 0755 << none << false;
+    QTest::newRow("read-only file in own folder")
+        << true << nobody << 0444 << nobody << 0 << 0755 << none << false;
+    // Only writing in place could save it, and its old bytes could not be read to put back.
     QTest::newRow("write-only file in a folder not writable")
-        << QStringLiteral("write-only") << false;
-    QTest::newRow("set-group-id file in own folder") << QStringLiteral("set-gid") << true;
-    QTest::newRow("set-user-id file, hard-linked") << QStringLiteral("set-uid linked") << true;
+        << true << nobody << 0200 << 0 << 0 << 0755 << none << false;
+    QTest::newRow("set-group-id file in own folder")
+        << true << nobody << 02755 << nobody << 0 << 0755 << none << true;
+    QTest::newRow("set-user-id file, hard-linked")
+        << true << nobody << 04755 << nobody << 0 << 0755 << QStringLiteral("hard") << true;
 }
 
-// Run as nobody (uid 65534, group 4242, no other groups) through a copy of this program, since
-// root is stopped by no permission.
-void TestStorage::unprivilegedSave()
+// Saving over a colleague's file must leave it theirs, with its mode and under every name it has.
+// Rows as nobody (uid 65534, group 4242, no other groups) run a copy of this program as the
+// saver, since root is stopped by no permission.
+void TestStorage::saveKeepsIdentity()
 {
     if (!isRoot())
-        QSKIP("switching to another user needs root (CI runs as root)");
-    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
-        QSKIP("setpriv (util-linux) is missing");
-    QFETCH(QString, kind);
+        QSKIP("giving files to other users needs root (CI runs as root)");
+    QFETCH(bool, asNobody);
+    QFETCH(int, fileOwner);
+    QFETCH(int, fileMode);
+    QFETCH(int, folderOwner);
+    QFETCH(int, folderGroup);
+    QFETCH(int, folderMode);
+    QFETCH(QString, link);
     QFETCH(bool, saves);
-    constexpr gid_t group = 4242;
-    constexpr uid_t colleague = 4321;
+    if (asNobody && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
 
     QTemporaryDir root;
     QVERIFY2(root.isValid(), qPrintable(root.errorString()));
     QCOMPARE(::chmod(native(root.path()).constData(), 0755), 0);
-    const QString helper = root.filePath(QStringLiteral("helper"));
-    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), helper));
-    const QString source = root.filePath(QStringLiteral("source.bin"));
-    QVERIFY(TestImage::write(source, image));
-    QCOMPARE(::chmod(native(source).constData(), 0644), 0);
-
     const QString folder = root.filePath(QStringLiteral("boards"));
     QVERIFY(QDir(root.path()).mkdir(QStringLiteral("boards")));
     const QString target = folder + QStringLiteral("/board.bin");
-    uid_t owner = 65534;
-    mode_t mode = 0644;
-    mode_t folderMode = 0755;
-    gid_t folderGroup = 0;
-    if (kind == QLatin1String("group folder")) {
-        owner = colleague;
-        mode = 0660;
-        folderMode = 0775;
-        folderGroup = group;
-    } else if (kind == QLatin1String("read-only")) {
-        mode = 0444;
-    } else if (kind == QLatin1String("write-only")) {
-        mode = 0200; // and the folder is root's: only writing in place could save it
-    } else if (kind == QLatin1String("set-gid")) {
-        mode = 02755;
-    } else if (kind == QLatin1String("set-uid linked")) {
-        mode = 04755;
-    }
-    if (kind != QLatin1String("new in locked")) {
+    const QString other = folder + QStringLiteral("/second name.bin");
+    if (fileOwner >= 0) {
         QVERIFY(TestImage::write(target, existingBytes));
-        QCOMPARE(::chown(native(target).constData(), owner, group), 0);
-        QCOMPARE(::chmod(native(target).constData(), mode), 0);
+        QCOMPARE(::chown(native(target).constData(), uid_t(fileOwner), group), 0);
+        QCOMPARE(::chmod(native(target).constData(), mode_t(fileMode)), 0);
     }
-    const bool ownFolder =
-        kind == QLatin1String("read-only") || kind.startsWith(QLatin1String("set-"));
-    const uid_t folderOwner = ownFolder ? 65534 : 0;
-    if (kind == QLatin1String("set-uid linked"))
-        QCOMPARE(::link(native(target).constData(),
-                        native(folder + QStringLiteral("/other.bin")).constData()),
-                 0);
-    QCOMPARE(::chown(native(folder).constData(), folderOwner, folderGroup), 0);
-    QCOMPARE(::chmod(native(folder).constData(), folderMode), 0);
+    QString saveTo = target;
+    if (link == QLatin1String("symlink")) {
+        QVERIFY(QFile::link(target, other));
+        saveTo = other;
+    } else if (link == QLatin1String("hard")) {
+        QCOMPARE(::link(native(target).constData(), native(other).constData()), 0);
+    }
+    QCOMPARE(::chown(native(folder).constData(), uid_t(folderOwner), gid_t(folderGroup)), 0);
+    QCOMPARE(::chmod(native(folder).constData(), mode_t(folderMode)), 0);
     const QStringList before = entries(folder);
 
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral("setpriv"),
-                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
-                   QStringLiteral("--clear-groups"), helper, QStringLiteral("--clear-and-save"),
-                   source, target});
-    QVERIFY(process.waitForFinished(30000));
-    const QByteArray output = process.readAll();
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(process.exitCode() == (saves ? 0 : 1), output.constData());
+    bool saved = false;
+    if (asNobody) {
+        const QString helper = root.filePath(QStringLiteral("helper"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), helper));
+        const QString source = root.filePath(QStringLiteral("source.bin"));
+        QVERIFY(TestImage::write(source, image));
+        QCOMPARE(::chmod(native(source).constData(), 0644), 0);
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
+                       QStringLiteral("--clear-groups"), helper, QStringLiteral("--clear-and-save"),
+                       source, saveTo});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        saved = process.exitCode() == 0;
+        QVERIFY2(saved == saves, process.readAll().constData());
+    } else {
+        EepromDump dump;
+        dump.loadImage(image);
+        saved = dump.clearAndSave(saveTo);
+        QCOMPARE(saved, saves);
+    }
 
-    if (kind == QLatin1String("new in locked")) {
+    if (fileOwner < 0) {
         QVERIFY(!QFileInfo::exists(target));
         return;
     }
     const struct stat after = statOf(target);
-    QCOMPARE(after.st_uid, owner);
+    QCOMPARE(after.st_uid, uid_t(fileOwner));
     QCOMPARE(after.st_gid, group);
-    QCOMPARE(after.st_mode & 07777, mode);
+    QCOMPARE(after.st_mode & 07777, mode_t(fileMode));
     QCOMPARE(TestImage::read(target), saves ? TestImage::cleaned(image) : existingBytes);
+    if (link == QLatin1String("symlink"))
+        QVERIFY(QFileInfo(other).isSymLink());
+    if (link == QLatin1String("hard")) {
+        QCOMPARE(after.st_nlink, nlink_t(2));
+        QCOMPARE(statOf(other).st_ino, after.st_ino);
+    }
     QCOMPARE(entries(folder), before);
 }
 
