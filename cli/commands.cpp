@@ -210,11 +210,24 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
     // written (a second run with the same output).
     const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image),
                                                   force ? FileIo::Replace : FileIo::CreateOnly);
-    if (!saved.ok) {
+    switch (saved.status) {
+    case FileIo::SaveResult::Saved:
+        return 0;
+    case FileIo::SaveResult::NotConfirmed:
+        message(output +
+                ": saved, but the system could not confirm that the new name is on the "
+                "disk: " +
+                saved.error.toUtf8());
+        return 0;
+    case FileIo::SaveResult::Failed:
         message(output + ": cannot write: " + saved.error.toUtf8());
         return 1;
+    case FileIo::SaveResult::Damaged:
+        message(output +
+                ": cannot write, and the file may now be damaged: " + saved.error.toUtf8());
+        return 1;
     }
-    return 0;
+    return 1;
 }
 
 int compare(const QByteArray &a, const QByteArray &b)

@@ -223,20 +223,18 @@ QByteArray EepromDump::cleaned(QByteArray image)
     return image;
 }
 
-bool EepromDump::clearAndSave(const QString &path, QString *why)
+bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
 {
-    if (data.size() != ImageSize) {
-        if (why)
-            *why = QStringLiteral("no image loaded");
-        return false;
-    }
     // The image is cleared in a copy and kept only once the file is safely on disk, so a failed
     // save leaves both the target and the loaded image as they were.
     const QByteArray copy = cleaned(data);
-    const FileIo::SaveResult saved = FileIo::save(path, copy);
-    if (why)
-        *why = saved.error;
-    if (!saved.ok)
+    const FileIo::SaveResult saved =
+        data.size() == ImageSize
+            ? FileIo::save(path, copy)
+            : FileIo::SaveResult{FileIo::SaveResult::Failed, QStringLiteral("no image loaded")};
+    if (outcome)
+        *outcome = saved;
+    if (!saved.ok())
         return false;
     data = copy;
     return true;

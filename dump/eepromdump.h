@@ -7,6 +7,10 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace FileIo {
+struct SaveResult;
+}
+
 // The board image last loaded, and what was decoded from it.
 //
 // Data flow: the window hands a path to load(); load() reads the file, decodes it once into a
@@ -25,9 +29,9 @@ public:
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
     QString loadImage(const QByteArray &bytes);
-    // Writes the image with its variable data block zeroed; `why` gets the system's reason for a
-    // failure. The loaded image is cleared only once the file is safely on disk.
-    bool clearAndSave(const QString &path, QString *why = nullptr);
+    // Writes the image with its variable data block zeroed; `outcome` tells how it went and why.
+    // The loaded image is cleared only once the file is safely on disk.
+    bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
     // The report on `info`: rich text for the window's view, or the same lines as plain text
     // ending in newlines.

@@ -32,8 +32,15 @@ ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize);
 
 struct SaveResult
 {
-    bool ok = false;
-    QString error; // why it failed, in the system's words; empty on success
+    enum Status {
+        Saved,        // the bytes and the file's name are on the disk
+        NotConfirmed, // saved, but the system could not confirm that the new name is on the disk
+        Failed,       // not saved; the file is as it was
+        Damaged,      // not saved, and the old contents could not be put back
+    };
+    Status status = Failed;
+    QString error; // the reason for anything but Saved: the system's words, or ours
+    bool ok() const { return status == Saved || status == NotConfirmed; }
 };
 
 enum SaveMode {
@@ -43,8 +50,9 @@ enum SaveMode {
 };
 
 // Replaces or creates the file at `path` with `bytes`. Succeeds only once the bytes are on the
-// disk; on failure the file at `path` is as it was. A symbolic link stays a link and the file it
-// points to is written; that file keeps its permissions, owner, group and hard links.
+// disk; on failure the file at `path` is as it was, unless the result says Damaged. A symbolic
+// link stays a link and the file it points to is written; that file keeps its permissions, owner,
+// group and hard links. Nothing else is ever left in the folder, even when the program is killed.
 SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace);
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
 

@@ -145,13 +145,13 @@ void TestStorage::saveFaultsKeepTarget()
 
     EepromDump dump;
     dump.loadImage(image);
-    QString why;
+    FileIo::SaveResult outcome;
     QCOMPARE(fiu_enable(point.constData(), 1, errnoInfo(EIO), 0), 0);
-    const bool saved = dump.clearAndSave(path, &why);
+    const bool saved = dump.clearAndSave(path, &outcome);
     fiu_disable(point.constData());
 
     QVERIFY(!saved);
-    QVERIFY(!why.isEmpty());
+    QVERIFY(!outcome.error.isEmpty());
     QCOMPARE(dump.data, image);
     QCOMPARE(entries(folder.path()), before); // no temporary file left either
     if (target == QLatin1String("new"))
@@ -160,8 +160,8 @@ void TestStorage::saveFaultsKeepTarget()
         QCOMPARE(TestImage::read(path), existingBytes);
 
     // Once the medium behaves, the same save goes through, to every name of the file.
-    QVERIFY(dump.clearAndSave(path, &why));
-    QVERIFY(why.isEmpty());
+    QVERIFY(dump.clearAndSave(path, &outcome));
+    QCOMPARE(outcome.status, FileIo::SaveResult::Saved);
     QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
     if (target == QLatin1String("hard-linked"))
         QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
@@ -233,7 +233,7 @@ void TestStorage::createOnlyNeverReplaces()
     const FileIo::SaveResult saved = FileIo::save(path, image, FileIo::CreateOnly);
     fiu_disable("posix/io/sync/fsync");
 
-    QVERIFY(!saved.ok);
+    QVERIFY(!saved.ok());
     QCOMPARE(saved.error, QString::fromLocal8Bit(std::strerror(EEXIST)));
     QCOMPARE(TestImage::read(path), QByteArray("a colleague's work"));
     QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("out.bin")));
@@ -290,8 +290,8 @@ void TestStorage::longNames()
 
     EepromDump dump;
     dump.loadImage(image);
-    QString why;
-    QVERIFY2(dump.clearAndSave(path, &why), qPrintable(why));
+    FileIo::SaveResult outcome;
+    QVERIFY2(dump.clearAndSave(path, &outcome), qPrintable(outcome.error));
     QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
     QCOMPARE(entries(folder.path()), QStringList(name));
 }
@@ -422,10 +422,10 @@ int main(int argc, char *argv[])
     if (argc == 4 && qstrcmp(argv[1], "--clear-and-save") == 0) {
         EepromDump dump;
         dump.load(QFile::decodeName(argv[2]));
-        QString why;
-        if (dump.clearAndSave(QFile::decodeName(argv[3]), &why))
+        FileIo::SaveResult outcome;
+        if (dump.clearAndSave(QFile::decodeName(argv[3]), &outcome))
             return 0;
-        std::fprintf(stderr, "helper: %s\n", qPrintable(why));
+        std::fprintf(stderr, "helper: %s\n", qPrintable(outcome.error));
         return 1;
     }
     QCoreApplication app(argc, argv);

@@ -217,6 +217,14 @@ p, li { white-space: pre-wrap; }
         <translation>Datei kann nicht gespeichert werden: </translation>
     </message>
     <message>
+        <source> (the system could not confirm that the new name is on the disk)</source>
+        <translation> (das System konnte nicht bestätigen, dass der neue Name auf dem Datenträger steht)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: </source>
+        <translation>Datei kann nicht gespeichert werden und ist jetzt vielleicht beschädigt: </translation>
+    </message>
+    <message>
         <source>Read error: the file could not be read completely</source>
         <translation>Lesefehler: Die Datei konnte nicht vollständig gelesen werden</translation>
     </message>

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "fileio.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -91,10 +93,26 @@ void MainWindow::on_clear_save_btn_clicked()
     const QString target = QFileDialog::getSaveFileName(this, caption, fileName, filter);
     if (target.isEmpty())
         return;
-    if (dump.clearAndSave(target))
-        ui->sb->showMessage(QObject::tr("File saved: ") + target, 0);
-    else
-        ui->sb->showMessage(QObject::tr("Cannot save file: ") + target, 0);
+    FileIo::SaveResult outcome;
+    dump.clearAndSave(target, &outcome);
+    QString message;
+    switch (outcome.status) {
+    case FileIo::SaveResult::Saved:
+        message = QObject::tr("File saved: ") + target;
+        break;
+    case FileIo::SaveResult::NotConfirmed:
+        // The file holds the cleaned image; only a power cut in the next moments could lose it.
+        message = QObject::tr("File saved: ") + target +
+                  QObject::tr(" (the system could not confirm that the new name is on the disk)");
+        break;
+    case FileIo::SaveResult::Failed:
+        message = QObject::tr("Cannot save file: ") + target;
+        break;
+    case FileIo::SaveResult::Damaged:
+        message = QObject::tr("Cannot save file, and it may now be damaged: ") + target;
+        break;
+    }
+    ui->sb->showMessage(message, 0);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *e)
