@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +24,8 @@ private slots:
     void exitStatus();
     void clear_data();
     void clear();
+    void clearUnderFaults_data();
+    void clearUnderFaults();
     void compare_data();
     void compare();
     void brokenOutput();
@@ -330,6 +334,94 @@ void TestCli::clear()
     } else {
         QVERIFY(!QFileInfo::exists(target));
     }
+}
+
+void TestCli::clearUnderFaults_data()
+{
+    QTest::addColumn<QByteArray>("inject"); // strace's -e inject=...
+    QTest::addColumn<int>("existing");      // the output's size before; -1 none
+    QTest::addColumn<bool>("hardLinked");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("folder not synced after the rename")
+        << QByteArray("fsync:error=EIO:when=2") << 512 << false << 0
+        << QByteArray("saved, but the system could not confirm");
+    QTest::newRow("rename refused: bind mount")
+        << QByteArray("renameat:error=EBUSY") << 512 << false << 0 << QByteArray();
+    QTest::newRow("rename refused, not a dump") << QByteArray("renameat:error=EBUSY") << 1000
+                                                << false << 1 << QByteArray("not a 512-byte dump");
+    QTest::newRow("unnamed files refused by the file system")
+        << QByteArray("openat:error=EOPNOTSUPP:when=%1") << 512 << false << 0 << QByteArray();
+    QTest::newRow("new output, unnamed files refused")
+        << QByteArray("openat:error=EOPNOTSUPP:when=%1") << -1 << false << 0 << QByteArray();
+    QTest::newRow("in place, old bytes put back")
+        << QByteArray("fsync:error=EIO:when=1") << 512 << true << 1 << QByteArray("cannot write:");
+    QTest::newRow("in place, old bytes not put back")
+        << QByteArray("fsync:error=EIO") << 512 << true << 1
+        << QByteArray("cannot write, and the file may now be damaged");
+}
+
+// Whatever a system call says, the output is the whole old or the whole new image, the exit
+// status tells which, and nothing else is left in the folder.
+void TestCli::clearUnderFaults()
+{
+    QFETCH(QByteArray, inject);
+    QFETCH(int, existing);
+    QFETCH(bool, hardLinked);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("strace is missing");
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString source = work.filePath(QStringLiteral("input.bin"));
+    const QString target = work.filePath(QStringLiteral("output.bin"));
+    QVERIFY(QFile::copy(path("valid.bin"), source));
+    const QByteArray before(qMax(existing, 0), '\x5a');
+    if (existing >= 0)
+        QVERIFY(TestImage::write(target, before));
+    if (hardLinked)
+        QCOMPARE(::link(QFile::encodeName(target).constData(),
+                        QFile::encodeName(work.filePath(QStringLiteral("second"))).constData()),
+                 0);
+    const QStringList arguments{
+        QStringLiteral(TAVRO_CLI), QStringLiteral("clear"), source, QStringLiteral("-o"), target,
+        QStringLiteral("--force")};
+    QProcess process;
+    if (inject.contains("%1")) {
+        // The file system's refusal of an unnamed file: which openat that is, counted first.
+        process.start(strace, QStringList{QStringLiteral("-e"), QStringLiteral("trace=openat"),
+                                          QStringLiteral("-o"), QStringLiteral("/dev/stdout")} +
+                                  arguments);
+        QVERIFY(process.waitForFinished(30000));
+        const QList<QByteArray> calls = process.readAllStandardOutput().split('\n');
+        const auto unnamed = std::find_if(calls.begin(), calls.end(), [](const QByteArray &call) {
+            return call.contains("O_TMPFILE");
+        });
+        QVERIFY(unnamed != calls.end());
+        inject.replace("%1", QByteArray::number(unnamed - calls.begin() + 1));
+        QVERIFY(TestImage::write(source, TestImage::valid()));
+        if (existing >= 0)
+            QVERIFY(TestImage::write(target, before));
+        else
+            QFile::remove(target);
+    }
+    process.start(strace, QStringList{QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                      QStringLiteral("-e"),
+                                      QStringLiteral("inject=") + QString::fromLatin1(inject)} +
+                              arguments);
+    QVERIFY(process.waitForFinished(30000));
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), status);
+    QVERIFY2(message.isEmpty() ? err.isEmpty() : err.contains(message), err.constData());
+    QCOMPARE(TestImage::read(target),
+             status == 0 ? TestImage::cleaned(TestImage::valid()) : before);
+    QStringList expected{QStringLiteral("input.bin"), QStringLiteral("output.bin")};
+    if (hardLinked)
+        expected << QStringLiteral("second");
+    QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             expected);
 }
 
 void TestCli::compare_data()

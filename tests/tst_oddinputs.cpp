@@ -27,6 +27,8 @@ private slots:
     void awkwardNames();
     void corruptSettings();
     void unwritableSettings();
+    void unusableSettingsFile_data();
+    void unusableSettingsFile();
 
 private:
     QTemporaryDir dir;
@@ -246,6 +248,48 @@ void TestOddInputs::unwritableSettings()
     again.load(dir.filePath(QStringLiteral("good.bin")));
     QVERIFY(again.canSave());
     QVERIFY(QFile::remove(folder));
+}
+
+void TestOddInputs::unusableSettingsFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << QStringLiteral("Tavro Tool.conf") << QStringLiteral("fifo");
+    QTest::newRow("FIFO for the whole organisation")
+        << QStringLiteral("../Wendrix.conf") << QStringLiteral("fifo");
+    QTest::newRow("2 MiB file") << QStringLiteral("Tavro Tool.conf") << QStringLiteral("huge");
+}
+
+// A settings file that would block the window before it appears, or fill its memory: it is left
+// alone, and the settings live in memory for the run.
+void TestOddInputs::unusableSettingsFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    const QString folder = QFileInfo(appSettings().fileName()).path();
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = QDir::cleanPath(folder + QLatin1Char('/') + name);
+    QFile::remove(file); // written by the windows before
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else {
+        QFile huge(file);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(2 << 20));
+    }
+    const QDateTime modified = QFileInfo(file).lastModified();
+
+    {
+        Window w; // a read of the FIFO here would never return
+        const QString good = dir.filePath(QStringLiteral("good.bin"));
+        w.load(good);
+        QVERIFY(w.canSave());
+        QCOMPARE(w.load(QString()).folder, dir.path()); // remembered, in memory
+    }
+    const QFileInfo after(file);
+    QCOMPARE(after.isFile(), kind == QLatin1String("huge"));
+    QCOMPARE(after.size(), kind == QLatin1String("huge") ? qint64(2 << 20) : qint64(0));
+    QCOMPARE(after.lastModified(), modified);
+    QVERIFY(QFile::remove(file));
 }
 
 TAVRO_TEST_MAIN(TestOddInputs)

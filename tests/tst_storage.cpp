@@ -1,7 +1,9 @@
 #include "eepromdump.h"
 #include "fileio.h"
 #include "testsupport.h"
+#include "windowdriver.h"
 
+#include <QMessageBox>
 #include <QProcess>
 
 #include <cerrno>
@@ -23,6 +25,8 @@ private slots:
     void initTestCase();
     void saveFaultsKeepTarget_data();
     void saveFaultsKeepTarget();
+    void windowTellsOutcome_data();
+    void windowTellsOutcome();
     void incompleteReadIsAFailedLoad_data();
     void incompleteReadIsAFailedLoad();
     void fifoSwappedInAtOpen();
@@ -30,6 +34,9 @@ private slots:
     void anotherUsersLinkInStickyFolder();
     void longNames_data();
     void longNames();
+    void kernelFilesRefused();
+    void appendOnlyFolder_data();
+    void appendOnlyFolder();
     void saveKeepsIdentity_data();
     void saveKeepsIdentity();
 
@@ -95,6 +102,28 @@ int swapInAtOpen(const char *, int *, void **, unsigned int *)
     return 0;
 }
 
+// Fails the `failAt`-th call of a point from now on (every call when 0) with `failError`.
+int failAt = 0;
+int failError = EIO;
+int calls = 0;
+
+int failNthCall(const char *, int *, void **failinfo, unsigned int *)
+{
+    ++calls;
+    if (failAt != 0 && calls != failAt)
+        return 0;
+    *failinfo = errnoInfo(failError);
+    return 1;
+}
+
+void failCalls(const char *point, int at, int error)
+{
+    failAt = at;
+    failError = error;
+    calls = 0;
+    QCOMPARE(fiu_enable_external(point, 1, nullptr, 0, failNthCall), 0);
+}
+
 bool isRoot()
 {
     return ::geteuid() == 0;
@@ -152,6 +181,10 @@ void TestStorage::saveFaultsKeepTarget()
 
     QVERIFY(!saved);
     QVERIFY(!outcome.error.isEmpty());
+    // In place the old bytes go back through the same failing call, so no one can say they are
+    // on the disk again.
+    QCOMPARE(outcome.status, target == QLatin1String("hard-linked") ? FileIo::SaveResult::Damaged
+                                                                    : FileIo::SaveResult::Failed);
     QCOMPARE(dump.data, image);
     QCOMPARE(entries(folder.path()), before); // no temporary file left either
     if (target == QLatin1String("new"))
@@ -167,11 +200,64 @@ void TestStorage::saveFaultsKeepTarget()
         QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
 }
 
+void TestStorage::windowTellsOutcome_data()
+{
+    QTest::addColumn<bool>("hardLinked");
+    QTest::addColumn<int>("failAt"); // the failing fsync: 1 the file's, 2 the folder's; 0 all
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("written");
+    const QString unconfirmed =
+        QStringLiteral("File saved: %1 (the system could not confirm that the new name is on the "
+                       "disk)");
+    for (const int error : {EIO, ENOSPC, EDQUOT, EFBIG, EACCES, EPERM, EXDEV})
+        QTest::addRow("folder not synced: %s", std::strerror(error))
+            << false << 2 << error << unconfirmed << true;
+    QTest::newRow("in place, old bytes put back")
+        << true << 1 << EIO << QStringLiteral("Cannot save file: %1") << false;
+    QTest::newRow("in place, old bytes not put back")
+        << true << 0 << EIO << QStringLiteral("Cannot save file, and it may now be damaged: %1")
+        << false;
+}
+
+// Once the new name is in place the file is saved, whatever the folder's sync says; a file whose
+// old bytes could not be put back is said to be in danger.
+void TestStorage::windowTellsOutcome()
+{
+    QFETCH(bool, hardLinked);
+    QFETCH(int, failAt);
+    QFETCH(int, error);
+    QFETCH(QString, status);
+    QFETCH(bool, written);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString source = folder.filePath(QStringLiteral("board.bin"));
+    const QString target = folder.filePath(QStringLiteral("board_clear.bin"));
+    QVERIFY(TestImage::write(source, image));
+    QVERIFY(TestImage::write(target, existingBytes));
+    if (hardLinked)
+        QCOMPARE(::link(native(target).constData(), native(source + QLatin1Char('2')).constData()),
+                 0);
+    const QStringList before = entries(folder.path());
+
+    WindowDriver w;
+    w.drop(source);
+    whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+    failCalls("posix/io/sync/fsync", failAt, error);
+    w.save(target);
+    fiu_disable("posix/io/sync/fsync");
+
+    QCOMPARE(w.status(), status.arg(target));
+    QCOMPARE(TestImage::read(target), written ? TestImage::cleaned(image) : existingBytes);
+    QCOMPARE(entries(folder.path()), before);
+}
+
 void TestStorage::incompleteReadIsAFailedLoad_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::newRow("file truncated while read") << QStringLiteral("truncate");
     QTest::newRow("read error") << QStringLiteral("error");
+    QTest::newRow("read interrupted for ever") << QStringLiteral("interrupted");
 }
 
 // Zeros standing in for bytes that never arrived must not reach a report or a cleaned copy.
@@ -187,7 +273,9 @@ void TestStorage::incompleteReadIsAFailedLoad()
     if (fault == QLatin1String("truncate"))
         QCOMPARE(fiu_enable_external("posix/io/rw/read", 1, nullptr, 0, truncateWhileRead), 0);
     else
-        QCOMPARE(fiu_enable("posix/io/rw/read", 1, errnoInfo(EIO), 0), 0);
+        QCOMPARE(fiu_enable("posix/io/rw/read", 1,
+                            errnoInfo(fault == QLatin1String("error") ? EIO : EINTR), 0),
+                 0);
     const QString report = dump.load(path);
     fiu_disable("posix/io/rw/read");
 
@@ -274,6 +362,7 @@ void TestStorage::longNames_data()
     QTest::newRow("249 bytes, existing") << 249 << true;
     QTest::newRow("255 bytes, existing") << 255 << true;
     QTest::newRow("255 bytes, new") << 255 << false;
+    QTest::newRow("whole path of 4095 bytes, existing") << 4095 << true;
 }
 
 // The temporary file beside the target must not need a longer name than the target's own.
@@ -283,8 +372,17 @@ void TestStorage::longNames()
     QFETCH(bool, exists);
     QTemporaryDir folder;
     QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
-    const QString name = QString(length - 4, QLatin1Char('b')) + QStringLiteral(".bin");
-    const QString path = folder.filePath(name);
+    // Up to 255 bytes, a name in the folder; beyond, a whole path of that length in folders of
+    // long names, with a short name at its end.
+    QString parent = folder.path();
+    while (length > 255 && parent.size() + 1 + 200 + 6 < length) {
+        parent += QLatin1Char('/') + QString(200, QLatin1Char('f'));
+        QVERIFY(QDir().mkdir(parent));
+    }
+    const int nameLength = length > 255 ? length - parent.size() - 1 : length;
+    const QString name = QString(nameLength - 4, QLatin1Char('b')) + QStringLiteral(".bin");
+    const QString path = parent + QLatin1Char('/') + name;
+    QCOMPARE(native(length > 255 ? path : name).size(), length);
     if (exists)
         QVERIFY(TestImage::write(path, existingBytes));
 
@@ -293,7 +391,59 @@ void TestStorage::longNames()
     FileIo::SaveResult outcome;
     QVERIFY2(dump.clearAndSave(path, &outcome), qPrintable(outcome.error));
     QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
-    QCOMPARE(entries(folder.path()), QStringList(name));
+    QCOMPARE(entries(parent), QStringList(name));
+}
+
+// Kernel files look like files but are not: an image written into one changes the system, and
+// what an in-place save would read back and restore is not what was there.
+void TestStorage::kernelFilesRefused()
+{
+    const QString comm = QStringLiteral("/proc/self/comm");
+    const QString link = dir.filePath(QStringLiteral("comm.bin"));
+    QVERIFY(QFile::link(comm, link));
+    const QByteArray name = TestImage::read(comm);
+    for (const QString &target : {comm, link}) {
+        const FileIo::SaveResult saved = FileIo::save(target, image);
+        QCOMPARE(saved.status, FileIo::SaveResult::Failed);
+        QVERIFY2(saved.error.contains(QLatin1String("kernel")), qPrintable(saved.error));
+        QCOMPARE(TestImage::read(comm), name);
+    }
+}
+
+void TestStorage::appendOnlyFolder_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("a dump, written in place") << 512 << true;
+    QTest::newRow("not a dump, refused") << 1000 << false;
+}
+
+// An append-only folder refuses the rename and the removal of a temporary name: the target is
+// written in place when it can be, and nothing is left behind either way.
+void TestStorage::appendOnlyFolder()
+{
+    QFETCH(int, size);
+    QFETCH(bool, saves);
+    if (!isRoot() || QStandardPaths::findExecutable(QStringLiteral("chattr")).isEmpty())
+        QSKIP("chattr +a needs root and e2fsprogs");
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString target = folder.filePath(QStringLiteral("board.bin"));
+    const QByteArray old(size, '\x5a');
+    QVERIFY(TestImage::write(target, old));
+    const auto chattr = [&folder](const char *flag) {
+        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(flag), folder.path()}) ==
+               0;
+    };
+    if (!chattr("+a"))
+        QSKIP("the file system has no append-only folders");
+
+    const FileIo::SaveResult saved = FileIo::save(target, image);
+    const QStringList after = entries(folder.path());
+    QVERIFY(chattr("-a"));
+    QCOMPARE(saved.ok(), saves);
+    QCOMPARE(TestImage::read(target), saves ? image : old);
+    QCOMPARE(after, QStringList(QStringLiteral("board.bin")));
 }
 
 void TestStorage::saveKeepsIdentity_data()
@@ -428,7 +578,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "helper: %s\n", qPrintable(outcome.error));
         return 1;
     }
-    QCoreApplication app(argc, argv);
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
     TestStorage test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

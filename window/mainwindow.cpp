@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -26,6 +27,33 @@ QString firstLocalPath(const QMimeData *mime)
     return urls.isEmpty() ? QString() : urls.first().toLocalFile();
 }
 
+// QSettings reads its files while it is made: a FIFO there would keep the window from ever
+// appearing, and a file of gigabytes would fill memory. When one of the files it would read is
+// anything but a regular file of sane size, that file is left alone and the settings live in
+// memory for this run. The look is a stat, which never blocks.
+QSettings *openSettings(const QString &organisation, const QString &application)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    constexpr qint64 maxSettingsSize = 1 << 20;
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    for (const QString &folder : folders) {
+        for (const QString &name : {organisation + u'/' + application + QLatin1String(".conf"),
+                                    organisation + QLatin1String(".conf")}) {
+            const QFileInfo file(folder + u'/' + name);
+            if (!file.exists() || (file.isFile() && file.size() <= maxSettingsSize))
+                continue;
+            qDebug("settings file %s is not a regular file of at most 1 MiB: it is left alone, "
+                   "and the settings are kept in memory for this run",
+                   qUtf8Printable(file.filePath()));
+            // No file can ever be read or made below /dev/null.
+            return new QSettings(QStringLiteral("/dev/null/settings.conf"), QSettings::IniFormat);
+        }
+    }
+#endif
+    return new QSettings(organisation, application);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -34,7 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     updateVersionInfo();
     setAcceptDrops(true);
-    settings = new QSettings(QStringLiteral("Wendrix"), QStringLiteral("Tavro Tool"));
+    settings = openSettings(QStringLiteral("Wendrix"), QStringLiteral("Tavro Tool"));
 }
 
 MainWindow::~MainWindow()
