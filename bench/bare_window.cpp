@@ -1,4 +1,5 @@
-// The floor for start-up: the simplest Qt window of the same size as the program's, nothing in it.
+// A floor below the form's: the simplest Qt window of the same size as the program's, nothing in
+// it, so that Qt's own work for the form shows.
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-// A second floor for start-up: the program's own form (window/mainwindow.ui), shown by Qt alone,
+// The floor for start-up: the program's own form (window/mainwindow.ui), shown by Qt alone,
 // without anything the program does around it. What tavro-tool costs beyond this window is the
 // program's; what this window costs beyond the bare one is Qt's work for the form.
 

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "nativetext.h"
+#include "tavroversion.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

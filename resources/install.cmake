@@ -8,6 +8,12 @@ set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 set(TAVRO_APP_ID example.wendrix.TavroTool)
 set(tavro_resources ${CMAKE_CURRENT_LIST_DIR})
 
+# The files that tell the version (man pages, changelog, AppStream release) get it from CMake.
+set(tavro_configured ${CMAKE_CURRENT_BINARY_DIR}/resources)
+foreach(name tavro-tool.1 tavro-cli.1 debian/changelog ${TAVRO_APP_ID}.metainfo.xml)
+    configure_file(${tavro_resources}/${name}.in ${tavro_configured}/${name} @ONLY)
+endforeach()
+
 # The program reads its catalogue only from its own folder, which therefore has to be one that a
 # catalogue may be put into: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
 # relative link to it; Qt resolves the link, so the program still looks in its real folder.
@@ -33,7 +39,7 @@ endif()
 
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml
+install(FILES ${tavro_configured}/${TAVRO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${tavro_resources}/icons/hicolor/${size}x${size}/${TAVRO_APP_ID}.png
@@ -50,9 +56,9 @@ if(GZIP_EXECUTABLE)
     set(tavro_gz_dir ${CMAKE_CURRENT_BINARY_DIR}/compressed)
     foreach(name tavro-tool.1 tavro-cli.1 changelog)
         if(name STREQUAL "changelog")
-            set(source ${tavro_resources}/debian/changelog)
+            set(source ${tavro_configured}/debian/changelog)
         else()
-            set(source ${tavro_resources}/${name})
+            set(source ${tavro_configured}/${name})
         endif()
         add_custom_command(OUTPUT ${tavro_gz_dir}/${name}.gz
             COMMAND ${CMAKE_COMMAND} -E make_directory ${tavro_gz_dir}
@@ -79,6 +85,7 @@ endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavro-tool)
+set(CPACK_PACKAGE_VERSION ${TAVRO_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR Wendrix)
 set(CPACK_PACKAGE_CONTACT "Wendrix Service Tools <tools@wendrix.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -111,7 +118,7 @@ reads of a board.")
 set(CPACK_DEBIAN_L10N_DE_PACKAGE_NAME tavro-tool-l10n-de)
 set(CPACK_DEBIAN_L10N_DE_PACKAGE_ARCHITECTURE all)
 set(CPACK_DEBIAN_L10N_DE_PACKAGE_SECTION localization)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_DEPENDS "tavro-tool (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_L10N_DE_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_L10N_DE_DESCRIPTION
     "German translation of Tavro Tool
 Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control

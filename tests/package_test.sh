@@ -5,8 +5,11 @@
 # in English again, and removing both leaves nothing behind. Installing changes the system, so
 # that part runs only as root with CI=true or TAVRO_INSTALL_TEST=1; otherwise it checks the
 # packages without installing them.
-# Usage: package_test.sh tavro-tool_VERSION_ARCH.deb tavro-tool-l10n-de_VERSION_all.deb
+# Usage: TAVRO_VERSION=1.2 TAVRO_BUILD=150 package_test.sh tavro-tool_VERSION_ARCH.deb \
+#            tavro-tool-l10n-de_VERSION_all.deb
+# with the version and build number that the build was configured with (script/package does so).
 set -u
+: "${TAVRO_VERSION:?the version the packages must carry}" "${TAVRO_BUILD:?and the build number}"
 if [ $# != 2 ]; then
     echo "usage: $0 tavro-tool_VERSION_ARCH.deb tavro-tool-l10n-de_VERSION_all.deb" >&2
     exit 2
@@ -17,7 +20,7 @@ l10n_deb=$(realpath "$2")
 . "$(dirname "$0")/xsession.sh"
 
 app_id=example.wendrix.TavroTool
-version=1.1.140
+version=$TAVRO_VERSION.$TAVRO_BUILD
 programdir=/usr/libexec/tavro-tool
 unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked"
@@ -26,6 +29,13 @@ check "desktop entry validates" desktop-file-validate "$unpacked/usr/share/appli
 check "AppStream metadata validates" appstreamcli validate --no-net "$metainfo"
 check "AppStream metadata names the German translation" \
     grep -q '<lang percentage="100">de</lang>' "$metainfo"
+check "AppStream release $TAVRO_VERSION" grep -q "<release version=\"$TAVRO_VERSION\"" "$metainfo"
+check "changelog's entry for $version" bash -c 'zcat "$1" | head -n 1 | grep -qF "tavro-tool ($2) "' \
+    _ "$unpacked/usr/share/doc/tavro-tool/changelog.gz" "$version"
+check "man pages of Tavro Tool $TAVRO_VERSION" bash -c \
+    'for page in tavro-tool tavro-cli; do
+         zcat "$1/$page.1.gz" | head -n 1 | grep -qF "\"Tavro Tool $2\"" || exit 1
+     done' _ "$unpacked/usr/share/man/man1" "$TAVRO_VERSION"
 lintian_out=$(lintian --display-info "$deb" "$l10n_deb" 2>&1 | grep -v 'running with root privileges')
 [ -n "$lintian_out" ] && echo "$lintian_out" | sed 's/^/  lintian: /'
 check "lintian reports no error and no warning" bash -c '! grep -q "^[EW]:" <<<"$1"' _ "$lintian_out"
@@ -88,7 +98,8 @@ check "man page" test -f /usr/share/man/man1/tavro-tool.1.gz
 check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
     'test "$(command -v tavro-cli)" = /usr/bin/tavro-cli && test -f /usr/share/man/man1/tavro-cli.1.gz &&
      test -f /usr/share/bash-completion/completions/tavro-cli'
-check "installed tavro-cli tells its version" test "$(tavro-cli --version)" = "tavro-cli 1.1 (build 140)"
+check "installed tavro-cli tells its version" \
+    test "$(tavro-cli --version)" = "tavro-cli $TAVRO_VERSION (build $TAVRO_BUILD)"
 cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
 check "installed tavro-cli reports a dump" bash -c \
     'tavro-cli report --format csv "$1" | grep -q "^$1,512,true,,"' _ "$work/board.bin"

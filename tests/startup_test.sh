@@ -4,8 +4,9 @@
 # that neither a damaged catalogue nor a file-size limit brings it down; and, laid out as the
 # package installs it, that the catalogue is looked for beside the real program and not beside a
 # link to it.
-# Usage: startup_test.sh PROGRAM LANG_QM
+# Usage: TAVRO_VERSION=VERSION startup_test.sh PROGRAM LANG_QM
 set -u
+: "${TAVRO_VERSION:?the version the title must show}"
 program=$1
 catalogue=$2
 
@@ -47,7 +48,8 @@ if [ -n "$id" ]; then
     differing=$(compare -metric AE "$work/english.png" "$work/german.png" /dev/null 2>&1)
     echo "  pixels that differ from the English window: $differing"
     check "window texts change with the catalogue" test "${differing%% *}" -gt 100
-    check "title stays 'Tavro Tool v. 1.1'" test "$(xdotool getwindowname "$id")" = "Tavro Tool v. 1.1"
+    check "title stays 'Tavro Tool v. $TAVRO_VERSION'" \
+        test "$(xdotool getwindowname "$id")" = "Tavro Tool v. $TAVRO_VERSION"
     close_program
 fi
 

@@ -1,3 +1,4 @@
+#include "tavroversion.h"
 #include "testsupport.h"
 
 #include <QJsonArray>
@@ -254,8 +255,11 @@ void TestCli::exitStatus()
     const Run r = run(arguments);
     QCOMPARE(r.status, status);
     QVERIFY2(message.isEmpty() ? r.err.isEmpty() : r.err.contains(message), r.err.constData());
-    if (arguments.first() == QLatin1String("--version"))
-        QCOMPARE(r.out, QByteArray("tavro-cli 1.1 (build 140)\n"));
+    if (arguments.first() == QLatin1String("--version")) {
+        const QByteArray version =
+            "tavro-cli " TAVRO_VERSION " (build " + QByteArray::number(TAVRO_BUILD) + ")\n";
+        QCOMPARE(r.out, version);
+    }
 }
 
 void TestCli::clear_data()

@@ -1,3 +1,4 @@
+#include "tavroversion.h"
 #include "windowdriver.h"
 
 #include <QGroupBox>
@@ -32,6 +33,17 @@ private:
 
 using Window = WindowDriver;
 
+namespace {
+
+// The version stamp as the About text must carry it.
+QString stamp()
+{
+    return QLatin1String(">v. " TAVRO_VERSION " build ") + QString::number(TAVRO_BUILD) +
+           QLatin1Char('<');
+}
+
+} // namespace
+
 void TestMainWindow::initTestCase()
 {
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
@@ -65,7 +77,7 @@ QString TestMainWindow::storedPath()
 void TestMainWindow::initialState()
 {
     Window w;
-    QCOMPARE(w.window->windowTitle(), QStringLiteral("Tavro Tool v. 1.1"));
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Tavro Tool v. " TAVRO_VERSION));
     QCOMPARE(w.window->size(), QSize(449, 321));
     QVERIFY(w.window->acceptDrops());
     QVERIFY(!w.window->menuWidget());
@@ -82,7 +94,7 @@ void TestMainWindow::initialState()
     QVERIFY(w.window->windowIcon().availableSizes().contains(QSize(32, 32)));
 
     const QString about = w.about();
-    QVERIFY2(about.contains(QLatin1String(">v. 1.1 build 140<")), qPrintable(about));
+    QVERIFY2(about.contains(stamp()), qPrintable(about));
     QCOMPARE(about.count(QLatin1String("v.")), 1);
     QCOMPARE(about.count(QLatin1String("build")), 1);
     QVERIFY(about.contains(QLatin1String(":/icons/code_generator_section.png")));
@@ -220,12 +232,12 @@ void TestMainWindow::languageChange()
     QTRY_COMPARE(w.loadButton()->text(), QStringLiteral("Laden..."));
     QCOMPARE(w.find<QGroupBox>("groupBox")->title(), QStringLiteral("Dateioperationen"));
     QCOMPARE(w.loadButton()->toolTip(), QStringLiteral("Datei laden"));
-    QCOMPARE(w.window->windowTitle(), QStringLiteral("Tavro Tool v. 1.1"));
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Tavro Tool v. " TAVRO_VERSION));
     QString about = w.about();
     QVERIFY(about.contains(QLatin1String("Service-Werkzeuge")));
-    QVERIFY(about.contains(QLatin1String(">v. 1.1 build 140<")));
-    QCOMPARE(about.count(QLatin1String("1.1")), 1);
-    QCOMPARE(about.count(QLatin1String("140")), 1);
+    QVERIFY(about.contains(stamp()));
+    QCOMPARE(about.count(QLatin1String(TAVRO_VERSION)), 1);
+    QCOMPARE(about.count(QString::number(TAVRO_BUILD)), 1);
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
     // The next load speaks the new language, and the old one again once it is removed.
@@ -236,8 +248,8 @@ void TestMainWindow::languageChange()
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QTRY_COMPARE(w.loadButton()->text(), QStringLiteral("Load..."));
     about = w.about();
-    QCOMPARE(about.count(QLatin1String("1.1")), 1);
-    QCOMPARE(about.count(QLatin1String("140")), 1);
+    QCOMPARE(about.count(QLatin1String(TAVRO_VERSION)), 1);
+    QCOMPARE(about.count(QString::number(TAVRO_BUILD)), 1);
     w.drop({QUrl::fromLocalFile(path)});
     QCOMPARE(w.reportHtml(), report);
 }

@@ -1,7 +1,8 @@
 # Shared by the tests that look at the real program in a real X server: sourced, not run.
 # Starts Xvfb and metacity (a window manager that honours window hints), and offers check,
 # start_program, close_program, size_of, check_title_and_icon, start_accessibility and
-# window_texts. Exits 77 (skipped) when a tool is missing.
+# window_texts. Exits 77 (skipped) when a tool is missing. The title checked is "Tavro Tool v. "
+# and the version in TAVRO_VERSION, which the caller takes from the build.
 
 for tool in Xvfb metacity xdotool xprop xwininfo wmctrl import compare; do
     command -v "$tool" >/dev/null && continue
@@ -88,7 +89,8 @@ size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print
 
 # check_title_and_icon: the window's title, and its icon as the window manager gets it.
 check_title_and_icon() {
-    check "title is 'Tavro Tool v. 1.1'" test "$(xdotool getwindowname "$id")" = "Tavro Tool v. 1.1"
+    check "title is 'Tavro Tool v. $TAVRO_VERSION'" \
+        test "$(xdotool getwindowname "$id")" = "Tavro Tool v. $TAVRO_VERSION"
     local icons
     icons=$(xprop -id "$id" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u)
     echo "  icons: $icons"

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "tavroversion.h"
 #include "ui_mainwindow.h"
 
 #include "fileio.h"
@@ -14,8 +15,7 @@
 
 namespace {
 
-const QLatin1String version("1.1");
-constexpr int buildNumber = 140;
+const QLatin1String version(TAVRO_VERSION);
 const QLatin1String lastOpenPathKey("dlg/last_open_path");
 
 // Only the first URL of a drag counts; anything that is not a local file gives an empty path.
@@ -73,7 +73,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::updateVersionInfo()
 {
-    const QString build = QString::number(buildNumber);
+    const QString build = QString::number(TAVRO_BUILD);
     QString about = ui->about_lbl->text();
     // The markers are looked up in the rich-text source; a translation that dropped one is
     // left unstamped there rather than stamped in the wrong place.
