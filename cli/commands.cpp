@@ -18,7 +18,8 @@ namespace {
 
 void message(const QByteArray &text)
 {
-    const QByteArray line = "tavro-cli: " + text + '\n';
+    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const QByteArray line = "tavro-cli: " + (terminal ? Output::escaped(text) : text) + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
     std::fflush(stderr);
 }
@@ -231,8 +232,9 @@ int compare(const QByteArray &a, const QByteArray &b)
 
     Output output(STDOUT_FILENO);
     QByteArray &out = output.buffer();
+    const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
-        out += a + " and " + b + " are identical\n";
+        out += both + " are identical\n";
         const int status = outputStatus(output);
         return status >= 0 ? status : 0;
     }
@@ -252,7 +254,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     int differing = 0;
     for (int i = 0; i < DumpInfo::ImageSize; ++i)
         differing += left.image.at(i) != right.image.at(i);
-    out += a + " and " + b + " differ in " + QByteArray::number(differing) +
+    out += both + " differ in " + QByteArray::number(differing) +
            (differing == 1 ? " byte\n" : " bytes\n");
     for (const Region &region : regions) {
         int count = 0;

@@ -17,6 +17,11 @@ public:
     bool closedByReader() const;
     int errorCode() const { return error; }
     bool isTerminal() const { return terminal; }
+    // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
+    QByteArray name(const QByteArray &path) const { return terminal ? escaped(path) : path; }
+    // Control characters as `ls -b` shows them (\033, \n), a backslash doubled, bytes that are no
+    // UTF-8 as U+FFFD: a name can neither recolour nor rewrite the terminal.
+    static QByteArray escaped(const QByteArray &name);
 
 private:
     int fd;

@@ -95,10 +95,13 @@ void appendJsonString(QByteArray &out, const char *text)
     appendJsonString(out, QByteArray::fromRawData(text, qsizetype(std::strlen(text))));
 }
 
-// An RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+// An RFC 4180 field: quoted when it holds a comma, a quote or a line break. A field that a
+// spreadsheet would take for a formula (a name given as `=cmd|...`.bin) starts with a quote mark.
 void appendCsvField(QByteArray &out, const QByteArray &bytes)
 {
-    const QByteArray text = QString::fromUtf8(bytes).toUtf8();
+    QByteArray text = QString::fromUtf8(bytes).toUtf8();
+    if (!text.isEmpty() && QByteArray("=+-@\t\r").contains(text.at(0)))
+        text.prepend('\'');
     if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
         out += '"';
         out += QByteArray(text).replace("\"", "\"\"");
@@ -156,7 +159,7 @@ void ReportWriter::addText(const QByteArray &path, const DumpInfo &info)
     QByteArray &out = output.buffer();
     if (!first)
         out += '\n';
-    out += path;
+    out += output.name(path);
     out += '\n';
     out += EepromDump::report(info, EepromDump::PlainText).toUtf8();
 }
