@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 Output::Output(int fd) : fd(fd), terminal(::isatty(fd) == 1)
@@ -55,4 +56,12 @@ QByteArray Output::escaped(const QByteArray &name)
         }
     }
     return shown.toUtf8();
+}
+
+void Output::message(const QByteArray &text)
+{
+    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const QByteArray line = "tavro-cli: " + (terminal ? escaped(text) : text) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
 }

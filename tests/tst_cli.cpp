@@ -164,6 +164,7 @@ void TestCli::reportJson()
     QJsonParseError error{};
     const QJsonArray files = QJsonDocument::fromJson(r.out, &error).array();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(r.out.count('\n'), files.size() + 2); // "[", one line per file, "]"
 
     QStringList paths;
     QStringList problems;
