@@ -456,6 +456,12 @@ void TestCli::oddNames_data()
         << QByteArray("\xc2\x9b"
                       "31mx.bin")
         << QByteArray("text") << true << QByteArray("\\302\\23331mx.bin");
+    // Without its bytes passed through exactly, the file named would not exist.
+    const QByteArray notUtf8 = "f \xff\xfe.bin";
+    QTest::newRow("not UTF-8, pipe")
+        << notUtf8 << QByteArray("text") << false << notUtf8 + "\nFile size : 512 bytes\n";
+    QTest::newRow("not UTF-8, terminal")
+        << notUtf8 << QByteArray("text") << true << QByteArray("f \ufffd\ufffd.bin\r\nFile size");
     QTest::newRow("escape sequence, JSON on a terminal")
         << red << QByteArray("json") << true << QByteArray("{\"path\":\"\\u001b[31mred.bin\"");
     for (const char *name : {"=1+2.bin", "+1.bin", "-2+3.bin", "@SUM(A1).bin", "\tx.bin"}) {
