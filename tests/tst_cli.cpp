@@ -38,6 +38,7 @@ private:
     static Run run(const QStringList &arguments, const QByteArray &shellTail = QByteArray());
     // Runs a bash command line, on a terminal of its own (script(1)) when asked.
     static Run shell(const QByteArray &command, bool terminal = false);
+    static Run execute(const QString &program, const QStringList &arguments);
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
     QTemporaryDir dir;
@@ -117,36 +118,31 @@ void TestCli::cleanupTestCase()
 
 TestCli::Run TestCli::run(const QStringList &arguments, const QByteArray &shellTail)
 {
-    if (!shellTail.isEmpty()) {
-        QByteArray line = "'" TAVRO_CLI "'";
-        for (const QString &argument : arguments)
-            line += ' ' + shellQuoted(QFile::encodeName(argument));
-        return shell(line + ' ' + shellTail);
-    }
-    Run result;
-    QProcess process;
-    process.start(QStringLiteral(TAVRO_CLI), arguments);
-    if (!process.waitForFinished(30000))
-        return result;
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    if (shellTail.isEmpty())
+        return execute(QStringLiteral(TAVRO_CLI), arguments);
+    QByteArray line = "'" TAVRO_CLI "'";
+    for (const QString &argument : arguments)
+        line += ' ' + shellQuoted(QFile::encodeName(argument));
+    return shell(line + ' ' + shellTail);
 }
 
 TestCli::Run TestCli::shell(const QByteArray &command, bool terminal)
+{
+    const QString line = QString::fromLatin1(command);
+    if (terminal)
+        return execute(QStringLiteral("script"),
+                       {QStringLiteral("-qec"), line, QStringLiteral("/dev/null")});
+    return execute(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+}
+
+TestCli::Run TestCli::execute(const QString &program, const QStringList &arguments)
 {
     Run result;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SHELL"), QStringLiteral("/bin/bash")); // script(1) uses it
     process.setProcessEnvironment(environment);
-    const QString line = QString::fromLatin1(command);
-    if (terminal)
-        process.start(QStringLiteral("script"),
-                      {QStringLiteral("-qec"), line, QStringLiteral("/dev/null")});
-    else
-        process.start(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+    process.start(program, arguments);
     if (!process.waitForFinished(30000))
         return result;
     result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
