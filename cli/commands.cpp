@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "dumpfield.h"
 #include "dumpinfo.h"
 #include "eepromdump.h"
 #include "fileio.h"
@@ -15,13 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-void message(const QByteArray &text)
-{
-    const QByteArray line = "tavro-cli: " + text + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    std::fflush(stderr);
-}
 
 QByteArray systemError(int error)
 {
@@ -40,7 +34,7 @@ int outputStatus(Output &output)
         return -1;
     if (output.closedByReader())
         return Commands::ClosedPipe;
-    message("cannot write the output: " + systemError(output.errorCode()));
+    Output::message("cannot write the output: " + systemError(output.errorCode()));
     return 2;
 }
 
@@ -103,11 +97,6 @@ QByteArray unusable(const QByteArray &path, const DumpInfo &info)
     }
 }
 
-QByteArray lastErrorText(quint8 code)
-{
-    return code ? QByteArray::number(code, 16).toUpper() : QByteArray("none");
-}
-
 } // namespace
 
 namespace Commands {
@@ -119,7 +108,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     for (const QByteArray &path : paths) {
         struct stat info;
         if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-            message(path + ": " + systemError(errno));
+            Output::message(path + ": " + systemError(errno));
             return 2;
         }
     }
@@ -155,7 +144,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
         },
         [&](const QByteArray &folder, int error) {
             progress.clear();
-            message(folder + ": cannot read the folder: " + systemError(error));
+            Output::message(folder + ": cannot read the folder: " + systemError(error));
             allGood = false;
         });
     for (const QByteArray &path : paths) {
@@ -169,7 +158,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     if (status >= 0)
         return status;
     if (done == 0) {
-        message("no .bin or .eep file found");
+        Output::message("no .bin or .eep file found");
         return 1;
     }
     return allGood ? 0 : 1;
@@ -179,17 +168,17 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
 {
     const DumpInfo info = DumpInfo::read(input);
     if (info.problem == DumpInfo::CannotOpen) {
-        message(input + ": cannot be opened: " + openFailure(input) + "; nothing written");
+        Output::message(input + ": cannot be opened: " + openFailure(input) + "; nothing written");
         return 1;
     }
     if (!info.valid()) {
-        message(input + ": not a valid image (" + ReportWriter::problemText(info.problem) +
-                "); nothing written");
+        Output::message(input + ": not a valid image (" + DumpInfo::problemName(info.problem) +
+                        "); nothing written");
         return 1;
     }
     struct stat target;
     if (::stat(output.constData(), &target) == 0 && S_ISDIR(target.st_mode)) {
-        message(output + ": is a folder; name the file to write");
+        Output::message(output + ": is a folder; name the file to write");
         return 1;
     }
     if (!force && ::lstat(output.constData(), &target) == 0) {
@@ -197,14 +186,15 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         const bool same = ::stat(input.constData(), &source) == 0 &&
                           ::stat(output.constData(), &target) == 0 &&
                           source.st_dev == target.st_dev && source.st_ino == target.st_ino;
-        message(output + (same
-                              ? ": is the input itself; --force overwrites it with its cleaned copy"
+        Output::message(output +
+                        (same ? ": is the input itself; --force overwrites it with its cleaned copy"
                               : ": exists; --force replaces it"));
         return 1;
     }
     if (!info.checksumOk()) {
-        message(input + ": the checksum does not match (stored 0x" + hex(info.storedChecksum, 4) +
-                ", computed 0x" + hex(info.computedChecksum, 4) + "); cleaned all the same");
+        Output::message(input + ": the checksum does not match (stored 0x" +
+                        hex(info.storedChecksum, 4) + ", computed 0x" +
+                        hex(info.computedChecksum, 4) + "); cleaned all the same");
     }
     // Without --force nothing is replaced, not even a file that appears while the copy is
     // written (a second run with the same output).
@@ -214,17 +204,17 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
     case FileIo::SaveResult::Saved:
         return 0;
     case FileIo::SaveResult::NotConfirmed:
-        message(output +
-                ": saved, but the system could not confirm that the new name is on the "
-                "disk: " +
-                saved.error.toUtf8());
+        Output::message(output +
+                        ": saved, but the system could not confirm that the new name is on the "
+                        "disk: " +
+                        saved.error.toUtf8());
         return 0;
     case FileIo::SaveResult::Failed:
-        message(output + ": cannot write: " + saved.error.toUtf8());
+        Output::message(output + ": cannot write: " + saved.error.toUtf8());
         return 1;
     case FileIo::SaveResult::Damaged:
-        message(output +
-                ": cannot write, and the file may now be damaged: " + saved.error.toUtf8());
+        Output::message(output +
+                        ": cannot write, and the file may now be damaged: " + saved.error.toUtf8());
         return 1;
     }
     return 1;
@@ -237,15 +227,16 @@ int compare(const QByteArray &a, const QByteArray &b)
     for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
         const QByteArray why = unusable(path, info);
         if (!why.isEmpty()) {
-            message(path + ": " + why);
+            Output::message(path + ": " + why);
             return 2;
         }
     }
 
     Output output(STDOUT_FILENO);
     QByteArray &out = output.buffer();
+    const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
-        out += a + " and " + b + " are identical\n";
+        out += both + " are identical\n";
         const int status = outputStatus(output);
         return status >= 0 ? status : 0;
     }
@@ -265,7 +256,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     int differing = 0;
     for (int i = 0; i < DumpInfo::ImageSize; ++i)
         differing += left.image.at(i) != right.image.at(i);
-    out += a + " and " + b + " differ in " + QByteArray::number(differing) +
+    out += both + " differ in " + QByteArray::number(differing) +
            (differing == 1 ? " byte\n" : " bytes\n");
     for (const Region &region : regions) {
         int count = 0;
@@ -286,30 +277,21 @@ int compare(const QByteArray &a, const QByteArray &b)
 
     // The decoded fields that differ, with both values.
     QList<QByteArray> fields;
-    const auto field = [&fields](bool differs, const QByteArray &name, const QByteArray &x,
-                                 const QByteArray &y) {
-        if (differs)
-            fields << name + ": " + x + " -> " + y;
+    const auto shown = [](const DumpField::Value &value) {
+        return value.kind == DumpField::Value::Absent ? QByteArray("none") : value.bytes();
     };
-    field(left.productCode != right.productCode, "product code", left.productCodeText(),
-          right.productCodeText());
-    field(left.engineType != right.engineType, "engine type", "0x" + hex(left.engineType, 4),
-          "0x" + hex(right.engineType, 4));
-    field(left.mcuType != right.mcuType, "MCU type", "0x" + hex(left.mcuType, 4),
-          "0x" + hex(right.mcuType, 4));
-    field(left.storedChecksum != right.storedChecksum, "stored checksum",
-          "0x" + hex(left.storedChecksum, 4), "0x" + hex(right.storedChecksum, 4));
-    field(left.computedChecksum != right.computedChecksum, "computed checksum",
-          "0x" + hex(left.computedChecksum, 4), "0x" + hex(right.computedChecksum, 4));
-    field(left.checksumOk() != right.checksumOk(), "checksum verdict",
-          left.checksumOk() ? "OK" : "Error", right.checksumOk() ? "OK" : "Error");
-    field(left.lastError != right.lastError, "last error", lastErrorText(left.lastError),
-          lastErrorText(right.lastError));
+    for (const DumpField &field : DumpField::all()) {
+        const QByteArray x = shown(field.value(left));
+        const QByteArray y = shown(field.value(right));
+        if (field.name && x != y)
+            fields << field.name + (": " + x + " -> " + y);
+    }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
-        field(left.errorStats[i] != right.errorStats[i],
-              "count of E" + QByteArray::number(i, 16).toUpper() + " (" + DumpInfo::errorName(i) +
-                  ")",
-              QByteArray::number(left.errorStats[i]), QByteArray::number(right.errorStats[i]));
+        if (left.errorStats[i] != right.errorStats[i]) {
+            fields << "count of " + DumpField::Value::code(quint8(0xE0 + i)).bytes() + " (" +
+                          DumpInfo::errorName(i) + "): " + QByteArray::number(left.errorStats[i]) +
+                          " -> " + QByteArray::number(right.errorStats[i]);
+        }
     }
     out += "\nfields that differ:";
     if (fields.isEmpty())

@@ -1,5 +1,5 @@
 #include "commands.h"
-#include "nativetext.h"
+#include "output.h"
 #include "tavroversion.h"
 
 #include <QCommandLineParser>
@@ -44,7 +44,8 @@ const char help[] =
 
 int usageError(const QString &why)
 {
-    std::fprintf(stderr, "tavro-cli: %s\n%s", why.toLocal8Bit().constData(), usage);
+    Output::message(why.toLatin1());
+    std::fputs(usage, stderr);
     return 2;
 }
 
@@ -53,7 +54,7 @@ int printed()
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    std::fprintf(stderr, "tavro-cli: cannot write the output: %s\n", std::strerror(errno));
+    Output::message("cannot write the output: " + QByteArray(std::strerror(errno)));
     return 2;
 }
 
@@ -65,11 +66,12 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // No QCoreApplication: nothing here needs an event loop, and the arguments are decoded so
-    // that file names that are not valid UTF-8 come out again byte for byte.
+    // No QCoreApplication: nothing here needs an event loop. The arguments are bytes, and reach
+    // the parser as Latin-1, one character per byte, so that a file name that is no valid UTF-8
+    // comes out again byte for byte (and so do messages that quote an argument).
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << NativeText::decode(QByteArray(argv[i]));
+        arguments << QString::fromLatin1(argv[i]);
 
     QCommandLineParser parser;
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -103,7 +105,7 @@ int main(int argc, char *argv[])
     const QString command = positional.first();
     QList<QByteArray> paths;
     for (qsizetype i = 1; i < positional.size(); ++i)
-        paths << NativeText::encode(positional.at(i));
+        paths << positional.at(i).toLatin1();
 
     const bool isReport = command == QLatin1String("report");
     const bool isClear = command == QLatin1String("clear");
@@ -133,7 +135,7 @@ int main(int argc, char *argv[])
         const QStringList outputs = parser.values(outputOption);
         if (outputs.size() != 1)
             return usageError(QStringLiteral("clear writes one OUTPUT"));
-        return Commands::clear(paths.first(), NativeText::encode(outputs.first()),
+        return Commands::clear(paths.first(), outputs.first().toLatin1(),
                                parser.isSet(forceOption));
     }
     if (paths.size() != 2)

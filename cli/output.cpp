@@ -1,6 +1,9 @@
 #include "output.h"
 
+#include <QString>
+
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 Output::Output(int fd) : fd(fd), terminal(::isatty(fd) == 1)
@@ -33,4 +36,32 @@ bool Output::flush(bool now)
 bool Output::closedByReader() const
 {
     return error == EPIPE;
+}
+
+QByteArray Output::escaped(const QByteArray &name)
+{
+    QString shown;
+    for (const QChar c : QString::fromUtf8(name)) {
+        const char16_t u = c.unicode();
+        if (u >= 7 && u <= 13) {
+            shown += QLatin1Char('\\');
+            shown += QLatin1Char("abtnvfr"[u - 7]);
+        } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
+            for (const char byte : QString(c).toUtf8())
+                shown += QStringLiteral("\\%1").arg(uchar(byte), 3, 8, QLatin1Char('0'));
+        } else {
+            if (u == u'\\')
+                shown += c;
+            shown += c;
+        }
+    }
+    return shown.toUtf8();
+}
+
+void Output::message(const QByteArray &text)
+{
+    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const QByteArray line = "tavro-cli: " + (terminal ? escaped(text) : text) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
 }

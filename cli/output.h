@@ -4,7 +4,8 @@
 #include <QByteArray>
 
 // Standard output, buffered, with every write checked: a closed pipe (`| head`) and a full disk
-// (`> /dev/full`) must be told apart from success, and from each other.
+// (`> /dev/full`) must be told apart from success, and from each other. Messages go to standard
+// error unbuffered, file names in them escaped as on standard output.
 class Output
 {
 public:
@@ -17,6 +18,13 @@ public:
     bool closedByReader() const;
     int errorCode() const { return error; }
     bool isTerminal() const { return terminal; }
+    // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
+    QByteArray name(const QByteArray &path) const { return terminal ? escaped(path) : path; }
+    // Control characters as `ls -b` shows them (\033, \n), a backslash doubled, bytes that are no
+    // UTF-8 as U+FFFD: a name can neither recolour nor rewrite the terminal.
+    static QByteArray escaped(const QByteArray &name);
+    // "tavro-cli: " and `text` on a line of standard error.
+    static void message(const QByteArray &text);
 
 private:
     int fd;

@@ -1,128 +1,61 @@
 #include "reportwriter.h"
 
-#include "dumpinfo.h"
-#include "eepromdump.h"
+#include "dumpfield.h"
 #include "output.h"
 
 #include <QString>
 
-#include <cstring>
-
 namespace {
 
-const char hexDigits[] = "0123456789abcdef";
+using Value = DumpField::Value;
 
-void appendNumber(QByteArray &out, quint64 value)
-{
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value);
-    while (n)
-        out += digits[--n];
-}
-
-// "0x2124": a word as four lowercase hex digits.
-void appendWord(QByteArray &out, quint16 word)
-{
-    out += "0x";
-    for (int shift = 12; shift >= 0; shift -= 4)
-        out += hexDigits[(word >> shift) & 0xf];
-}
-
-// An error code as the window prints it: "%X", so 0xE3 is "E3" and 0x05 is "5".
-void appendCode(QByteArray &out, quint8 code)
-{
-    if (code >> 4)
-        out += "0123456789ABCDEF"[code >> 4];
-    out += "0123456789ABCDEF"[code & 0xf];
-}
-
-} // namespace
-
-const char *ReportWriter::problemText(DumpInfo::Problem problem)
-{
-    switch (problem) {
-    case DumpInfo::CannotOpen:
-        return "cannot open";
-    case DumpInfo::WrongSize:
-        return "wrong size";
-    case DumpInfo::IncompleteRead:
-        return "incomplete read";
-    case DumpInfo::UnknownEngine:
-        return "unknown engine";
-    case DumpInfo::NoProblem:
-        break;
-    }
-    return "";
-}
-
-namespace {
-
-const char *mcuText(const DumpInfo &info)
-{
-    const char *name = info.mcuName();
-    return name ? name : "Unknown";
-}
-
-// A JSON string: valid UTF-8 whatever the bytes (a file name need not be), control characters
-// escaped.
-void appendJsonString(QByteArray &out, const QByteArray &bytes)
-{
-    // Qt's decoder puts U+FFFD for every byte that is no valid UTF-8.
-    const QByteArray text = QString::fromUtf8(bytes).toUtf8();
-    out += '"';
-    for (const char c : std::as_const(text)) {
-        const auto u = static_cast<uchar>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += hexDigits[u >> 4];
-            out += hexDigits[u & 0xf];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-void appendJsonString(QByteArray &out, const char *text)
-{
-    appendJsonString(out, QByteArray::fromRawData(text, qsizetype(std::strlen(text))));
-}
-
-// An RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+// An RFC 4180 field: quoted when it holds a comma, a quote or a line break. A field that a
+// spreadsheet would take for a formula (a name given as `=cmd|...`.bin) starts with a quote mark.
 void appendCsvField(QByteArray &out, const QByteArray &bytes)
 {
-    const QByteArray text = QString::fromUtf8(bytes).toUtf8();
+    QByteArray text = QString::fromUtf8(bytes).toUtf8();
+    if (!text.isEmpty() && QByteArrayLiteral("=+-@\t\r").contains(text.at(0)))
+        text.prepend('\'');
     if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
         out += '"';
-        out += QByteArray(text).replace("\"", "\"\"");
+        out += text.replace("\"", "\"\"");
         out += '"';
     } else {
         out += text;
     }
 }
 
+void appendCsvValue(QByteArray &out, const Value &value)
+{
+    if (value.kind == Value::Yes || value.kind == Value::No)
+        out += value.kind == Value::Yes ? "true" : "false";
+    else if (value.kind != Value::Absent)
+        appendCsvField(out, value.bytes());
+}
+
 } // namespace
 
-ReportWriter::ReportWriter(Format format, Output &output) : format(format), output(output) {}
+ReportWriter::ReportWriter(Format format, Output &output)
+    : format(format), output(output), json(output.buffer())
+{
+}
 
 void ReportWriter::begin()
 {
     QByteArray &out = output.buffer();
     if (format == Json) {
-        out += '[';
+        json.beginArray();
     } else if (format == Csv) {
-        out += "path,size,valid,problem,product_code,engine,mcu,checksum_stored,checksum_computed,"
-               "checksum_ok,last_error";
+        out += "path,size,valid,problem";
+        for (const DumpField &field : DumpField::all()) {
+            if (field.column) {
+                out += ',';
+                out += field.column;
+            }
+        }
         for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
-            out += ",E";
-            appendCode(out, quint8(i));
+            out += ',';
+            out += Value::code(quint8(0xE0 + i)).bytes();
         }
         out += "\r\n";
     }
@@ -130,9 +63,15 @@ void ReportWriter::begin()
 
 void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
 {
+    QByteArray &out = output.buffer();
     switch (format) {
     case Text:
-        addText(path, info);
+        // The window's report, line for line, under the file's path; a blank line between files.
+        if (!first)
+            out += '\n';
+        out += output.name(path);
+        out += '\n';
+        out += info.report(DumpInfo::PlainText).toUtf8();
         break;
     case Json:
         addJson(path, info);
@@ -146,71 +85,51 @@ void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
 
 void ReportWriter::end()
 {
-    if (format == Json)
-        output.buffer() += first ? "]\n" : "\n]\n";
-}
-
-// The window's report, line for line, under the file's path; a blank line between files.
-void ReportWriter::addText(const QByteArray &path, const DumpInfo &info)
-{
-    QByteArray &out = output.buffer();
-    if (!first)
-        out += '\n';
-    out += path;
-    out += '\n';
-    out += EepromDump::report(info, EepromDump::PlainText).toUtf8();
+    if (format == Json) {
+        json.end();
+        output.buffer() += '\n';
+    }
 }
 
 void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
 {
-    QByteArray &out = output.buffer();
-    out += first ? "\n{\"path\":" : ",\n{\"path\":";
-    appendJsonString(out, path);
-    out += ",\"size\":";
+    json.beginObject().key("path").string(path).key("size");
     if (info.problem == DumpInfo::CannotOpen)
-        out += "null";
+        json.null();
     else
-        appendNumber(out, info.size);
-    out += info.valid() ? ",\"valid\":true,\"problem\":null" : ",\"valid\":false,\"problem\":";
+        json.number(info.size);
+    json.key("valid").boolean(info.valid()).key("problem");
     if (!info.valid()) {
-        appendJsonString(out, problemText(info.problem));
-        out += '}';
+        json.string(DumpInfo::problemName(info.problem)).end();
         return;
     }
-    out += ",\"product_code\":\"";
-    out += info.productCodeText();
-    out += "\",\"engine\":{\"word\":\"";
-    appendWord(out, info.engineType);
-    out += "\",\"name\":";
-    appendJsonString(out, info.engineName());
-    out += "},\"mcu\":{\"word\":\"";
-    appendWord(out, info.mcuType);
-    out += "\",\"name\":";
-    appendJsonString(out, mcuText(info));
-    out += "},\"checksum\":{\"stored\":\"";
-    appendWord(out, info.storedChecksum);
-    out += "\",\"computed\":\"";
-    appendWord(out, info.computedChecksum);
-    out += info.checksumOk() ? "\",\"ok\":true}" : "\",\"ok\":false}";
-    out += ",\"last_error\":";
-    if (info.lastError == 0) {
-        out += "null";
-    } else {
-        out += '"';
-        appendCode(out, info.lastError);
-        out += '"';
+    json.null();
+    const char *group = nullptr;
+    for (const DumpField &field : DumpField::all()) {
+        if (group && qstrcmp(field.group, group) != 0)
+            json.end();
+        if (field.group && qstrcmp(field.group, group) != 0)
+            json.key(field.group).beginObject();
+        group = field.group;
+        const Value value = field.value(info);
+        json.key(field.key);
+        if (value.kind == Value::Absent)
+            json.null();
+        else if (value.kind == Value::Yes || value.kind == Value::No)
+            json.boolean(value.kind == Value::Yes);
+        else
+            json.string(value.chars, value.size);
     }
-    out += ",\"errors\":[";
+    if (group)
+        json.end();
+    json.key("errors").beginArray();
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
-        out += i ? ",{\"code\":\"E" : "{\"code\":\"E";
-        appendCode(out, quint8(i));
-        out += "\",\"name\":";
-        appendJsonString(out, DumpInfo::errorName(i));
-        out += ",\"count\":";
-        appendNumber(out, info.errorStats[i]);
-        out += '}';
+        const Value code = Value::code(quint8(0xE0 + i));
+        json.beginObject().key("code").string(code.chars, code.size);
+        json.key("name").string(DumpInfo::errorName(i)).key("count").number(info.errorStats[i]);
+        json.end();
     }
-    out += "]}";
+    json.end().end();
 }
 
 void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
@@ -219,30 +138,21 @@ void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
     appendCsvField(out, path);
     out += ',';
     if (info.problem != DumpInfo::CannotOpen)
-        appendNumber(out, info.size);
+        out += Value::number(info.size).bytes();
     out += info.valid() ? ",true," : ",false,";
-    out += problemText(info.problem);
-    if (!info.valid()) {
-        out += QByteArray(7 + DumpInfo::ErrorCount, ',');
-        out += "\r\n";
-        return;
+    out += DumpInfo::problemName(info.problem);
+    // An image that is not valid has every decoded column empty.
+    for (const DumpField &field : DumpField::all()) {
+        if (!field.column)
+            continue;
+        out += ',';
+        if (info.valid())
+            appendCsvValue(out, field.value(info));
     }
-    out += ',';
-    out += info.productCodeText();
-    out += ',';
-    appendCsvField(out, info.engineName());
-    out += ',';
-    appendCsvField(out, mcuText(info));
-    out += ',';
-    appendWord(out, info.storedChecksum);
-    out += ',';
-    appendWord(out, info.computedChecksum);
-    out += info.checksumOk() ? ",true," : ",false,";
-    if (info.lastError != 0)
-        appendCode(out, info.lastError);
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         out += ',';
-        appendNumber(out, info.errorStats[i]);
+        if (info.valid())
+            out += Value::number(info.errorStats[i]).bytes();
     }
     out += "\r\n";
 }

@@ -1,15 +1,15 @@
 #include "dumpinfo.h"
 
+#include "dumpfield.h"
 #include "fileio.h"
 
 #include <QObject>
+#include <QtEndian>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
-
-constexpr quint16 EngineCeSet = 0x2124;
-constexpr quint16 EngineSole = 0x292C;
-constexpr quint16 McuTavro01 = 0x0000;
-constexpr quint16 McuTavro02 = 0xBC42;
 
 const char *const errorNames[DumpInfo::ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "MCU fail 1"),
@@ -28,62 +28,32 @@ const char *const errorNames[DumpInfo::ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "Connection error 2"),
 };
 
-quint8 byteAt(const uchar *image, int offset)
+// Each problem as tavro-cli names it, and the report's line for it.
+const struct
 {
-    return image[offset];
-}
-
-quint16 wordAt(const uchar *image, int offset)
-{
-    return static_cast<quint16>(image[offset] | (image[offset + 1] << 8));
-}
-
-// Decodes every field of a whole 512-byte image, then says whether it is a Tavro image at all.
-void decodeImage(DumpInfo &info)
-{
-    const auto *image = reinterpret_cast<const uchar *>(info.image.constData());
-    info.productCode = static_cast<quint32>(wordAt(image, DumpInfo::ProductCodeOffset)) |
-                       (static_cast<quint32>(wordAt(image, DumpInfo::ProductCodeOffset + 2)) << 16);
-    info.engineType = wordAt(image, DumpInfo::EngineTypeOffset);
-    info.mcuType = wordAt(image, DumpInfo::McuTypeOffset);
-    quint16 sum = 0;
-    for (int i = DumpInfo::ProductCodeOffset; i < DumpInfo::ChecksumOffset; ++i)
-        sum = static_cast<quint16>(sum + image[i]);
-    info.computedChecksum = sum;
-    info.storedChecksum = wordAt(image, DumpInfo::ChecksumOffset);
-    info.lastError = byteAt(image, DumpInfo::LastErrorOffset);
-    for (int i = 0; i < DumpInfo::ErrorCount; ++i)
-        info.errorStats[i] = byteAt(image, DumpInfo::ErrorCountersOffset + i);
-    const bool knownEngine = info.engineType == EngineCeSet || info.engineType == EngineSole;
-    info.problem = knownEngine ? DumpInfo::NoProblem : DumpInfo::UnknownEngine;
-}
+    const char *name;
+    const char *line;
+} problems[] = {
+    {"", nullptr},
+    {"cannot open", QT_TRANSLATE_NOOP("QObject", "Err open file")},
+    {"wrong size", QT_TRANSLATE_NOOP("QObject", "Wrong file size")},
+    {"incomplete read",
+     QT_TRANSLATE_NOOP("QObject", "Read error: the file could not be read completely")},
+    {"unknown engine", QT_TRANSLATE_NOOP("QObject", "Damaged file of not a Tavro firmware")},
+};
 
 } // namespace
 
-QByteArray DumpInfo::productCodeText() const
-{
-    static const char digits[] = "0123456789abcdef";
-    QByteArray text(8, '0');
-    for (int i = 0; i < 4; ++i) {
-        const quint8 byte = static_cast<quint8>(productCode >> (8 * i));
-        text[2 * i] = digits[byte >> 4];
-        text[2 * i + 1] = digits[byte & 0xf];
-    }
-    return text;
-}
-
 const char *DumpInfo::engineName() const
 {
-    return engineType == EngineCeSet ? "C.E.Set. Srl" : engineType == EngineSole ? "SOLE" : "";
+    return engineType == 0x2124 ? "C.E.Set. Srl" : engineType == 0x292C ? "SOLE" : nullptr;
 }
 
 const char *DumpInfo::mcuName() const
 {
-    if (mcuType == McuTavro01)
-        return "Tavro 01 A0052-25";
-    if (mcuType == McuTavro02)
-        return "Tavro 02 C0 141 C48";
-    return nullptr;
+    return mcuType == 0x0000   ? "Tavro 01 A0052-25"
+           : mcuType == 0xBC42 ? "Tavro 02 C0 141 C48"
+                               : nullptr;
 }
 
 const char *DumpInfo::errorName(int index)
@@ -91,36 +61,95 @@ const char *DumpInfo::errorName(int index)
     return errorNames[index];
 }
 
+const char *DumpInfo::problemName(Problem problem)
+{
+    return problems[problem].name;
+}
+
+QString DumpInfo::report(Markup markup) const
+{
+    const QStringView br = markup == RichText ? QStringView(u"<br>") : QStringView(u"\n");
+    if (problem == CannotOpen)
+        return QObject::tr(problems[problem].line) + br.toString();
+    QString text;
+    text.reserve(1024);
+    text += QObject::tr("File size : ");
+    text += DumpField::Value::number(size).view();
+    text += u' ';
+    text += QObject::tr("bytes");
+    text += br;
+    if (problem != NoProblem)
+        return text + QObject::tr(problems[problem].line) + br.toString();
+
+    for (const DumpField &field : DumpField::all()) {
+        if (!field.label)
+            continue;
+        const DumpField::Value value = field.value(*this);
+        const bool verdict =
+            value.kind == DumpField::Value::Yes || value.kind == DumpField::Value::No;
+        const bool red = value.kind == DumpField::Value::No && markup == RichText;
+        text += QObject::tr(field.label);
+        if (verdict) // its label ends without a blank: "EEPROM checksum:"
+            text += u' ';
+        if (red)
+            text += QStringView(u"<font color=\"red\">");
+        if (value.kind == DumpField::Value::Text)
+            text += value.view();
+        else
+            text += QObject::tr(value.chars);
+        if (red)
+            text += QStringView(u"</font>");
+        text += br;
+        if (field.gap)
+            text += br;
+    }
+
+    text += QObject::tr("Error statistics : ");
+    text += br;
+    text += br;
+    for (int i = 0; i < ErrorCount; ++i) {
+        text += DumpField::Value::code(quint8(0xE0 + i)).view();
+        text += QStringView(u" - ");
+        text += QObject::tr(errorNames[i]);
+        text += QStringView(u": ");
+        text += DumpField::Value::number(errorStats[i]).view();
+        text += br;
+    }
+    return text;
+}
+
 DumpInfo DumpInfo::read(const QByteArray &nativePath)
 {
-    DumpInfo info;
     // A file of the wrong length is never used, so it is not read: a huge file dropped by
     // mistake must neither stall the window nor fill memory.
-    FileIo::ReadResult file = FileIo::readRegularFile(nativePath, ImageSize);
+    const FileIo::ReadResult file = FileIo::readRegularFile(nativePath, ImageSize);
     if (file.status == FileIo::ReadResult::CannotOpen)
-        return info;
+        return DumpInfo();
+    DumpInfo info = decode(file.bytes);
     info.size = file.size;
-    if (info.size != ImageSize) {
-        info.problem = WrongSize;
-    } else if (file.status != FileIo::ReadResult::Read) {
-        // Zeros in place of bytes that never arrived would pass for the board's data.
+    // Zeros in place of bytes that never arrived would pass for the board's data.
+    if (file.size == ImageSize && file.status != FileIo::ReadResult::Read)
         info.problem = IncompleteRead;
-    } else {
-        info.image = std::move(file.bytes);
-        decodeImage(info);
-    }
     return info;
 }
 
 DumpInfo DumpInfo::decode(const QByteArray &bytes)
 {
     DumpInfo info;
-    info.size = static_cast<quint64>(bytes.size());
-    if (info.size != ImageSize) {
-        info.problem = WrongSize;
+    info.size = quint64(bytes.size());
+    info.problem = WrongSize;
+    if (info.size != ImageSize)
         return info;
-    }
     info.image = bytes;
-    decodeImage(info);
+    const auto *image = reinterpret_cast<const uchar *>(bytes.constData());
+    info.productCode = qFromLittleEndian<quint32>(image + ProductCodeOffset);
+    info.engineType = qFromLittleEndian<quint16>(image + EngineTypeOffset);
+    info.mcuType = qFromLittleEndian<quint16>(image + McuTypeOffset);
+    info.storedChecksum = qFromLittleEndian<quint16>(image + ChecksumOffset);
+    info.computedChecksum =
+        quint16(std::accumulate(image + ProductCodeOffset, image + ChecksumOffset, 0u));
+    info.lastError = image[LastErrorOffset];
+    std::copy_n(image + ErrorCountersOffset, ErrorCount, info.errorStats);
+    info.problem = info.engineName() ? NoProblem : UnknownEngine;
     return info;
 }

@@ -2,6 +2,7 @@
 #define DUMPINFO_H
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 // What one board image holds, decoded once. The window's rich-text report and the command-line
@@ -30,6 +31,7 @@ struct DumpInfo
         IncompleteRead, // 512 bytes long, but the read failed or ended early
         UnknownEngine,  // the engine word is not one of the two known ones
     };
+    enum Markup { RichText, PlainText };
 
     Problem problem = CannotOpen;
     quint64 size = 0;        // the file's length; 0 when it could not be opened
@@ -44,12 +46,16 @@ struct DumpInfo
 
     bool valid() const { return problem == NoProblem; }
     bool checksumOk() const { return storedChecksum == computedChecksum; }
-    // The product code's bytes in file order, as the report prints them: "0a1b2c3d".
-    QByteArray productCodeText() const;
-    const char *engineName() const;
-    const char *mcuName() const; // nullptr for an MCU word outside the table
+    const char *engineName() const; // nullptr for an engine word outside the table
+    const char *mcuName() const;    // nullptr for an MCU word outside the table
     // The English name of error code 0xE0 + index, for QObject::tr to translate.
     static const char *errorName(int index);
+    // How tavro-cli's JSON and CSV name a problem: "wrong size"; empty for none.
+    static const char *problemName(Problem problem);
+
+    // The report as the window shows it (rich text), or the same lines as plain text ending in
+    // newlines.
+    QString report(Markup markup = RichText) const;
 
     // Reads and decodes the file at `nativePath` (a path as the system spells it); a file of the
     // wrong length is not read.

@@ -14,7 +14,7 @@ struct SaveResult;
 // The board image last loaded, and what was decoded from it.
 //
 // Data flow: the window hands a path to load(); load() reads the file, decodes it once into a
-// DumpInfo, keeps its bytes in `data` and returns the report rendered from it as Qt rich text.
+// DumpInfo, keeps its bytes in `data` and returns the DumpInfo's report as Qt rich text.
 // Problems are never thrown: they are told in the report and by `error`. clearAndSave() then
 // writes a copy of `data` with the variable data block zeroed, through FileIo::save.
 class EepromDump
@@ -24,8 +24,6 @@ public:
     static constexpr int VariableBlockSize = DumpInfo::VariableBlockSize;
     static constexpr int ErrorCount = DumpInfo::ErrorCount;
 
-    enum Markup { RichText, PlainText };
-
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
     QString loadImage(const QByteArray &bytes);
@@ -33,9 +31,6 @@ public:
     // The loaded image is cleared only once the file is safely on disk.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
-    // The report on `info`: rich text for the window's view, or the same lines as plain text
-    // ending in newlines.
-    static QString report(const DumpInfo &info, Markup markup = RichText);
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
     static QByteArray cleaned(QByteArray image);
 

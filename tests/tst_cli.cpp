@@ -30,6 +30,8 @@ private slots:
     void compare_data();
     void compare();
     void brokenOutput();
+    void oddNames_data();
+    void oddNames();
 
 private:
     struct Run
@@ -39,6 +41,9 @@ private:
         QByteArray err;
     };
     static Run run(const QStringList &arguments, const QByteArray &shellTail = QByteArray());
+    // Runs a bash command line, on a terminal of its own (script(1)) when asked.
+    static Run shell(const QByteArray &command, bool terminal = false);
+    static Run execute(const QString &program, const QStringList &arguments);
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
     QTemporaryDir dir;
@@ -60,6 +65,24 @@ QByteArray withUnknownEngine()
     TestImage::setWord(image, 496, 0x1234);
     TestImage::fixChecksum(image);
     return image;
+}
+
+// Writes a file whose name Qt might not spell: the path as the system takes it.
+bool writeRaw(const QByteArray &path, const QByteArray &bytes)
+{
+    QFile file;
+    return file.open(::fopen(path.constData(), "w"), QIODevice::WriteOnly,
+                     QFile::AutoCloseHandle) &&
+           file.write(bytes) == bytes.size();
+}
+
+// Any bytes as one bash word.
+QByteArray shellQuoted(const QByteArray &bytes)
+{
+    QByteArray quoted = "$'";
+    for (const char c : bytes)
+        quoted += "\\x" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
+    return quoted + '\'';
 }
 
 } // namespace
@@ -84,11 +107,7 @@ void TestCli::initTestCase()
     QVERIFY(TestImage::write(path("boards/d engine.bin"), withUnknownEngine()));
     QCOMPARE(::mkfifo(QFile::encodeName(path("boards/e fifo.bin")).constData(), 0600), 0);
     oddName = QFile::encodeName(dir.path()) + "/boards/f \xff\xfe.bin";
-    QFile odd;
-    QVERIFY(
-        odd.open(::fopen(oddName.constData(), "w"), QIODevice::WriteOnly, QFile::AutoCloseHandle));
-    QCOMPARE(odd.write(TestImage::valid()), 512);
-    odd.close();
+    QVERIFY(writeRaw(oddName, TestImage::valid()));
     QVERIFY(TestImage::write(path("boards/notes.txt"), TestImage::valid()));
     QVERIFY(TestImage::write(path("boards/sub/G UPPER.EEP"), TestImage::valid()));
     QVERIFY(QFile::link(path("boards/sub"), path("boards/linked")));
@@ -104,17 +123,31 @@ void TestCli::cleanupTestCase()
 
 TestCli::Run TestCli::run(const QStringList &arguments, const QByteArray &shellTail)
 {
+    if (shellTail.isEmpty())
+        return execute(QStringLiteral(TAVRO_CLI), arguments);
+    QByteArray line = "'" TAVRO_CLI "'";
+    for (const QString &argument : arguments)
+        line += ' ' + shellQuoted(QFile::encodeName(argument));
+    return shell(line + ' ' + shellTail);
+}
+
+TestCli::Run TestCli::shell(const QByteArray &command, bool terminal)
+{
+    const QString line = QString::fromLatin1(command);
+    if (terminal)
+        return execute(QStringLiteral("script"),
+                       {QStringLiteral("-qec"), line, QStringLiteral("/dev/null")});
+    return execute(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+}
+
+TestCli::Run TestCli::execute(const QString &program, const QStringList &arguments)
+{
     Run result;
     QProcess process;
-    if (shellTail.isEmpty()) {
-        process.start(QStringLiteral(TAVRO_CLI), arguments);
-    } else {
-        QByteArray line = "'" TAVRO_CLI "'";
-        for (const QString &argument : arguments)
-            line += " '" + QFile::encodeName(argument) + "'";
-        process.start(QStringLiteral("bash"),
-                      {QStringLiteral("-c"), QString::fromLocal8Bit(line + ' ' + shellTail)});
-    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SHELL"), QStringLiteral("/bin/bash")); // script(1) uses it
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     if (!process.waitForFinished(30000))
         return result;
     result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -132,6 +165,7 @@ void TestCli::reportJson()
     QJsonParseError error{};
     const QJsonArray files = QJsonDocument::fromJson(r.out, &error).array();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(r.out.count('\n'), files.size() + 2); // "[", one line per file, "]"
 
     QStringList paths;
     QStringList problems;
@@ -495,6 +529,63 @@ void TestCli::brokenOutput()
     QCOMPARE(full.status, 2);
     QVERIFY2(full.err.contains("cannot write the output: No space left on device"),
              full.err.constData());
+}
+
+void TestCli::oddNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QByteArray>("shown");
+    const QByteArray red = "\x1b[31mred.bin";
+    QTest::newRow("escape sequence, terminal")
+        << red << QByteArray("text") << true << QByteArray("\\033[31mred.bin");
+    QTest::newRow("escape sequence, pipe")
+        << red << QByteArray("text") << false << red + "\nFile size : 512 bytes\n";
+    QTest::newRow("line break and backslash, terminal")
+        << QByteArray("a\n\\b.bin") << QByteArray("text") << true << QByteArray("a\\n\\\\b.bin");
+    QTest::newRow("C1 control, terminal")
+        << QByteArray("\xc2\x9b"
+                      "31mx.bin")
+        << QByteArray("text") << true << QByteArray("\\302\\23331mx.bin");
+    // Without its bytes passed through exactly, the file named would not exist.
+    const QByteArray notUtf8 = "f \xff\xfe.bin";
+    QTest::newRow("not UTF-8, pipe")
+        << notUtf8 << QByteArray("text") << false << notUtf8 + "\nFile size : 512 bytes\n";
+    QTest::newRow("not UTF-8, terminal")
+        << notUtf8 << QByteArray("text") << true << QByteArray("f \ufffd\ufffd.bin\r\nFile size");
+    QTest::newRow("escape sequence, JSON on a terminal")
+        << red << QByteArray("json") << true << QByteArray("{\"path\":\"\\u001b[31mred.bin\"");
+    for (const char *name : {"=1+2.bin", "+1.bin", "-2+3.bin", "@SUM(A1).bin", "\tx.bin"}) {
+        QTest::addRow("CSV, %s", name[0] == '\t' ? "tab" : name)
+            << QByteArray(name) << QByteArray("csv") << false << "\n'" + QByteArray(name) + ",512,";
+    }
+    QTest::newRow("CSV, a formula with a comma")
+        << QByteArray("=SUM(1,2).bin") << QByteArray("csv") << false
+        << QByteArray("\n\"'=SUM(1,2).bin\",512,");
+}
+
+// Names given on the command line as they are: what reaches a terminal cannot steer it, what goes
+// into a file is exact, and a CSV field is never a formula.
+void TestCli::oddNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, format);
+    QFETCH(bool, terminal);
+    QFETCH(QByteArray, shown);
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QByteArray folder = QFile::encodeName(work.path());
+    QVERIFY(writeRaw(folder + '/' + name, TestImage::valid()));
+    const Run r = shell("cd '" + folder + "' && '" TAVRO_CLI "' report -f " + format + " -- " +
+                            shellQuoted(name),
+                        terminal);
+    if (terminal && r.err.startsWith("script:"))
+        QSKIP(r.err.constData());
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(shown), r.out.constData());
+    if (terminal)
+        QVERIFY(!r.out.contains('\x1b') && !r.out.contains("\xc2\x9b") && !r.out.contains("a\r\n"));
 }
 
 TAVRO_TEST_MAIN(TestCli)
