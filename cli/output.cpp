@@ -41,13 +41,15 @@ bool Output::closedByReader() const
 QByteArray Output::escaped(const QByteArray &name)
 {
     QString shown;
-    for (const QChar c : QString::fromUtf8(name)) {
+    const QString decoded = QString::fromUtf8(name);
+    for (const QChar c : decoded) {
         const char16_t u = c.unicode();
         if (u >= 7 && u <= 13) {
             shown += QLatin1Char('\\');
             shown += QLatin1Char("abtnvfr"[u - 7]);
         } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
-            for (const char byte : QString(c).toUtf8())
+            const QByteArray bytes = QString(c).toUtf8();
+            for (const char byte : bytes)
                 shown += QStringLiteral("\\%1").arg(uchar(byte), 3, 8, QLatin1Char('0'));
         } else {
             if (u == u'\\')
