@@ -344,14 +344,13 @@ void TestStorage::anotherUsersLinkInStickyFolder()
     QVERIFY(QFile::link(precious, link));
     QCOMPARE(::lchown(native(link).constData(), 65534, 65534), 0);
 
-    EepromDump dump;
-    dump.loadImage(image);
-    QVERIFY(!dump.clearAndSave(link));
+    const QByteArray cleaned = TestImage::cleaned(image);
+    QVERIFY(!FileIo::save(link, cleaned).ok());
     QCOMPARE(TestImage::read(precious), existingBytes);
 
     // A link of one's own there is followed as before.
     QCOMPARE(::lchown(native(link).constData(), 0, 0), 0);
-    QVERIFY(dump.clearAndSave(link));
+    QVERIFY(FileIo::save(link, cleaned).ok());
     QCOMPARE(TestImage::read(precious), TestImage::cleaned(image));
 }
 
@@ -386,10 +385,8 @@ void TestStorage::longNames()
     if (exists)
         QVERIFY(TestImage::write(path, existingBytes));
 
-    EepromDump dump;
-    dump.loadImage(image);
-    FileIo::SaveResult outcome;
-    QVERIFY2(dump.clearAndSave(path, &outcome), qPrintable(outcome.error));
+    const FileIo::SaveResult saved = FileIo::save(path, TestImage::cleaned(image));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
     QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
     QCOMPARE(entries(parent), QStringList(name));
 }
@@ -541,9 +538,7 @@ void TestStorage::saveKeepsIdentity()
         saved = process.exitCode() == 0;
         QVERIFY2(saved == saves, process.readAll().constData());
     } else {
-        EepromDump dump;
-        dump.loadImage(image);
-        saved = dump.clearAndSave(saveTo);
+        saved = FileIo::save(saveTo, TestImage::cleaned(image)).ok();
         QCOMPARE(saved, saves);
     }
 
@@ -566,16 +561,18 @@ void TestStorage::saveKeepsIdentity()
 }
 
 // `--clear-and-save SOURCE TARGET` makes this program the helper that the tests run as another
-// user: it loads SOURCE and saves its cleaned copy to TARGET, exit code 0 on success.
+// user: it saves the cleaned copy of SOURCE to TARGET, exit code 0 on success.
 int main(int argc, char *argv[])
 {
     if (argc == 4 && qstrcmp(argv[1], "--clear-and-save") == 0) {
-        EepromDump dump;
-        dump.load(QFile::decodeName(argv[2]));
-        FileIo::SaveResult outcome;
-        if (dump.clearAndSave(QFile::decodeName(argv[3]), &outcome))
+        const FileIo::ReadResult source = FileIo::readRegularFile(QByteArray(argv[2]), 512);
+        if (source.status != FileIo::ReadResult::Read)
+            return 2;
+        const FileIo::SaveResult saved =
+            FileIo::save(QByteArray(argv[3]), TestImage::cleaned(source.bytes));
+        if (saved.ok())
             return 0;
-        std::fprintf(stderr, "helper: %s\n", qPrintable(outcome.error));
+        std::fprintf(stderr, "helper: %s\n", qPrintable(saved.error));
         return 1;
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

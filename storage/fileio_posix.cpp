@@ -1,9 +1,5 @@
 #include "fileio.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -20,13 +16,10 @@
 #include <linux/magic.h>
 #include <sys/ioctl.h>
 #endif
-#else
-#include <QSaveFile>
-#endif
 
+// The POSIX way, used wherever the system has it: every read checked to the last byte, every
+// save on the disk before it counts, nothing left behind.
 namespace FileIo {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -591,62 +584,6 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
     if (target.exists && target.info.st_nlink > 1)
         return writeInPlace(target, bytes);
     return replaceByRename(target, bytes, mode);
-}
-
-#else // no POSIX: Qt alone
-
-ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
-{
-    const QString path = QFile::decodeName(nativePath);
-    ReadResult result;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return result;
-    result.size = static_cast<quint64>(file.size());
-    if (result.size > maxSize) {
-        result.status = ReadResult::NotRead;
-        return result;
-    }
-    result.bytes = file.read(static_cast<qint64>(result.size));
-    if (static_cast<quint64>(result.bytes.size()) != result.size) {
-        result.bytes.clear();
-        result.status = ReadResult::ReadFailed;
-        return result;
-    }
-    result.status = ReadResult::Read;
-    return result;
-}
-
-SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
-{
-    const QString path = QFile::decodeName(nativePath);
-    if (mode == CreateOnly && QFileInfo::exists(path))
-        return SaveResult{SaveResult::Failed, QStringLiteral("File exists")};
-    // commit() does not report a failing final flush, so the write count and the flush are
-    // checked here.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult{SaveResult::Failed, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return SaveResult{SaveResult::Failed, why};
-    }
-    if (!file.commit())
-        return SaveResult{SaveResult::Failed, file.errorString()};
-    return SaveResult{SaveResult::Saved, QString()};
-}
-
-#endif
-
-ReadResult readRegularFile(const QString &path, quint64 maxSize)
-{
-    return readRegularFile(QFile::encodeName(path), maxSize);
-}
-
-SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode)
-{
-    return save(QFile::encodeName(path), bytes, mode);
 }
 
 } // namespace FileIo

@@ -2,13 +2,15 @@
 #define FILEIO_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
 
 // Reading and writing a user's files without losing them: the one place that talks to the
 // operating system directly. A board image may sit on a flaky USB stick or a network share, so
-// every read is checked to the last byte and every save is on the disk before it counts. Where
-// POSIX is missing (Windows) the same calls fall back to Qt alone.
+// every read is checked to the last byte and every save is on the disk before it counts. The
+// POSIX implementation is in fileio_posix.cpp; where POSIX is missing (Windows) the same calls
+// are made with Qt alone (fileio_qt.cpp).
 namespace FileIo {
 
 struct ReadResult
@@ -24,11 +26,14 @@ struct ReadResult
     QByteArray bytes;
 };
 
-// Opens `path` without ever blocking (a FIFO or device swapped in is refused after the open,
-// not before it), and reads the whole file when it is at most `maxSize` bytes long.
-ReadResult readRegularFile(const QString &path, quint64 maxSize);
-// The same for a path as the system spells it, which need not be valid in any encoding.
+// Opens `nativePath` (a path as the system spells it, which need not be valid in any encoding)
+// without ever blocking (a FIFO or device swapped in is refused after the open, not before it),
+// and reads the whole file when it is at most `maxSize` bytes long.
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize);
+inline ReadResult readRegularFile(const QString &path, quint64 maxSize)
+{
+    return readRegularFile(QFile::encodeName(path), maxSize);
+}
 
 struct SaveResult
 {
@@ -53,8 +58,11 @@ enum SaveMode {
 // disk; on failure the file at `path` is as it was, unless the result says Damaged. A symbolic
 // link stays a link and the file it points to is written; that file keeps its permissions, owner,
 // group and hard links. Nothing else is ever left in the folder, even when the program is killed.
-SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace);
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
+inline SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace)
+{
+    return save(QFile::encodeName(path), bytes, mode);
+}
 
 } // namespace FileIo
 
