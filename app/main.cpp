@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QtGlobal>
 
 #include <csignal>
@@ -49,7 +50,9 @@ int main(int argc, char *argv[])
     Catalogue translator;
     MainWindow window;
 
-    if (!translator.loadChecked(QCoreApplication::applicationDirPath() + QLatin1String("/lang.qm")))
+    if (!translator.loadFor(QCoreApplication::applicationDirPath(),
+                            QStringLiteral(TAVRO_TRANSLATIONS_DIR),
+                            QLocale::system().uiLanguages()))
         qDebug("err load lang file");
     QCoreApplication::installTranslator(&translator);
 

@@ -2,14 +2,13 @@
 #   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,
 #            AppStream data, man pages, copyright and changelog (every rule without a COMPONENT);
 #   l10n_de  tavro-tool-l10n-de: the German catalogue, for the exact same version of the program.
-include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
 set(TAVRO_APP_ID example.wendrix.TavroTool)
 set(tavro_resources ${CMAKE_CURRENT_LIST_DIR})
 
-# The program reads its catalogue only from its own folder, which therefore has to be one that a
-# catalogue may be put into: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
+# A catalogue named lang.qm in the program's own folder comes before the user's language, so that
+# folder has to be one of its own: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
 # relative link to it; Qt resolves the link, so the program still looks in its real folder.
 if(UNIX)
     set(tavro_programdir ${CMAKE_INSTALL_LIBEXECDIR}/tavro-tool)
@@ -40,7 +39,7 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} COMPONENT l10n_de)
+install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} RENAME lang.qm COMPONENT l10n_de)
 
 # Debian wants the man page and the changelog compressed the reproducible way (no timestamp), and
 # the copyright and changelog in every package's own documentation folder (Qt's CMake files have
@@ -82,6 +81,15 @@ set(CPACK_PACKAGE_NAME tavro-tool)
 set(CPACK_PACKAGE_VENDOR Wendrix)
 set(CPACK_PACKAGE_CONTACT "Wendrix Service Tools <tools@wendrix.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The program looks for the catalogues under the prefix it was built for (TAVRO_TRANSLATIONS_DIR),
+# so the packages must be built for the prefix they install into; cpack refuses otherwise.
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL CPACK_PACKAGING_INSTALL_PREFIX)
+    set(tavro_prefix_check ${CMAKE_CURRENT_BINARY_DIR}/tavro-cpack-prefix-check.cmake)
+    file(WRITE ${tavro_prefix_check} "message(FATAL_ERROR \"The packages install into \
+${CPACK_PACKAGING_INSTALL_PREFIX}, but this build looks for its catalogues under \
+${CMAKE_INSTALL_PREFIX}: configure with -DCMAKE_INSTALL_PREFIX=${CPACK_PACKAGING_INSTALL_PREFIX}\")\n")
+    set(CPACK_PROJECT_CONFIG_FILE ${tavro_prefix_check})
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -22,6 +22,8 @@ private slots:
     void damagedCatalogueNeverCrashesLookups();
     void malformedCataloguesRefused_data();
     void malformedCataloguesRefused();
+    void chosenByLanguage_data();
+    void chosenByLanguage();
 
 private:
     struct Message
@@ -199,6 +201,69 @@ void TestCatalogue::malformedCataloguesRefused()
     Catalogue translator;
     QVERIFY(!translator.loadChecked(path));
     QVERIFY(translator.isEmpty());
+}
+
+// Which catalogue a user gets: `langQm` is what lies beside the program ("", "good" or
+// "damaged"), `installed` the files in the translations folder as language=kind, where a good
+// one is the German catalogue under that language's name.
+void TestCatalogue::chosenByLanguage_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("langQm");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<bool>("loaded");
+
+    const QStringList german{QStringLiteral("de=good")};
+    const auto list = [](const char *names) {
+        return QString::fromLatin1(names).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+    QTest::newRow("German user") << list("de-DE de-Latn-DE de") << QString() << german << true;
+    QTest::newRow("English user") << list("en-GB en-Latn-GB") << QString() << german << false;
+    QTest::newRow("LANG=C") << list("C") << QString() << german << false;
+    QTest::newRow("no languages at all") << QStringList() << QString() << german << false;
+    QTest::newRow("first language without a catalogue")
+        << list("pt-BR pt de") << QString() << german << true;
+    QTest::newRow("English listed before German") << list("en de") << QString() << german << false;
+    QTest::newRow("nothing installed") << list("de-DE de") << QString() << QStringList() << false;
+    QTest::newRow("damaged one skipped for the next language")
+        << list("pl de") << QString() << list("pl=damaged de=good") << true;
+    QTest::newRow("only a damaged one") << list("de") << QString() << list("de=damaged") << false;
+    QTest::newRow("not a language code") << list("..") << QString() << list("..=good") << false;
+    QTest::newRow("lang.qm wins over the user's language")
+        << list("en-GB") << QStringLiteral("good") << QStringList() << true;
+    QTest::newRow("a damaged lang.qm leaves the program English")
+        << list("de") << QStringLiteral("damaged") << german << false;
+}
+
+void TestCatalogue::chosenByLanguage()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, langQm);
+    QFETCH(QStringList, installed);
+    QFETCH(bool, loaded);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString program = folder.filePath(QStringLiteral("program"));
+    const QString translations = folder.filePath(QStringLiteral("translations"));
+    QVERIFY(QDir().mkpath(program) && QDir().mkpath(translations));
+    const QByteArray damaged = compiled + section(0x2f, QByteArray(4, '\0'));
+    const auto contents = [&](const QString &kind) {
+        return kind == QLatin1String("good") ? compiled : damaged;
+    };
+    if (!langQm.isEmpty())
+        QVERIFY(TestImage::write(program + QLatin1String("/lang.qm"), contents(langQm)));
+    for (const QString &file : std::as_const(installed)) {
+        const QString language = file.section(QLatin1Char('='), 0, 0);
+        QVERIFY(TestImage::write(translations + QLatin1String("/tavro_") + language +
+                                     QLatin1String(".qm"),
+                                 contents(file.section(QLatin1Char('='), 1))));
+    }
+
+    Catalogue catalogue;
+    QCOMPARE(catalogue.loadFor(program, translations, languages), loaded);
+    QCOMPARE(catalogue.translate("MainWindow", "Load..."),
+             loaded ? QStringLiteral("Laden...") : QString());
 }
 
 TAVRO_TEST_MAIN(TestCatalogue)
