@@ -166,7 +166,8 @@ bool numerusRulesWellFormed(const Block &rules)
 Catalogue::~Catalogue()
 {
     // Qt keeps pointing into the bytes until the translator is gone from the application.
-    QCoreApplication::removeTranslator(this);
+    if (QCoreApplication::instance())
+        QCoreApplication::removeTranslator(this);
 }
 
 bool Catalogue::loadChecked(const QString &path)
