@@ -1,7 +1,9 @@
-# Installation and the Debian packages. Two components, each its own package:
+# Installation and the Debian packages. One component for the program and one per language, each
+# its own package:
 #   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,
 #            AppStream data, man pages, copyright and changelog (every rule without a COMPONENT);
-#   l10n_de  tavro-tool-l10n-de: the German catalogue, for the exact same version of the program.
+#   l10n_XX  tavro-tool-l10n-XX: the catalogue of language XX (TAVRO_LANGUAGES), for the exact
+#            same version of the program. They install side by side; each user gets their own.
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
 set(TAVRO_APP_ID example.wendrix.TavroTool)
@@ -39,7 +41,14 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} RENAME lang.qm COMPONENT l10n_de)
+set(tavro_components tool)
+set(tavro_packages tavro-tool)
+foreach(language IN LISTS TAVRO_LANGUAGES)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/translations/tavro_${language}.qm
+            DESTINATION ${TAVRO_TRANSLATIONS_INSTALL_DIR} COMPONENT l10n_${language})
+    list(APPEND tavro_components l10n_${language})
+    list(APPEND tavro_packages tavro-tool-l10n-${language})
+endforeach()
 
 # Debian wants the man page and the changelog compressed the reproducible way (no timestamp), and
 # the copyright and changelog in every package's own documentation folder (Qt's CMake files have
@@ -66,8 +75,6 @@ if(GZIP_EXECUTABLE)
         install(FILES ${tavro_gz_dir}/tavro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     endif()
 endif()
-set(tavro_components tool l10n_de)
-set(tavro_packages tavro-tool tavro-tool-l10n-de)
 foreach(component package IN ZIP_LISTS tavro_components tavro_packages)
     set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package})
     if(GZIP_EXECUTABLE)
@@ -80,6 +87,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavro-tool)
 set(CPACK_PACKAGE_VENDOR Wendrix)
 set(CPACK_PACKAGE_CONTACT "Wendrix Service Tools <tools@wendrix.example>")
+# The program is still 1.1 build 140, but its packages changed: the German catalogue left the
+# program's folder. Only a higher version lets the package manager upgrade the packages of
+# 1.1.140, which removes the old /usr/libexec/tavro-tool/lang.qm with the old German package.
+set(TAVRO_PACKAGE_VERSION ${PROJECT_VERSION}+1)
+set(CPACK_DEBIAN_PACKAGE_VERSION ${TAVRO_PACKAGE_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The program looks for the catalogues under the prefix it was built for (TAVRO_TRANSLATIONS_DIR),
 # so the packages must be built for the prefix they install into; cpack refuses otherwise.
@@ -104,6 +116,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME tavro-tool)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
+# The German package of 1.1.140 put lang.qm beside the program, where it would now win over every
+# user's language: the program must not stay installed with it.
+set(CPACK_DEBIAN_TOOL_PACKAGE_BREAKS "tavro-tool-l10n-de (<< ${TAVRO_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_TOOL_DESCRIPTION
     "${PROJECT_DESCRIPTION}
 Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
@@ -116,13 +131,26 @@ tavro-cli does the same from the command line for whole batches of dumps:
 reports as text, JSON or CSV, cleaned copies, and the comparison of two
 reads of a board.")
 
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_NAME tavro-tool-l10n-de)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_ARCHITECTURE all)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_SECTION localization)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_DEPENDS "tavro-tool (= ${PROJECT_VERSION})")
-set(CPACK_DEBIAN_L10N_DE_DESCRIPTION
-    "German translation of Tavro Tool
+set(tavro_language_name_de German)
+set(tavro_language_name_es Spanish)
+set(tavro_language_name_fr French)
+set(tavro_language_name_it Italian)
+set(tavro_language_name_pl Polish)
+foreach(language IN LISTS TAVRO_LANGUAGES)
+    set(name ${tavro_language_name_${language}})
+    if(NOT name)
+        message(FATAL_ERROR "resources/install.cmake: no English name for the language ${language}")
+    endif()
+    string(TOUPPER "L10N_${language}" component)
+    set(CPACK_DEBIAN_${component}_PACKAGE_NAME tavro-tool-l10n-${language})
+    set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
+    set(CPACK_DEBIAN_${component}_PACKAGE_SECTION localization)
+    set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
+    set(CPACK_DEBIAN_${component}_DESCRIPTION
+        "${name} translation of Tavro Tool
 Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control
-boards. This package translates its window into German: the program starts
-in German once it is installed, and in English again once it is removed.")
+boards. This package translates its window and the text reports of tavro-cli
+into ${name}, for every user whose language is ${name}. Other users of the
+same computer keep their own language.")
+endforeach()
 include(CPack)
