@@ -31,6 +31,16 @@ check "desktop entry validates" desktop-file-validate "$unpacked/usr/share/appli
 check "AppStream metadata validates" appstreamcli validate --no-net "$metainfo"
 check "AppStream metadata names the German translation" \
     grep -q '<lang percentage="100">de</lang>' "$metainfo"
+desktop_entry=$unpacked/usr/share/applications/$app_id.desktop
+for language in $languages; do
+    check "desktop entry in '$language': Name, GenericName, Comment and Keywords" bash -c \
+        'for key in Name GenericName Comment Keywords; do grep -q "^$key\[$1\]=." "$2" || exit 1; done' \
+        _ "$language" "$desktop_entry"
+    check "AppStream metadata names the '$language' catalogue, its summary and description translated" \
+        bash -c 'grep -q "<lang percentage=\"100\">$1</lang>" "$2" &&
+                 grep -q "<summary xml:lang=\"$1\">" "$2" && grep -q "<p xml:lang=\"$1\">" "$2"' \
+        _ "$language" "$metainfo"
+done
 lintian_out=$(lintian --display-info "$deb" "${l10n_debs[@]}" 2>&1 | grep -v 'running with root privileges')
 [ -n "$lintian_out" ] && echo "$lintian_out" | sed 's/^/  lintian: /'
 check "lintian reports no error and no warning" bash -c '! grep -q "^[EW]:" <<<"$1"' _ "$lintian_out"
