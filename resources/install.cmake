@@ -36,6 +36,8 @@ install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${tavro_resources}/${TAVRO_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TAVRO_APP_ID}.xml)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${tavro_resources}/icons/hicolor/${size}x${size}/${TAVRO_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

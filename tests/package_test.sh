@@ -2,8 +2,9 @@
 # Checks the Debian packages for real: the program's and the language packages. Their metadata
 # validates, lintian finds no error and no warning, and, installed with apt-get (the program with
 # the Italian and the German package), the program opens its window in each user's language:
-# Italian, German and English by LANG; tavro-cli's text report follows. With the German package
-# removed, a German user gets English; removing everything leaves nothing behind. Installing
+# Italian, German and English by LANG; tavro-cli's text report follows. Given a dump's path, or
+# opened with gio as a file manager opens a .eep dump, the program loads it. With the German
+# package removed, a German user gets English; removing everything leaves nothing behind. Installing
 # changes the system, so that part runs only as root with CI=true or TAVRO_INSTALL_TEST=1;
 # otherwise it checks the packages without installing them.
 # Usage: package_test.sh tavro-tool_VERSION_ARCH.deb tavro-tool-l10n-XX_VERSION_all.deb...
@@ -144,6 +145,8 @@ check "found among the applications as 'Tavro Tool'" grep -qx 'Name=Tavro Tool' 
 icon=$(sed -n 's/^Icon=//p' "$entry")
 check "its icon is in the theme" test -f "/usr/share/icons/hicolor/48x48/apps/$icon.png"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
+program=${exec_line%% *}
+check "the desktop entry hands the program a file: Exec=$program %f" test "$exec_line" = "$program %f"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 
 check "accessibility bus started" start_accessibility
@@ -153,13 +156,13 @@ mkdir -p "$work/home"
 # user with that LANG, looks at its window and closes it; sets buttons to what its buttons read.
 start_installed() {
     buttons=
-    LANG=$1 start_program "$exec_line" "$work/home"
+    LANG=$1 start_program "$program" "$work/home"
     check "installed program opens its window (LANG=$1)" test -n "$id"
     [ -n "$id" ] || { cat "$work/out.log"; return; }
     check_title_and_icon
     check "window class '$wm_class', as the desktop entry expects" \
         bash -c 'xprop -id "$1" WM_CLASS | grep -q "= \"$2\", "' _ "$id" "$wm_class"
-    buttons=$(window_texts | sed -n 's/^push button: //p' | paste -sd '|')
+    buttons=$(window_texts | sed -n 's/^push button: //p' | sed 's/ (disabled)$//' | paste -sd '|')
     echo "  buttons: $buttons"
     import -window "$id" "$work/$2" 2>/dev/null
     close_program
@@ -183,6 +186,66 @@ check "English: the buttons read 'Load...' and 'Clear and save...'" \
 differing=$(compare -metric AE "$work/english.png" "$work/german.png" /dev/null 2>&1)
 echo "  pixels that differ between the German and the English window: $differing"
 check "the window looks different in English" test "${differing%% *}" -gt 100
+
+# A dump given on the command line, as a file manager gives it, after one of Qt's own options: it
+# is loaded once the window is shown, in the user's language, and not remembered for the dialog.
+LANG=it_IT.UTF-8 start_program "$program" "$work/home" -name tavro-opened "$work/board.bin"
+check "started with a dump's path, the program opens its window" test -n "$id"
+if [ -n "$id" ]; then
+    texts=$(window_texts)
+    grep -E '^(status bar|push button|text):' <<<"$texts" | cut -c1-100 | sed 's/^/  /'
+    check "Qt's own option -name went to Qt" \
+        bash -c 'xprop -id "$1" WM_CLASS | grep -q "= \"tavro-opened\", "' _ "$id"
+    check "the status bar reads 'File caricato: ' and the path" \
+        grep -qx "status bar: File caricato: $work/board.bin" <<<"$texts"
+    check "the dump's report, in Italian" \
+        grep -q "^text: .* = Dimensione file : 512 byte Codice prodotto : 54310720 " <<<"$texts"
+    check "'Azzera e salva...' enabled" grep -qx "push button: Azzera e salva..." <<<"$texts"
+    close_program
+    check "the path is not remembered for the open dialog" \
+        bash -c '! grep -qs last_open_path "$1"' _ "$XDG_CONFIG_HOME/Wendrix/Tavro Tool.conf"
+fi
+LANG=en_GB.UTF-8 start_program "$program" "$work/home" "$work/missing.bin"
+check "started with a path that cannot be loaded, the program opens its window" test -n "$id"
+if [ -n "$id" ]; then
+    texts=$(window_texts)
+    check "the report reads 'Err open file'" grep -q "^text: .* = Err open file$" <<<"$texts"
+    check "'Clear and save...' disabled" grep -qx "push button: Clear and save... (disabled)" <<<"$texts"
+    check "no dialog box" bash -c '! grep -Eq "^(dialog|alert|file chooser):" <<<"$1"' _ "$texts"
+    close_program
+fi
+
+# As a file manager opens a dump: by its type, with the application that the desktop entries
+# name for it. .eep dumps are ours; a .eep that holds text is not, and .bin files are nobody's.
+export XDG_DATA_HOME=$work/data
+cp "$work/board.bin" "$work/board.eep"
+printf ':10000000010203040506070809101112131415163E\n:00000001FF\n' >"$work/avr.eep"
+content_type() { gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'; }
+check "a .eep dump is a 'Tavro EEPROM dump'" \
+    test "$(content_type "$work/board.eep")" = application/x-tavro-dump
+check "a .eep holding text (Intel HEX) stays text" test "$(content_type "$work/avr.eep")" = text/plain
+check "a .bin dump stays a plain binary file" \
+    test "$(content_type "$work/board.bin")" = application/octet-stream
+check "Tavro Tool is the application for 'Tavro EEPROM dump'" bash -c \
+    'gio mime application/x-tavro-dump | grep -q "^Default application.*: $1.desktop$"' _ "$app_id"
+check "Tavro Tool is no application for every binary file" \
+    bash -c '! gio mime application/octet-stream | grep -q "$1"' _ "$app_id"
+LANG=en_GB.UTF-8 gio open "$work/board.eep" >>"$work/gio.log" 2>&1
+id=
+for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name '^Tavro Tool' 2>/dev/null | head -n 1)
+    [ -n "$id" ] && break
+    sleep 0.1
+done
+check "gio open on a .eep dump starts Tavro Tool" test -n "$id"
+if [ -n "$id" ]; then
+    started_pid=$(xdotool getwindowpid "$id")
+    check "and it loads the dump" \
+        bash -c 'grep -qx "status bar: Loaded file: $2" <<<"$1"' _ "$(window_texts)" "$work/board.eep"
+    wmctrl -i -c "$id"
+    for _ in $(seq 100); do kill -0 "$started_pid" 2>/dev/null || break; sleep 0.1; done
+    check "and closes" bash -c '! kill -0 "$1" 2>/dev/null' _ "$started_pid"
+fi
 
 check "German package removes with apt-get remove" apt_get remove tavro-tool-l10n-de
 check "German catalogue gone, the Italian one still there" \

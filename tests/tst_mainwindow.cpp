@@ -23,6 +23,8 @@ private slots:
     void dragEnter();
     void dropLoadsFirstFile();
     void dropWithoutLocalPath();
+    void openFile_data();
+    void openFile();
     void languageChange();
     void translatedTextsFit_data();
     void translatedTextsFit();
@@ -210,6 +212,37 @@ void TestMainWindow::dropWithoutLocalPath()
     QVERIFY(w.status().isEmpty());
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
+}
+
+// A file given on the command line: loaded as a drop is, whatever it turns out to be, and never
+// remembered for the open dialog.
+void TestMainWindow::openFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("canSave");
+    QTest::newRow("valid dump") << writeDump(QStringLiteral("given.eep"), TestImage::valid())
+                                << QStringLiteral("Product code : 0a1b2c3d") << true;
+    QTest::newRow("wrong size") << writeDump(QStringLiteral("given.bin"), QByteArray(100, 'x'))
+                                << QStringLiteral("Wrong file size") << false;
+    QTest::newRow("missing") << dir.filePath(QStringLiteral("missing.bin"))
+                             << QStringLiteral("Err open file") << false;
+    QTest::newRow("folder") << dir.path() << QStringLiteral("Err open file") << false;
+}
+
+void TestMainWindow::openFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, report);
+    QFETCH(bool, canSave);
+
+    Window w;
+    w.window->openFile(path);
+    QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + path);
+    QVERIFY2(w.report().contains(report), qPrintable(w.report()));
+    QCOMPARE(w.canSave(), canSave);
+    QVERIFY(storedPath().isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestMainWindow::languageChange()
