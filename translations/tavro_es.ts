@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Borrar y guardar...</translation>
+        <translation>Poner a cero...</translation>
     </message>
     <message>
         <source>Result</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Wyczyść i zapisz...</translation>
+        <translation>Wyzeruj...</translation>
     </message>
     <message>
         <source>Result</source>
