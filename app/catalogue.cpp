@@ -3,9 +3,12 @@
 #include "fileio.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
+#include <QStringList>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 
@@ -163,7 +166,8 @@ bool numerusRulesWellFormed(const Block &rules)
 Catalogue::~Catalogue()
 {
     // Qt keeps pointing into the bytes until the translator is gone from the application.
-    QCoreApplication::removeTranslator(this);
+    if (QCoreApplication::instance())
+        QCoreApplication::removeTranslator(this);
 }
 
 bool Catalogue::loadChecked(const QString &path)
@@ -177,6 +181,28 @@ bool Catalogue::loadChecked(const QString &path)
         return false;
     bytes = checked;
     return true;
+}
+
+bool Catalogue::loadFor(const QString &programFolder, const QString &translationsFolder,
+                        const QStringList &languages)
+{
+    const QString own = programFolder + QLatin1String("/lang.qm");
+    if (QFileInfo::exists(own))
+        return loadChecked(own);
+    for (const QString &name : languages) {
+        // "pl-PL" -> "pl". Only a plain language code becomes part of a file name.
+        const QString language = name.section(QLatin1Char('-'), 0, 0).toLower();
+        if (language == QLatin1String("en") || language == QLatin1String("c"))
+            return false;
+        const bool plain = language.size() >= 2 && language.size() <= 3 &&
+                           std::all_of(language.begin(), language.end(), [](QChar c) {
+                               return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+                           });
+        if (plain && loadChecked(translationsFolder + QLatin1String("/tavro_") + language +
+                                 QLatin1String(".qm")))
+            return true;
+    }
+    return false;
 }
 
 bool Catalogue::isWellFormed(const QByteArray &catalogue)

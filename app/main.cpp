@@ -2,6 +2,8 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLocale>
 #include <QtGlobal>
 
 #include <csignal>
@@ -19,7 +21,9 @@ int main(int argc, char *argv[])
     Catalogue translator;
     MainWindow window;
 
-    if (!translator.loadChecked(QCoreApplication::applicationDirPath() + QLatin1String("/lang.qm")))
+    if (!translator.loadFor(QCoreApplication::applicationDirPath(),
+                            QStringLiteral(TAVRO_TRANSLATIONS_DIR),
+                            QLocale::system().uiLanguages()))
         qDebug("err load lang file");
     QCoreApplication::installTranslator(&translator);
 
@@ -28,5 +32,13 @@ int main(int argc, char *argv[])
     flags &= ~Qt::WindowMaximizeButtonHint;
     window.setWindowFlags(flags);
     window.show();
+    // A dump given on the command line (a file manager's "Open With") is loaded once the event
+    // loop runs, in the window's language. Qt has already taken its own options out.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
+        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QMetaObject::invokeMethod(
+            &window, [&window, path] { window.openFile(path); }, Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -1,14 +1,19 @@
+#include "catalogue.h"
 #include "commands.h"
 #include "output.h"
 #include "tavroversion.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 // tavro-cli: the window's checks for whole batches of dumps, from a script. QtCore only, so it
 // starts fast and runs without a display.
@@ -127,6 +132,21 @@ int main(int argc, char *argv[])
             return usageError(QStringLiteral("unknown format \"%1\"").arg(format));
         if (paths.isEmpty())
             return usageError(QStringLiteral("report needs at least one PATH"));
+        // The text report is for people: in the user's language, chosen as the window chooses
+        // it. JSON and CSV are for programs and stay English. Installing a translator takes an
+        // application object, which these others do without.
+        std::optional<QCoreApplication> app;
+        Catalogue catalogue;
+        if (chosen == ReportWriter::Text) {
+            app.emplace(argc, argv);
+            // Qt adopts the user's C locale; the messages on standard error stay as in the
+            // other formats.
+            std::setlocale(LC_ALL, "C");
+            if (catalogue.loadFor(QCoreApplication::applicationDirPath(),
+                                  QStringLiteral(TAVRO_TRANSLATIONS_DIR),
+                                  QLocale::system().uiLanguages()))
+                QCoreApplication::installTranslator(&catalogue);
+        }
         return Commands::report(chosen, paths);
     }
     if (isClear) {

@@ -1,8 +1,9 @@
-# Installation and the Debian packages. Two components, each its own package:
+# Installation and the Debian packages. One component for the program and one per language, each
+# its own package:
 #   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,
 #            AppStream data, man pages, copyright and changelog (every rule without a COMPONENT);
-#   l10n_de  tavro-tool-l10n-de: the German catalogue, for the exact same version of the program.
-include(GNUInstallDirs)
+#   l10n_XX  tavro-tool-l10n-XX: the catalogue of language XX (TAVRO_LANGUAGES), for the exact
+#            same version of the program. They install side by side; each user gets their own.
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
 set(TAVRO_APP_ID example.wendrix.TavroTool)
@@ -14,8 +15,8 @@ foreach(name tavro-tool.1 tavro-cli.1 debian/changelog ${TAVRO_APP_ID}.metainfo.
     configure_file(${tavro_resources}/${name}.in ${tavro_configured}/${name} @ONLY)
 endforeach()
 
-# The program reads its catalogue only from its own folder, which therefore has to be one that a
-# catalogue may be put into: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
+# A catalogue named lang.qm in the program's own folder comes before the user's language, so that
+# folder has to be one of its own: /usr/libexec/tavro-tool, not /usr/bin. /usr/bin/tavro-tool is a
 # relative link to it; Qt resolves the link, so the program still looks in its real folder.
 if(UNIX)
     set(tavro_programdir ${CMAKE_INSTALL_LIBEXECDIR}/tavro-tool)
@@ -41,12 +42,21 @@ install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavro_configured}/${TAVRO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${tavro_resources}/${TAVRO_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TAVRO_APP_ID}.xml)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${tavro_resources}/icons/hicolor/${size}x${size}/${TAVRO_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-install(FILES ${TAVRO_QM_FILE} DESTINATION ${tavro_programdir} COMPONENT l10n_de)
+set(tavro_components tool)
+set(tavro_packages tavro-tool)
+foreach(language IN LISTS TAVRO_LANGUAGES)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/translations/tavro_${language}.qm
+            DESTINATION ${TAVRO_TRANSLATIONS_INSTALL_DIR} COMPONENT l10n_${language})
+    list(APPEND tavro_components l10n_${language})
+    list(APPEND tavro_packages tavro-tool-l10n-${language})
+endforeach()
 
 # Debian wants the man page and the changelog compressed the reproducible way (no timestamp), and
 # the copyright and changelog in every package's own documentation folder (Qt's CMake files have
@@ -73,8 +83,6 @@ if(GZIP_EXECUTABLE)
         install(FILES ${tavro_gz_dir}/tavro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     endif()
 endif()
-set(tavro_components tool l10n_de)
-set(tavro_packages tavro-tool tavro-tool-l10n-de)
 foreach(component package IN ZIP_LISTS tavro_components tavro_packages)
     set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package})
     if(GZIP_EXECUTABLE)
@@ -88,7 +96,17 @@ set(CPACK_PACKAGE_NAME tavro-tool)
 set(CPACK_PACKAGE_VERSION ${TAVRO_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR Wendrix)
 set(CPACK_PACKAGE_CONTACT "Wendrix Service Tools <tools@wendrix.example>")
+set(CPACK_DEBIAN_PACKAGE_VERSION ${TAVRO_PACKAGE_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The program looks for the catalogues under the prefix it was built for (TAVRO_TRANSLATIONS_DIR),
+# so the packages must be built for the prefix they install into; cpack refuses otherwise.
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL CPACK_PACKAGING_INSTALL_PREFIX)
+    set(tavro_prefix_check ${CMAKE_CURRENT_BINARY_DIR}/tavro-cpack-prefix-check.cmake)
+    file(WRITE ${tavro_prefix_check} "message(FATAL_ERROR \"The packages install into \
+${CPACK_PACKAGING_INSTALL_PREFIX}, but this build looks for its catalogues under \
+${CMAKE_INSTALL_PREFIX}: configure with -DCMAKE_INSTALL_PREFIX=${CPACK_PACKAGING_INSTALL_PREFIX}\")\n")
+    set(CPACK_PROJECT_CONFIG_FILE ${tavro_prefix_check})
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -103,6 +121,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME tavro-tool)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
+# The German package before the revision put lang.qm beside the program, where it would now win over every
+# user's language: the program must not stay installed with it.
+set(CPACK_DEBIAN_TOOL_PACKAGE_BREAKS "tavro-tool-l10n-de (<< ${TAVRO_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_TOOL_DESCRIPTION
     "${PROJECT_DESCRIPTION}
 Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
@@ -115,13 +136,26 @@ tavro-cli does the same from the command line for whole batches of dumps:
 reports as text, JSON or CSV, cleaned copies, and the comparison of two
 reads of a board.")
 
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_NAME tavro-tool-l10n-de)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_ARCHITECTURE all)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_SECTION localization)
-set(CPACK_DEBIAN_L10N_DE_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
-set(CPACK_DEBIAN_L10N_DE_DESCRIPTION
-    "German translation of Tavro Tool
+set(tavro_language_name_de German)
+set(tavro_language_name_es Spanish)
+set(tavro_language_name_fr French)
+set(tavro_language_name_it Italian)
+set(tavro_language_name_pl Polish)
+foreach(language IN LISTS TAVRO_LANGUAGES)
+    set(name ${tavro_language_name_${language}})
+    if(NOT name)
+        message(FATAL_ERROR "resources/install.cmake: no English name for the language ${language}")
+    endif()
+    string(TOUPPER "L10N_${language}" component)
+    set(CPACK_DEBIAN_${component}_PACKAGE_NAME tavro-tool-l10n-${language})
+    set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
+    set(CPACK_DEBIAN_${component}_PACKAGE_SECTION localization)
+    set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
+    set(CPACK_DEBIAN_${component}_DESCRIPTION
+        "${name} translation of Tavro Tool
 Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control
-boards. This package translates its window into German: the program starts
-in German once it is installed, and in English again once it is removed.")
+boards. This package translates its window and the text reports of tavro-cli
+into ${name}, for every user whose language is ${name}. Other users of the
+same computer keep their own language.")
+endforeach()
 include(CPack)

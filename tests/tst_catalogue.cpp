@@ -2,26 +2,33 @@
 #include "guardedbytes.h"
 #include "testsupport.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtEndian>
 
-// The German catalogue must translate every text that the sources pass through translation.
-// lupdate merges the sources into a copy of the catalogue: a text the catalogue lacks comes out
-// unfinished, and one it has but the sources dropped comes out vanished.
+// Every catalogue must translate every text that the sources pass through translation. lupdate
+// merges the sources into a copy of each: a text the catalogue lacks comes out unfinished, and one
+// it has but the sources dropped comes out vanished. The checks of damaged catalogues use the
+// German one.
 class TestCatalogue : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void everyTextIsTranslated_data() { addCatalogues(); }
     void everyTextIsTranslated();
+    void aboutTextKeepsVersionMarkers_data() { addCatalogues(); }
     void aboutTextKeepsVersionMarkers();
+    void compiledCatalogueLoads_data() { addCatalogues(); }
     void compiledCatalogueLoads();
     void damagedCatalogueNeverCrashesLookups();
     void malformedCataloguesRefused_data();
     void malformedCataloguesRefused();
+    void chosenByLanguage_data();
+    void chosenByLanguage();
 
 private:
     struct Message
@@ -31,8 +38,12 @@ private:
         QString translation;
         QString type;
     };
-    QList<Message> messages;
-    QByteArray compiled;
+    static void addCatalogues();
+    static QString compiledPath(const QString &language);
+    QList<Message> merged(const QString &language);
+
+    QHash<QString, QList<Message>> messages; // by language
+    QByteArray compiled;                     // the German catalogue
     QTemporaryDir dir;
 };
 
@@ -48,26 +59,45 @@ QByteArray section(quint8 tag, const QByteArray &body)
 
 } // namespace
 
-void TestCatalogue::initTestCase()
+void TestCatalogue::addCatalogues()
 {
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString merged = dir.filePath(QStringLiteral("merged.ts"));
-    QVERIFY(QFile::copy(QStringLiteral(TAVRO_TS_FILE), merged));
-    QFile::setPermissions(merged, QFile::ReadOwner | QFile::WriteOwner);
+    QTest::addColumn<QString>("language");
+    const QStringList languages =
+        QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+QString TestCatalogue::compiledPath(const QString &language)
+{
+    return QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+}
+
+// The catalogue's messages as lupdate leaves them after merging the sources into a copy.
+QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
+{
+    QList<Message> found;
+    const QString sources = QStringLiteral(TAVRO_SOURCE_DIR);
+    const QString copy = dir.filePath(QStringLiteral("merged_%1.ts").arg(language));
+    if (!QFile::copy(sources + QStringLiteral("/translations/tavro_%1.ts").arg(language), copy))
+        return found;
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
 
     QProcess lupdate;
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    const QString sources = QStringLiteral(TAVRO_SOURCE_DIR);
     lupdate.start(QStringLiteral(TAVRO_LUPDATE),
                   {QStringLiteral("-locations"), QStringLiteral("none"),
                    sources + QStringLiteral("/app"), sources + QStringLiteral("/dump"),
-                   sources + QStringLiteral("/window"), QStringLiteral("-ts"), merged});
-    QVERIFY(lupdate.waitForFinished(60000));
-    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
-             lupdate.readAll().constData());
+                   sources + QStringLiteral("/window"), QStringLiteral("-ts"), copy});
+    if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit ||
+        lupdate.exitCode() != 0) {
+        qWarning("%s", lupdate.readAll().constData());
+        return found;
+    }
 
-    QFile file(merged);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadOnly))
+        return found;
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
@@ -83,34 +113,52 @@ void TestCatalogue::initTestCase()
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
             message.translation = xml.readElementText();
-            messages.append(message);
+            found.append(message);
         }
     }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(messages.size() > 40);
+    if (xml.hasError())
+        qWarning("%s: %s", qPrintable(language), qPrintable(xml.errorString()));
+    return xml.hasError() ? QList<Message>() : found;
+}
 
-    compiled = TestImage::read(QStringLiteral(TAVRO_QM_FILE));
+void TestCatalogue::initTestCase()
+{
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QStringList languages =
+        QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QCOMPARE(languages.size(), 5);
+    for (const QString &language : languages) {
+        messages.insert(language, merged(language));
+        QVERIFY2(messages.value(language).size() > 40, qPrintable(language));
+    }
+
+    compiled = TestImage::read(compiledPath(QStringLiteral("de")));
     QVERIFY(compiled.size() > 1000);
 }
 
 void TestCatalogue::everyTextIsTranslated()
 {
+    QFETCH(QString, language);
     QStringList problems;
-    for (const Message &m : std::as_const(messages)) {
+    for (const Message &m : messages.value(language)) {
         if (m.context != QLatin1String("MainWindow") && m.context != QLatin1String("QObject"))
             problems << QStringLiteral("unexpected context %1: %2").arg(m.context, m.source);
         else if (!m.type.isEmpty())
             problems << QStringLiteral("%1 in %2: %3").arg(m.type, m.context, m.source);
         else if (m.translation.isEmpty())
             problems << QStringLiteral("empty translation in %1: %2").arg(m.context, m.source);
+        // The report and the status bar append a value right after these.
+        else if (m.source.endsWith(QLatin1Char(' ')) != m.translation.endsWith(QLatin1Char(' ')))
+            problems << QStringLiteral("blank at the end differs: %1").arg(m.source);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 void TestCatalogue::aboutTextKeepsVersionMarkers()
 {
+    QFETCH(QString, language);
     int abouts = 0;
-    for (const Message &m : std::as_const(messages)) {
+    for (const Message &m : messages.value(language)) {
         if (!m.source.contains(QLatin1String("TavroTool")))
             continue;
         ++abouts;
@@ -124,10 +172,11 @@ void TestCatalogue::aboutTextKeepsVersionMarkers()
 // What lrelease made passes the check and, loaded from the checked bytes, translates every text.
 void TestCatalogue::compiledCatalogueLoads()
 {
-    QVERIFY(Catalogue::isWellFormed(compiled));
+    QFETCH(QString, language);
+    QVERIFY(Catalogue::isWellFormed(TestImage::read(compiledPath(language))));
     Catalogue catalogue;
-    QVERIFY(catalogue.loadChecked(QStringLiteral(TAVRO_QM_FILE)));
-    for (const Message &m : std::as_const(messages)) {
+    QVERIFY(catalogue.loadChecked(compiledPath(language)));
+    for (const Message &m : messages.value(language)) {
         QCOMPARE(catalogue.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
                  m.translation);
     }
@@ -140,7 +189,7 @@ void TestCatalogue::compiledCatalogueLoads()
 void TestCatalogue::damagedCatalogueNeverCrashesLookups()
 {
     QList<QByteArray> sources;
-    for (const Message &m : std::as_const(messages))
+    for (const Message &m : messages.value(QStringLiteral("de")))
         sources << m.context.toUtf8() << m.source.toUtf8();
     sources << QByteArray("QFileDialog") << QByteArray("Open"); // a context it does not hold
 
@@ -174,7 +223,7 @@ void TestCatalogue::damagedCatalogueNeverCrashesLookups()
 void TestCatalogue::malformedCataloguesRefused_data()
 {
     QTest::addColumn<QByteArray>("catalogue");
-    const QByteArray good = TestImage::read(QStringLiteral(TAVRO_QM_FILE));
+    const QByteArray good = TestImage::read(compiledPath(QStringLiteral("de")));
     // Qt divides by the size of the context table and follows its offsets unchecked.
     QTest::newRow("context table of no buckets") << good + section(0x2f, QByteArray(4, '\0'));
     QTest::newRow("context offset past the table")
@@ -199,6 +248,76 @@ void TestCatalogue::malformedCataloguesRefused()
     Catalogue translator;
     QVERIFY(!translator.loadChecked(path));
     QVERIFY(translator.isEmpty());
+}
+
+// Which catalogue a user gets: `langQm` is what lies beside the program ("", "de" or "damaged"),
+// `installed` the files in the translations folder, each a language's own catalogue ("it") or a
+// damaged one ("it=damaged"); `expected` is the translation of "Load..." then in use.
+void TestCatalogue::chosenByLanguage_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("langQm");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("expected");
+
+    const auto list = [](const char *names) {
+        return QString::fromLatin1(names).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+    const QStringList all = list("de es fr it pl");
+    const QString none;
+    QTest::newRow("German user") << list("de-DE de-Latn-DE de") << none << all
+                                 << QStringLiteral("Laden...");
+    QTest::newRow("Italian user") << list("it-IT it-Latn-IT it") << none << all
+                                  << QStringLiteral("Carica...");
+    QTest::newRow("LANGUAGE=pl:de")
+        << list("pl pl-Latn-PL pl-PL de de-DE") << none << all << QStringLiteral("Wczytaj...");
+    QTest::newRow("first language without a catalogue")
+        << list("pt-BR pt fr-FR") << none << all << QStringLiteral("Charger...");
+    QTest::newRow("English user") << list("en-GB en-Latn-GB") << none << all << none;
+    QTest::newRow("LANG=C") << list("C") << none << all << none;
+    QTest::newRow("no languages at all") << QStringList() << none << all << none;
+    QTest::newRow("English listed before German") << list("en de") << none << all << none;
+    QTest::newRow("nothing installed") << list("de-DE de") << none << QStringList() << none;
+    QTest::newRow("damaged one skipped for the next language")
+        << list("pl es") << none << list("pl=damaged es") << QStringLiteral("Cargar...");
+    QTest::newRow("only a damaged one") << list("de") << none << list("de=damaged") << none;
+    QTest::newRow("not a language code") << list("..") << none << list("..=de") << none;
+    QTest::newRow("lang.qm wins over the user's language")
+        << list("it-IT it") << QStringLiteral("de") << all << QStringLiteral("Laden...");
+    QTest::newRow("a damaged lang.qm leaves the program English")
+        << list("de") << QStringLiteral("damaged") << all << none;
+}
+
+void TestCatalogue::chosenByLanguage()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, langQm);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, expected);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString program = folder.filePath(QStringLiteral("program"));
+    const QString translations = folder.filePath(QStringLiteral("translations"));
+    QVERIFY(QDir().mkpath(program) && QDir().mkpath(translations));
+    const auto contents = [this](const QString &kind) {
+        return kind == QLatin1String("damaged") ? compiled + section(0x2f, QByteArray(4, '\0'))
+                                                : TestImage::read(compiledPath(kind));
+    };
+    if (!langQm.isEmpty())
+        QVERIFY(TestImage::write(program + QLatin1String("/lang.qm"), contents(langQm)));
+    for (const QString &file : std::as_const(installed)) {
+        const QString language = file.section(QLatin1Char('='), 0, 0);
+        const QString kind =
+            file.contains(QLatin1Char('=')) ? file.section(QLatin1Char('='), 1) : language;
+        QVERIFY(TestImage::write(translations + QLatin1String("/tavro_") + language +
+                                     QLatin1String(".qm"),
+                                 contents(kind)));
+    }
+
+    Catalogue catalogue;
+    QCOMPARE(catalogue.loadFor(program, translations, languages), !expected.isEmpty());
+    QCOMPARE(catalogue.translate("MainWindow", "Load..."), expected);
 }
 
 TAVRO_TEST_MAIN(TestCatalogue)

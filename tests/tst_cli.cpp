@@ -21,6 +21,8 @@ private slots:
     void cleanupTestCase();
     void reportJson();
     void reportCsvAndText();
+    void reportLanguage_data();
+    void reportLanguage();
     void exitStatus_data();
     void exitStatus();
     void clear_data();
@@ -252,6 +254,39 @@ void TestCli::reportCsvAndText()
     QVERIFY(out.contains(QStringLiteral("EEPROM checksum: Error\n")));
     QVERIFY(!out.contains(QLatin1Char('<')));
     QCOMPARE(out.count(QStringLiteral("E3 - No drain: 4\n")), 2);
+}
+
+// With a catalogue beside it, as beside the program, the text report is translated; JSON and CSV
+// are read by programs and stay English.
+void TestCli::reportLanguage_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("text") << QStringLiteral("text")
+                          << QStringLiteral("Dateigröße : 512 Bytes\nProduktcode : 0a1b2c3d\n");
+    QTest::newRow("json") << QStringLiteral("json")
+                          << QStringLiteral("{\"code\":\"E3\",\"name\":\"No drain\",\"count\":4}");
+    QTest::newRow("csv") << QStringLiteral("csv")
+                         << QStringLiteral(",512,true,,0a1b2c3d,C.E.Set. Srl,");
+}
+
+void TestCli::reportLanguage()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    const QString program = path("translated/tavro-cli");
+    if (!QFile::exists(program)) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("translated")));
+        QVERIFY(QFile::copy(QStringLiteral(TAVRO_CLI), program));
+        QVERIFY(QFile::copy(QStringLiteral(TAVRO_QM_FILE), path("translated/lang.qm")));
+    }
+    QProcess process;
+    process.start(
+        program, {QStringLiteral("report"), QStringLiteral("--format"), format, path("valid.bin")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(out.contains(expected), qPrintable(out));
 }
 
 void TestCli::exitStatus_data()

@@ -3,6 +3,9 @@
 
 #include <QGroupBox>
 #include <QSettings>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextDocument>
 #include <QTranslator>
 
 // The window driven as a user would: buttons, the open dialog, drags and drops.
@@ -21,7 +24,11 @@ private slots:
     void dragEnter();
     void dropLoadsFirstFile();
     void dropWithoutLocalPath();
+    void openFile_data();
+    void openFile();
     void languageChange();
+    void translatedTextsFit_data();
+    void translatedTextsFit();
     void resizeKeepsLayout();
 
 private:
@@ -219,6 +226,37 @@ void TestMainWindow::dropWithoutLocalPath()
     QVERIFY(w.saveButton()->isEnabled());
 }
 
+// A file given on the command line: loaded as a drop is, whatever it turns out to be, and never
+// remembered for the open dialog.
+void TestMainWindow::openFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("canSave");
+    QTest::newRow("valid dump") << writeDump(QStringLiteral("given.eep"), TestImage::valid())
+                                << QStringLiteral("Product code : 0a1b2c3d") << true;
+    QTest::newRow("wrong size") << writeDump(QStringLiteral("given.bin"), QByteArray(100, 'x'))
+                                << QStringLiteral("Wrong file size") << false;
+    QTest::newRow("missing") << dir.filePath(QStringLiteral("missing.bin"))
+                             << QStringLiteral("Err open file") << false;
+    QTest::newRow("folder") << dir.path() << QStringLiteral("Err open file") << false;
+}
+
+void TestMainWindow::openFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, report);
+    QFETCH(bool, canSave);
+
+    Window w;
+    w.window->openFile(path);
+    QCOMPARE(w.status(), QStringLiteral("Loaded file: ") + path);
+    QVERIFY2(w.report().contains(report), qPrintable(w.report()));
+    QCOMPARE(w.canSave(), canSave);
+    QVERIFY(storedPath().isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
 void TestMainWindow::languageChange()
 {
     const QString path = writeDump(QStringLiteral("shown.bin"), TestImage::valid());
@@ -252,6 +290,77 @@ void TestMainWindow::languageChange()
     QCOMPARE(about.count(QString::number(TAVRO_BUILD)), 1);
     w.drop({QUrl::fromLocalFile(path)});
     QCOMPARE(w.reportHtml(), report);
+}
+
+// The buttons and group boxes have fixed sizes and the About text does not wrap: a translation
+// longer than its place is cut off.
+void TestMainWindow::translatedTextsFit_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("en") << QString();
+    const QStringList languages =
+        QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language))
+            << QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+}
+
+void TestMainWindow::translatedTextsFit()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    Window w;
+    // Measured in the font the window gets under X without a desktop, DejaVu Sans at 9 points,
+    // as Qt 5 draws it there: 13 pixels, one more than Qt 6. (Qt 5's offscreen platform would
+    // use 12 points.)
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    w.window->setFont(font);
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QTRY_COMPARE(w.loadButton()->text(), translator.translate("MainWindow", "Load...").isEmpty()
+                                             ? QStringLiteral("Load...")
+                                             : translator.translate("MainWindow", "Load..."));
+
+    QStringList cut;
+    for (QPushButton *button : {w.loadButton(), w.saveButton()}) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int needed = button->fontMetrics().horizontalAdvance(button->text());
+        if (needed > room.width())
+            cut << QStringLiteral("%1 (%2 pixels, room for %3)")
+                       .arg(button->text())
+                       .arg(needed)
+                       .arg(room.width());
+    }
+    for (const char *name : {"groupBox", "groupBox_2", "about_grp"}) {
+        auto *box = w.find<QGroupBox>(name);
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        if (!box->rect().contains(title))
+            cut << box->title();
+    }
+    auto *about = w.find<QLabel>("about_lbl");
+    QTextDocument text;
+    text.setDefaultFont(about->font());
+    text.setDocumentMargin(0);
+    text.setHtml(about->text());
+    if (text.idealWidth() > about->width())
+        cut << QStringLiteral("a line of the About text");
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void TestMainWindow::resizeKeepsLayout()

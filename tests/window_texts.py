@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Prints what the widgets of a running Qt program say, as a screen reader hears it: one line
-per accessible object, "ROLE: NAME" (for example "push button: Load..."), read over the AT-SPI
-accessibility bus that belongs to the session bus in DBUS_SESSION_BUS_ADDRESS. The program must
-run on that session bus with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (see start_accessibility in
-xsession.sh).
+per accessible object, "ROLE: NAME" (for example "push button: Load..."); a push button that is
+disabled adds " (disabled)", and a text view adds " = " and its text with line breaks as blanks
+(the report). Read over the AT-SPI accessibility bus that belongs to the session bus in
+DBUS_SESSION_BUS_ADDRESS. The program must run on that session bus with
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (see start_accessibility in xsession.sh).
 
 Usage: window_texts.py PID
 """
@@ -13,8 +14,10 @@ import time
 import dbus
 
 ACCESSIBLE = "org.a11y.atspi.Accessible"
+TEXT = "org.a11y.atspi.Text"
 ROOT = "/org/a11y/atspi/accessible/root"
 BUS_DAEMON = "org.freedesktop.DBus"
+STATE_ENABLED = 8  # AtspiStateType
 MAX_OBJECTS = 2000  # a window of ours has a few dozen; more means a cycle
 
 
@@ -42,7 +45,14 @@ def texts(bus, name):
         node = bus.get_object(owner, path, introspect=False)
         role = node.GetRoleName(dbus_interface=ACCESSIBLE)
         text = node.Get(ACCESSIBLE, "Name", dbus_interface=dbus.PROPERTIES_IFACE)
-        lines.append("%s: %s" % (role, " ".join(text.split("\n"))))
+        line = "%s: %s" % (role, " ".join(text.split("\n")))
+        states = node.GetState(dbus_interface=ACCESSIBLE)
+        if role == "push button" and not states[0] & (1 << STATE_ENABLED):
+            line += " (disabled)"
+        if role == "text" and TEXT in node.GetInterfaces(dbus_interface=ACCESSIBLE):
+            content = node.GetText(0, -1, dbus_interface=TEXT)
+            line += " = " + " ".join(content.split())
+        lines.append(line)
         children = node.GetChildren(dbus_interface=ACCESSIBLE)
         pending.extend(reversed([(str(o), str(p)) for o, p in children]))
     return lines

@@ -54,9 +54,9 @@ done
 
 started_pid=
 id=
-# start_program BINARY FOLDER: runs BINARY from FOLDER; sets id to its window's id.
+# start_program BINARY FOLDER [ARGUMENT...]: runs BINARY from FOLDER; sets id to its window's id.
 start_program() {
-    (cd "$2" && exec "$1" >"$work/out.log" 2>&1) &
+    (cd "$2" && exec "$1" "${@:3}" >"$work/out.log" 2>&1) &
     started_pid=$!
     id=
     for _ in $(seq 100); do

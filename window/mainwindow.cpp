@@ -160,6 +160,12 @@ void MainWindow::dropEvent(QDropEvent *e)
     showLoad(fileName);
 }
 
+void MainWindow::openFile(const QString &path)
+{
+    fileName = path;
+    showLoad(fileName);
+}
+
 void MainWindow::showLoad(const QString &path)
 {
     ui->sb->showMessage(QObject::tr("Loaded file: ") + path, 0);

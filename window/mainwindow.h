@@ -25,6 +25,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Loads `path` as a drop does (a file given on the command line): shown in the status bar
+    // and reported, not remembered as the open dialog's last path.
+    void openFile(const QString &path);
+
 protected:
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;

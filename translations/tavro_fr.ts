@@ -1,0 +1,224 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tavro Tool</source>
+        <translation>Tavro Tool</translation>
+    </message>
+    <message>
+        <source>File operations</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation>Charger un fichier</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Charger...</translation>
+    </message>
+    <message>
+        <source>Clear varible data block and save to new file</source>
+        <translation>Remettre à zéro le bloc de données variables et enregistrer dans un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Clear and save...</source>
+        <translation>Remise à zéro...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;img src=&quot;:/icons/code_generator_section.png&quot; /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:10pt; font-weight:600; text-decoration: underline;&quot;&gt;TavroTool&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; color:#aa0000;&quot;&gt;v.  build &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Wendrix&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Service tools&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;mailto:info@wendrix.example&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;info@wendrix.example&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;img src=&quot;:/icons/code_generator_section.png&quot; /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:10pt; font-weight:600; text-decoration: underline;&quot;&gt;TavroTool&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; color:#aa0000;&quot;&gt;v.  build &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Wendrix&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Outils SAV&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;mailto:info@wendrix.example&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;info@wendrix.example&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)</source>
+        <translation>Tous les formats pris en charge (*.bin *.eep);;bin (*.bin);;eep (*.eep)</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>bin (*.bin)</source>
+        <translation>bin (*.bin)</translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation>Enregistrer le fichier...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>MCU fail 1</source>
+        <translation>Défaut MCU 1</translation>
+    </message>
+    <message>
+        <source>Door lock fail</source>
+        <translation>Défaut verrouillage porte</translation>
+    </message>
+    <message>
+        <source>Inlet valve fail</source>
+        <translation>Défaut électrovanne d&apos;arrivée d&apos;eau</translation>
+    </message>
+    <message>
+        <source>No drain</source>
+        <translation>Pas de vidange</translation>
+    </message>
+    <message>
+        <source>Pressure switch fail</source>
+        <translation>Défaut pressostat</translation>
+    </message>
+    <message>
+        <source>NTC fail</source>
+        <translation>Défaut sonde CTN</translation>
+    </message>
+    <message>
+        <source>MCU fail 2</source>
+        <translation>Défaut MCU 2</translation>
+    </message>
+    <message>
+        <source>Motor fail</source>
+        <translation>Défaut moteur</translation>
+    </message>
+    <message>
+        <source>Tacho fail</source>
+        <translation>Défaut tachymètre</translation>
+    </message>
+    <message>
+        <source>Triac error</source>
+        <translation>Erreur triac</translation>
+    </message>
+    <message>
+        <source>Selector error</source>
+        <translation>Erreur sélecteur de programmes</translation>
+    </message>
+    <message>
+        <source>Dryer fail</source>
+        <translation>Défaut séchage</translation>
+    </message>
+    <message>
+        <source>Connection error 1</source>
+        <translation>Erreur de communication 1</translation>
+    </message>
+    <message>
+        <source>Connection error 2</source>
+        <translation>Erreur de communication 2</translation>
+    </message>
+    <message>
+        <source>Err open file</source>
+        <translation>Erreur d&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>File size : </source>
+        <translation>Taille du fichier : </translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>Wrong file size</source>
+        <translation>Taille de fichier incorrecte</translation>
+    </message>
+    <message>
+        <source>Damaged file of not a Tavro firmware</source>
+        <translation>Fichier endommagé ou firmware non Tavro</translation>
+    </message>
+    <message>
+        <source>Product code : </source>
+        <translation>Code produit : </translation>
+    </message>
+    <message>
+        <source>Engine type : </source>
+        <translation>Type de moteur : </translation>
+    </message>
+    <message>
+        <source>MCU type : </source>
+        <translation>Type de MCU : </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>EEPROM checksum:</source>
+        <translation>Checksum EEPROM :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Last error : </source>
+        <translation>Dernière erreur : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Error statistics : </source>
+        <translation>Statistiques des erreurs : </translation>
+    </message>
+    <message>
+        <source>Loaded file: </source>
+        <translation>Fichier chargé : </translation>
+    </message>
+    <message>
+        <source>File saved: </source>
+        <translation>Fichier enregistré : </translation>
+    </message>
+    <message>
+        <source>Cannot save file: </source>
+        <translation>Impossible d&apos;enregistrer le fichier : </translation>
+    </message>
+    <message>
+        <source>Read error: the file could not be read completely</source>
+        <translation>Erreur de lecture : le fichier n&apos;a pas pu être lu entièrement</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,224 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tavro Tool</source>
+        <translation>Tavro Tool</translation>
+    </message>
+    <message>
+        <source>File operations</source>
+        <translation>Operacje na plikach</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation>Wczytaj plik</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Wczytaj...</translation>
+    </message>
+    <message>
+        <source>Clear varible data block and save to new file</source>
+        <translation>Wyczyść blok danych zmiennych i zapisz do nowego pliku</translation>
+    </message>
+    <message>
+        <source>Clear and save...</source>
+        <translation>Wyzeruj...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>O programie...</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;img src=&quot;:/icons/code_generator_section.png&quot; /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:10pt; font-weight:600; text-decoration: underline;&quot;&gt;TavroTool&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; color:#aa0000;&quot;&gt;v.  build &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Wendrix&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Service tools&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;mailto:info@wendrix.example&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;info@wendrix.example&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;img src=&quot;:/icons/code_generator_section.png&quot; /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:10pt; font-weight:600; text-decoration: underline;&quot;&gt;TavroTool&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; color:#aa0000;&quot;&gt;v.  build &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Wendrix&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt;&quot;&gt;Narzędzia serwisowe&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;mailto:info@wendrix.example&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;info@wendrix.example&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Sans Serif&apos;; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)</source>
+        <translation>Wszystkie obsługiwane formaty (*.bin *.eep);;bin (*.bin);;eep (*.eep)</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>bin (*.bin)</source>
+        <translation>bin (*.bin)</translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation>Zapisz plik...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>MCU fail 1</source>
+        <translation>Awaria MCU 1</translation>
+    </message>
+    <message>
+        <source>Door lock fail</source>
+        <translation>Awaria blokady drzwi</translation>
+    </message>
+    <message>
+        <source>Inlet valve fail</source>
+        <translation>Awaria elektrozaworu</translation>
+    </message>
+    <message>
+        <source>No drain</source>
+        <translation>Brak odpompowania</translation>
+    </message>
+    <message>
+        <source>Pressure switch fail</source>
+        <translation>Awaria presostatu</translation>
+    </message>
+    <message>
+        <source>NTC fail</source>
+        <translation>Awaria czujnika NTC</translation>
+    </message>
+    <message>
+        <source>MCU fail 2</source>
+        <translation>Awaria MCU 2</translation>
+    </message>
+    <message>
+        <source>Motor fail</source>
+        <translation>Awaria silnika</translation>
+    </message>
+    <message>
+        <source>Tacho fail</source>
+        <translation>Awaria tachoprądnicy</translation>
+    </message>
+    <message>
+        <source>Triac error</source>
+        <translation>Błąd triaka</translation>
+    </message>
+    <message>
+        <source>Selector error</source>
+        <translation>Błąd przełącznika programów</translation>
+    </message>
+    <message>
+        <source>Dryer fail</source>
+        <translation>Awaria suszenia</translation>
+    </message>
+    <message>
+        <source>Connection error 1</source>
+        <translation>Błąd komunikacji 1</translation>
+    </message>
+    <message>
+        <source>Connection error 2</source>
+        <translation>Błąd komunikacji 2</translation>
+    </message>
+    <message>
+        <source>Err open file</source>
+        <translation>Błąd otwarcia pliku</translation>
+    </message>
+    <message>
+        <source>File size : </source>
+        <translation>Rozmiar pliku : </translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Wrong file size</source>
+        <translation>Nieprawidłowy rozmiar pliku</translation>
+    </message>
+    <message>
+        <source>Damaged file of not a Tavro firmware</source>
+        <translation>Plik uszkodzony lub to nie jest firmware Tavro</translation>
+    </message>
+    <message>
+        <source>Product code : </source>
+        <translation>Kod produktu : </translation>
+    </message>
+    <message>
+        <source>Engine type : </source>
+        <translation>Typ silnika : </translation>
+    </message>
+    <message>
+        <source>MCU type : </source>
+        <translation>Typ MCU : </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>EEPROM checksum:</source>
+        <translation>Suma kontrolna EEPROM:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Last error : </source>
+        <translation>Ostatni błąd : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Error statistics : </source>
+        <translation>Statystyka błędów : </translation>
+    </message>
+    <message>
+        <source>Loaded file: </source>
+        <translation>Wczytano plik: </translation>
+    </message>
+    <message>
+        <source>File saved: </source>
+        <translation>Zapisano plik: </translation>
+    </message>
+    <message>
+        <source>Cannot save file: </source>
+        <translation>Nie można zapisać pliku: </translation>
+    </message>
+    <message>
+        <source>Read error: the file could not be read completely</source>
+        <translation>Błąd odczytu: nie udało się odczytać całego pliku</translation>
+    </message>
+</context>
+</TS>
