@@ -2,6 +2,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
+#include <utility>
 #ifdef Q_OS_LINUX
 #include <linux/fs.h>
 #include <linux/magic.h>
@@ -38,57 +40,53 @@ SaveResult refused(const char *why)
     return SaveResult{SaveResult::Failed, QString::fromLatin1(why)};
 }
 
+const SaveResult saved{SaveResult::Saved, QString()};
+
 // Closes a descriptor on every way out of a function, unless it was closed and checked.
 class Descriptor
 {
 public:
     explicit Descriptor(int fd = -1) : fd(fd) {}
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
+    ~Descriptor() { reset(); }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return fd; }
     bool valid() const { return fd >= 0; }
-    void reset(int other)
+    void reset(int other = -1)
     {
         if (fd >= 0)
             ::close(fd);
         fd = other;
     }
     // The last chance to hear of a failed write on NFS and some USB drivers.
-    bool close()
-    {
-        const int closing = fd;
-        fd = -1;
-        return ::close(closing) == 0;
-    }
+    bool close() { return ::close(std::exchange(fd, -1)) == 0; }
 
 private:
     int fd;
 };
 
-// A file system whose reads are interrupted for ever must end in a failed read, not a busy loop.
-constexpr int maxInterruptions = 100;
+// Repeats a call the system interrupted, but not for ever: a file system whose calls are always
+// interrupted must end in a failure, not a busy loop.
+template <typename Call> auto uninterrupted(Call call)
+{
+    auto result = call();
+    for (int interruptions = 1; result < 0 && errno == EINTR && interruptions < 100;
+         ++interruptions)
+        result = call();
+    return result;
+}
 
 // Reads from the current position until the end of the file or `limit` bytes; -1 on an error.
 qint64 readUpTo(int fd, char *data, quint64 limit)
 {
     quint64 done = 0;
-    int interruptions = 0;
     while (done < limit) {
-        const ssize_t n = ::read(fd, data + done, limit - done);
-        if (n < 0 && errno == EINTR && ++interruptions < maxInterruptions)
-            continue;
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        done += static_cast<quint64>(n);
+        const ssize_t n = uninterrupted([&] { return ::read(fd, data + done, limit - done); });
+        if (n <= 0)
+            return n < 0 ? -1 : qint64(done);
+        done += quint64(n);
     }
-    return static_cast<qint64>(done);
+    return qint64(done);
 }
 
 // Writes all of `bytes` from the start of the file.
@@ -96,12 +94,9 @@ bool writeAll(int fd, const QByteArray &bytes)
 {
     if (::lseek(fd, 0, SEEK_SET) != 0)
         return false;
-    qsizetype done = 0;
-    int interruptions = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR && ++interruptions < maxInterruptions)
-            continue;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = uninterrupted(
+            [&] { return ::write(fd, bytes.constData() + done, bytes.size() - done); });
         if (n <= 0) {
             if (n == 0)
                 errno = EIO;
@@ -115,12 +110,18 @@ bool writeAll(int fd, const QByteArray &bytes)
 // Makes the data and size of an open file durable; a failure here means the bytes may be lost.
 bool sync(int fd)
 {
-    int interruptions = 0;
-    while (::fsync(fd) != 0) {
-        if (errno != EINTR || ++interruptions >= maxInterruptions)
-            return false;
-    }
-    return true;
+    return uninterrupted([fd] { return ::fsync(fd); }) == 0;
+}
+
+// Writes `bytes` over the file from its start and makes them durable. The system drops
+// set-user-id and set-group-id bits from a file written by its owner: they are set again.
+bool rewrite(int fd, const QByteArray &bytes, mode_t mode)
+{
+    if (!writeAll(fd, bytes))
+        return false;
+    if (mode & (S_ISUID | S_ISGID))
+        (void)!::fchmod(fd, mode); // only the owner may
+    return sync(fd);
 }
 
 QByteArray folderOf(const QByteArray &path)
@@ -136,21 +137,12 @@ QByteArray folderOf(const QByteArray &path)
 bool onPseudoFileSystem(const struct statfs &fs)
 {
 #ifdef Q_OS_LINUX
-    switch (static_cast<unsigned long>(fs.f_type)) {
-    case PROC_SUPER_MAGIC:
-    case SYSFS_MAGIC:
-    case CGROUP_SUPER_MAGIC:
-    case CGROUP2_SUPER_MAGIC:
-    case DEBUGFS_MAGIC:
-    case TRACEFS_MAGIC:
-    case SECURITYFS_MAGIC:
-    case BPF_FS_MAGIC:
-    case PSTOREFS_MAGIC:
-    case EFIVARFS_MAGIC:
-        return true;
-    default:
-        return false;
-    }
+    static constexpr unsigned long pseudo[] = {
+        PROC_SUPER_MAGIC, SYSFS_MAGIC,   CGROUP_SUPER_MAGIC, CGROUP2_SUPER_MAGIC,
+        DEBUGFS_MAGIC,    TRACEFS_MAGIC, SECURITYFS_MAGIC,   BPF_FS_MAGIC,
+        PSTOREFS_MAGIC,   EFIVARFS_MAGIC};
+    return std::find(std::begin(pseudo), std::end(pseudo), (unsigned long)fs.f_type) !=
+           std::end(pseudo);
 #else
     (void)fs;
     return false;
@@ -171,115 +163,64 @@ struct Target
 };
 
 // Follows symbolic links to the file they name, so that saving through a link replaces that
-// file and leaves the link a link. Refuses anything that must not be written.
-bool resolveTarget(const QByteArray &nativePath, SaveMode mode, Target &target, SaveResult &refusal)
+// file and leaves the link a link. Tells why a target must not be written, if it must not.
+std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode mode, Target &target)
 {
     QByteArray path = nativePath;
     struct stat &info = target.info;
-    for (int hops = 0;; ++hops) {
-        if (hops == 40) {
-            refusal = failed(ELOOP);
-            return false;
-        }
-        if (::lstat(path.constData(), &info) != 0) {
-            if (errno != ENOENT) {
-                refusal = failed(errno);
-                return false;
-            }
-            break;
-        }
-        target.exists = true;
+    for (int hops = 0; (target.exists = ::lstat(path.constData(), &info) == 0);) {
         if (!S_ISLNK(info.st_mode))
             break;
+        if (++hops == 40)
+            return failed(ELOOP);
         // The kernel's rule for links in sticky world-writable folders such as /tmp: another
         // user's link there is not followed, lest it steer a save onto a file of ours.
         struct stat folder;
         if (::stat(folderOf(path).constData(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
             (folder.st_mode & S_IWOTH) && info.st_uid != ::geteuid() &&
-            info.st_uid != folder.st_uid) {
-            refusal = failed(EACCES);
-            return false;
-        }
-        QByteArray link(static_cast<qsizetype>(info.st_size > 0 ? info.st_size : 4096) + 1, 0);
+            info.st_uid != folder.st_uid)
+            return failed(EACCES);
+        QByteArray link(qsizetype(info.st_size > 0 ? info.st_size : 4096) + 1, 0);
         const ssize_t length = ::readlink(path.constData(), link.data(), link.size());
-        if (length < 0 || length >= link.size()) {
-            refusal = failed(length < 0 ? errno : ENAMETOOLONG);
-            return false;
-        }
+        if (length < 0 || length >= link.size())
+            return failed(length < 0 ? errno : ENAMETOOLONG);
         link.truncate(length);
         path = link.startsWith('/') ? link : folderOf(path) + '/' + link;
-        target.exists = false;
     }
+    if (!target.exists && errno != ENOENT)
+        return failed(errno);
     target.path = path;
     target.folder = folderOf(path);
     target.name = path.mid(path.lastIndexOf('/') + 1);
 
-    if (target.exists && !S_ISREG(info.st_mode)) {
-        refusal = failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-        return false;
-    }
-    if (target.exists && mode == CreateOnly) {
-        refusal = failed(EEXIST);
-        return false;
-    }
+    if (target.exists && !S_ISREG(info.st_mode))
+        return failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (target.exists && mode == CreateOnly)
+        return failed(EEXIST);
     struct statfs fs;
     if (::statfs((target.exists ? path : target.folder).constData(), &fs) == 0 &&
-        onPseudoFileSystem(fs)) {
-        refusal = refused(pseudoFileRefusal);
-        return false;
-    }
+        onPseudoFileSystem(fs))
+        return refused(pseudoFileRefusal);
     // A read-only file stays unchanged, even where the folder would allow replacing it.
-    if (target.exists && ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0) {
-        refusal = failed(errno);
-        return false;
-    }
-    return true;
+    if (target.exists && ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
+        return failed(errno);
+    return std::nullopt;
 }
 
-// The system drops set-user-id and set-group-id bits from a file written by its owner: they are
-// set again (only the owner may).
-void keepSetIdBits(int fd, mode_t mode)
-{
-    if (mode & (S_ISUID | S_ISGID))
-        (void)!::fchmod(fd, mode);
-}
-
-// Writes `bytes` over the file from its start and makes them durable.
-bool rewrite(int fd, const QByteArray &bytes, mode_t mode)
-{
-    if (!writeAll(fd, bytes))
-        return false;
-    keepSetIdBits(fd, mode);
-    return sync(fd);
-}
-
-// A rename is durable only once the folder holding it is. File systems that cannot sync a
-// folder at all (EINVAL, EROFS, ENOTSUP) keep names durable by other means.
-SaveResult confirmName(int folder)
-{
-    if (sync(folder) || errno == EINVAL || errno == EROFS || errno == ENOTSUP)
-        return SaveResult{SaveResult::Saved, QString()};
-    return SaveResult{SaveResult::NotConfirmed, systemError(errno)};
-}
-
-// Overwrites an existing file through its own inode: used where a rename would give the file a
-// new owner or group, split its hard links, or is not allowed at all. Only a file of exactly the
-// new image's size is written over, in one block, so that no kill can leave it half old and
-// half new; its old bytes are read to the end first (a size the system reports may be wrong)
-// and put back, times included, if anything fails.
+// Overwrites an existing file through its own inode. Only a file of exactly the new image's
+// size is written over, in one block, so that no kill can leave it half old and half new; its
+// old bytes are read to the end first (a size the system reports may be wrong) and put back,
+// times included, if anything fails.
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 {
     constexpr int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     Descriptor file(::open(target.path.constData(), O_RDWR | flags));
-    if (!file.valid()) {
-        if (errno == EACCES)
-            return refused("the file may be written but not read, so it cannot be replaced "
-                           "safely where it is");
-        return failed(errno);
-    }
+    if (!file.valid() && errno == EACCES)
+        return refused("the file may be written but not read, so it cannot be replaced safely "
+                       "where it is");
     struct stat info;
     struct statfs fs;
-    if (::fstat(file.get(), &info) != 0 || ::fstatfs(file.get(), &fs) != 0)
+    if (!file.valid() || ::fstat(file.get(), &info) != 0 || ::fstatfs(file.get(), &fs) != 0)
         return failed(errno);
     if (!S_ISREG(info.st_mode))
         return failed(EINVAL);
@@ -297,8 +238,7 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 
     const mode_t mode = info.st_mode & 07777;
     if (rewrite(file.get(), bytes, mode) && file.close())
-        return SaveResult{SaveResult::Saved, QString()};
-
+        return saved;
     const int error = errno;
     if (!file.valid())
         file.reset(::open(target.path.constData(), O_WRONLY | flags));
@@ -311,19 +251,6 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
                           QLatin1String("; the old contents could not be put back either")};
 }
 
-// False for a folder whose entries may be added but not removed or renamed (chattr +a or +i).
-bool changesNames(int folder)
-{
-#ifdef FS_IOC_GETFLAGS
-    int attributes = 0;
-    if (::ioctl(folder, FS_IOC_GETFLAGS, &attributes) == 0)
-        return !(attributes & (FS_APPEND_FL | FS_IMMUTABLE_FL));
-#else
-    (void)folder;
-#endif
-    return true;
-}
-
 // Holds back the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) while a
 // temporary name exists, so that the name is always gone before the program acts on them.
 class SignalsHeld
@@ -333,9 +260,8 @@ public:
     {
         sigset_t stopping;
         sigemptyset(&stopping);
-        sigaddset(&stopping, SIGINT);
-        sigaddset(&stopping, SIGTERM);
-        sigaddset(&stopping, SIGHUP);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&stopping, signal);
         held = ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
     }
     ~SignalsHeld()
@@ -352,69 +278,62 @@ private:
 };
 
 // The new contents on their way to the target's name. On Linux the file is made without a name
-// (O_TMPFILE) and named only once it is whole and on the disk, so a kill at any moment before
-// that leaves nothing behind; elsewhere, or where the file system cannot, it gets a short
-// temporary name of its own at once. A name it was given is removed again unless published.
+// (O_TMPFILE) and named only once it is whole and on the disk, so a kill before that leaves
+// nothing behind; where the file system cannot, it gets a short temporary name of its own at
+// once. A name it was given is removed again unless it was renamed to the target's.
 class NewFile
 {
 public:
     explicit NewFile(int folder) : folder(folder) {}
     ~NewFile()
     {
-        fd.reset(-1);
+        fd.reset();
         if (!temporary.isEmpty())
             ::unlinkat(folder, temporary.constData(), 0);
     }
     NewFile(const NewFile &) = delete;
     NewFile &operator=(const NewFile &) = delete;
+    int get() const { return fd.get(); }
 
-    // Returns 0 or the reason the file could not be made. Made with the permissions a new file
-    // gets (umask and default ACLs apply).
+    // Returns 0 or why the file could not be made. It gets the permissions a new file gets
+    // (umask and default ACLs apply).
     int create()
     {
 #ifdef O_TMPFILE
         fd.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-        if (fd.valid()) {
-            // Naming it later goes through /proc; without /proc it must have a name now.
-            procName = "/proc/self/fd/" + QByteArray::number(fd.get());
-            struct stat proc;
-            if (::stat(procName.constData(), &proc) == 0)
-                return 0;
-            fd.reset(-1);
-        } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        procName = "/proc/self/fd/" + QByteArray::number(fd.get());
+        struct stat proc;
+        // Naming it later goes through /proc; without /proc it must have a name now.
+        if (fd.valid() && ::stat(procName.constData(), &proc) == 0)
+            return 0;
+        if (!fd.valid() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return errno;
-        }
-#endif
+        fd.reset();
         procName.clear();
+#endif
         held.emplace();
-        for (int attempt = 0; attempt < 100; ++attempt) {
+        for (int attempt = 0; attempt < 100 && !fd.valid(); ++attempt) {
             temporary = randomName();
             fd.reset(::openat(folder, temporary.constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-            if (fd.valid() || errno != EEXIST)
+            if (!fd.valid() && errno != EEXIST)
                 break;
         }
         if (fd.valid())
             return 0;
-        const int error = errno;
         temporary.clear();
-        return error;
+        return errno;
     }
 
-    int get() const
-    {
-        return fd.get();
-    }
-
-    // Gives the complete file the target's name: created anew where `mode` forbids replacing
-    // or where nothing is there, else through a temporary name renamed over the target. Returns
-    // 0 or the reason, with the file discarded and the target untouched.
+    // Gives the complete file the target's name: directly where nothing is there (or nothing
+    // may be replaced), else through a temporary name renamed over the target. Returns 0 or
+    // why not, with the file discarded and the target untouched.
     int publish(const QByteArray &name, SaveMode mode)
     {
         if (!procName.isEmpty()) {
             if (::linkat(AT_FDCWD, procName.constData(), folder, name.constData(),
                          AT_SYMLINK_FOLLOW) == 0) {
-                if (closeFile())
+                if (fd.close())
                     return 0;
                 const int error = errno;
                 ::unlinkat(folder, name.constData(), 0);
@@ -434,41 +353,34 @@ public:
             if (temporary.isEmpty())
                 return EEXIST;
         }
-        if (!closeFile())
-            return errno;
-        if (!renameTo(name, mode))
+        if (!fd.close() || !renameTo(name, mode))
             return errno;
         temporary.clear();
         return 0;
     }
 
 private:
+    // Short, so that a target name near the length limit still leaves room for it.
     static QByteArray randomName()
     {
-        // Short, so that a target name near the length limit still leaves room for it.
         return ".tavro-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
-    }
-
-    bool closeFile()
-    {
-        return fd.close();
     }
 
     bool renameTo(const QByteArray &name, SaveMode mode)
     {
+        const char *from = temporary.constData();
         if (mode == Replace)
-            return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0;
+            return ::renameat(folder, from, folder, name.constData()) == 0;
             // Never replace: a file that appeared at the target meanwhile is kept (EEXIST).
 #ifdef RENAME_NOREPLACE
-        if (::renameat2(folder, temporary.constData(), folder, name.constData(),
-                        RENAME_NOREPLACE) == 0)
+        if (::renameat2(folder, from, folder, name.constData(), RENAME_NOREPLACE) == 0)
             return true;
         if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
             return false;
 #endif
         // File systems without it: a hard link fails on an existing name just the same.
-        if (::linkat(folder, temporary.constData(), folder, name.constData(), 0) == 0) {
-            ::unlinkat(folder, temporary.constData(), 0);
+        if (::linkat(folder, from, folder, name.constData(), 0) == 0) {
+            ::unlinkat(folder, from, 0);
             return true;
         }
         if (errno == EEXIST)
@@ -479,7 +391,7 @@ private:
             errno = EEXIST;
             return false;
         }
-        return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0;
+        return ::renameat(folder, from, folder, name.constData()) == 0;
     }
 
     const int folder;
@@ -491,54 +403,64 @@ private:
 
 // The usual way: a new file beside the target, renamed over it once complete, so that the name
 // always holds either the whole old or the whole new image. Everything is done relative to the
-// folder, so a long path to it costs no temporary name its length.
-SaveResult replaceByRename(const Target &target, const QByteArray &bytes, SaveMode saveMode)
+// folder, so a long path to it costs no temporary name its length. What only trying tells (a
+// new file that cannot look like the old one, a refused rename) sends the save in place.
+SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
+                           const QByteArray &bytes, SaveMode saveMode)
 {
-    Descriptor folder(::open(target.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const bool readable = folder.valid();
-    if (!readable && errno == EACCES)
-        folder.reset(::open(target.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid())
-        return failed(errno);
-    // An append-only or immutable folder takes new names but lets none go: a renamed-over file
-    // or a temporary name would stay there for good.
-    if (target.exists && !changesNames(folder.get()))
-        return writeInPlace(target, bytes);
-
-    // A folder we may not write to can still hold a file we may write to.
-    const auto canWriteInPlace = [&target](int error) {
-        return target.exists && (error == EACCES || error == EPERM || error == EROFS);
+    const auto inPlaceAfter = [&](int error) {
+        return target.exists &&
+                       (error == EACCES || error == EPERM || error == EROFS || error == EBUSY)
+                   ? writeInPlace(target, bytes)
+                   : failed(error);
     };
-    NewFile file(folder.get());
+    NewFile file(folder);
     if (const int error = file.create())
-        return canWriteInPlace(error) ? writeInPlace(target, bytes) : failed(error);
-
-    const mode_t permissions = target.info.st_mode & 07777;
+        return inPlaceAfter(error); // a folder we may not write to can hold a file we may
+    const mode_t mode = target.info.st_mode & 07777;
     if (target.exists) {
-        // Only root may give a file away, and only to a group of ours may an owner move it: when
-        // the new file cannot look like the old one, the old one is written in place instead.
+        // Only root may give a file away, and only to a group of ours may an owner move it.
         // The mode is set after the owner, because a change of owner drops set-id bits.
         (void)!::fchown(file.get(), target.info.st_uid, target.info.st_gid);
-        (void)!::fchmod(file.get(), permissions);
+        (void)!::fchmod(file.get(), mode);
         struct stat made;
         if (::fstat(file.get(), &made) != 0)
             return failed(errno);
         if (made.st_uid != target.info.st_uid || made.st_gid != target.info.st_gid ||
-            (made.st_mode & 07777) != permissions)
+            (made.st_mode & 07777) != mode)
             return writeInPlace(target, bytes);
     }
-    if (!rewrite(file.get(), bytes, permissions))
+    if (!rewrite(file.get(), bytes, mode))
         return failed(errno);
+    // An append-only folder or a bind-mounted file refuses the rename (EPERM, EBUSY).
+    if (const int error = file.publish(target.name, saveMode))
+        return error == EPERM || error == EBUSY ? inPlaceAfter(error) : failed(error);
 
-    const int error = file.publish(target.name, saveMode);
-    // An append-only folder or a bind-mounted file refuses the rename, not the write.
-    if (error == EPERM || error == EBUSY)
-        return target.exists ? writeInPlace(target, bytes) : failed(error);
-    if (error)
-        return failed(error);
-    if (!readable)
+    // A rename is durable only once its folder is. File systems that cannot sync a folder at
+    // all (EINVAL, EROFS, ENOTSUP) keep names durable by other means.
+    if (!confirmable)
         return SaveResult{SaveResult::NotConfirmed, systemError(EACCES)};
-    return confirmName(folder.get());
+    if (sync(folder) || errno == EINVAL || errno == EROFS || errno == ENOTSUP)
+        return saved;
+    return SaveResult{SaveResult::NotConfirmed, systemError(errno)};
+}
+
+// In place where a rename is ruled out from the start: it would split a file's hard links, or
+// the folder takes new names but lets none go (chattr +a or +i), so a renamed-over file or a
+// temporary name would stay there for good.
+bool mustWriteInPlace(const Target &target, int folder)
+{
+    if (!target.exists)
+        return false;
+    int attributes = 0;
+#ifdef FS_IOC_GETFLAGS
+    if (::ioctl(folder, FS_IOC_GETFLAGS, &attributes) != 0)
+        attributes = 0;
+    attributes &= FS_APPEND_FL | FS_IMMUTABLE_FL;
+#else
+    (void)folder;
+#endif
+    return target.info.st_nlink > 1 || attributes != 0;
 }
 
 } // namespace
@@ -556,34 +478,40 @@ ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return result;
 
-    result.size = static_cast<quint64>(info.st_size);
+    result.size = quint64(info.st_size);
     if (result.size > maxSize) {
         result.status = ReadResult::NotRead;
         return result;
     }
-    result.bytes.resize(static_cast<qsizetype>(result.size));
-    // An error, or a file that ended early (truncated while read).
-    if (readUpTo(file.get(), result.bytes.data(), result.size) != qint64(result.size)) {
+    result.bytes.resize(qsizetype(result.size));
+    // An error, or a file that ended early (truncated while read), is a failed read.
+    result.status = readUpTo(file.get(), result.bytes.data(), result.size) == qint64(result.size)
+                        ? ReadResult::Read
+                        : ReadResult::ReadFailed;
+    if (result.status != ReadResult::Read)
         result.bytes.clear();
-        result.status = ReadResult::ReadFailed;
-        return result;
-    }
-    result.status = ReadResult::Read;
     return result;
 }
 
+// Resolves the target, chooses between renaming a new file over it and writing it in place,
+// and carries that out.
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
 {
     if (nativePath.isEmpty())
         return failed(ENOENT);
     Target target;
-    SaveResult refusal;
-    if (!resolveTarget(nativePath, mode, target, refusal))
-        return refusal;
-    // A rename would leave the other names of a hard-linked file with the old bytes.
-    if (target.exists && target.info.st_nlink > 1)
+    if (const std::optional<SaveResult> refusal = resolveTarget(nativePath, mode, target))
+        return *refusal;
+    // A folder we may search but not read can still be written in; only its sync is lost.
+    Descriptor folder(::open(target.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const bool confirmable = folder.valid();
+    if (!confirmable && errno == EACCES)
+        folder.reset(::open(target.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid())
+        return failed(errno);
+    if (mustWriteInPlace(target, folder.get()))
         return writeInPlace(target, bytes);
-    return replaceByRename(target, bytes, mode);
+    return replaceByRename(target, folder.get(), confirmable, bytes, mode);
 }
 
 } // namespace FileIo
