@@ -1,5 +1,6 @@
 #include "fileio.h"
 
+#include <QObject>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -35,9 +36,11 @@ SaveResult failed(int error)
     return SaveResult{SaveResult::Failed, systemError(error)};
 }
 
-SaveResult refused(const char *why)
+// Reasons of our own are translated; the system's come in its own words (strerror follows the
+// user's locale).
+SaveResult refused(const QString &why)
 {
-    return SaveResult{SaveResult::Failed, QString::fromLatin1(why)};
+    return SaveResult{SaveResult::Failed, why};
 }
 
 const SaveResult saved{SaveResult::Saved, QString()};
@@ -149,8 +152,11 @@ bool onPseudoFileSystem(const struct statfs &fs)
 #endif
 }
 
-const char *const pseudoFileRefusal =
-    "this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk";
+QString pseudoFileRefusal()
+{
+    return QObject::tr("this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a "
+                       "file on a disk");
+}
 
 // What a save writes to: the file a name resolves to, after every symbolic link.
 struct Target
@@ -200,7 +206,7 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
     struct statfs fs;
     if (::statfs((target.exists ? path : target.folder).constData(), &fs) == 0 &&
         onPseudoFileSystem(fs))
-        return refused(pseudoFileRefusal);
+        return refused(pseudoFileRefusal());
     // A read-only file stays unchanged, even where the folder would allow replacing it.
     if (target.exists && ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
         return failed(errno);
@@ -216,8 +222,8 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     constexpr int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     Descriptor file(::open(target.path.constData(), O_RDWR | flags));
     if (!file.valid() && errno == EACCES)
-        return refused("the file may be written but not read, so it cannot be replaced safely "
-                       "where it is");
+        return refused(QObject::tr("the file may be written but not read, so it cannot be "
+                                   "replaced safely where it is"));
     struct stat info;
     struct statfs fs;
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || ::fstatfs(file.get(), &fs) != 0)
@@ -225,15 +231,16 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     if (!S_ISREG(info.st_mode))
         return failed(EINVAL);
     if (onPseudoFileSystem(fs))
-        return refused(pseudoFileRefusal);
+        return refused(pseudoFileRefusal());
 
     QByteArray old(bytes.size() + 1, '\0');
     const qint64 oldSize = readUpTo(file.get(), old.data(), quint64(old.size()));
     if (oldSize < 0)
         return failed(errno);
     if (oldSize != bytes.size())
-        return refused("the file is not a 512-byte dump, so it is not written over where it "
-                       "is: a file of another size is some other file chosen by mistake");
+        return refused(QObject::tr("the file is not a 512-byte dump, so it is not written over "
+                                   "where it is: a file of another size is some other file "
+                                   "chosen by mistake"));
     old.truncate(bytes.size());
 
     const mode_t mode = info.st_mode & 07777;
@@ -248,7 +255,7 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
         return failed(error);
     return SaveResult{SaveResult::Damaged,
                       systemError(error) +
-                          QLatin1String("; the old contents could not be put back either")};
+                          QObject::tr("; the old contents could not be put back either")};
 }
 
 // Holds back the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) while a

@@ -88,7 +88,8 @@ QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
     lupdate.start(QStringLiteral(TAVRO_LUPDATE),
                   {QStringLiteral("-locations"), QStringLiteral("none"),
                    sources + QStringLiteral("/app"), sources + QStringLiteral("/dump"),
-                   sources + QStringLiteral("/window"), QStringLiteral("-ts"), copy});
+                   sources + QStringLiteral("/storage"), sources + QStringLiteral("/window"),
+                   QStringLiteral("-ts"), copy});
     if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit ||
         lupdate.exitCode() != 0) {
         qWarning("%s", lupdate.readAll().constData());

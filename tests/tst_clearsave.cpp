@@ -3,7 +3,9 @@
 
 #include <QMessageBox>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 // Writing the cleaned copy: the bytes written, the names proposed, and that no failure ever
@@ -332,7 +334,9 @@ void TestClearSave::failureShownInStatusBar()
 
     const QString target = plain + QStringLiteral("/precious_clear.bin");
     w.save(target);
-    QCOMPARE(w.status(), QStringLiteral("Cannot save file: ") + target);
+    // The system's reason follows, in its own words.
+    QCOMPARE(w.status(), QStringLiteral("Cannot save file: ") + target + QStringLiteral(": ") +
+                             QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
     QCOMPARE(TestImage::read(loaded), TestImage::valid());

@@ -214,9 +214,13 @@ void TestStorage::windowTellsOutcome_data()
         QTest::addRow("folder not synced: %s", std::strerror(error))
             << false << 2 << error << unconfirmed << true;
     QTest::newRow("in place, old bytes put back")
-        << true << 1 << EIO << QStringLiteral("Cannot save file: %1") << false;
+        << true << 1 << EIO
+        << QStringLiteral("Cannot save file: %1: ") + QLatin1String(std::strerror(EIO)) << false;
     QTest::newRow("in place, old bytes not put back")
-        << true << 0 << EIO << QStringLiteral("Cannot save file, and it may now be damaged: %1")
+        << true << 0 << EIO
+        << QStringLiteral("Cannot save file, and it may now be damaged: %1: ") +
+               QLatin1String(std::strerror(EIO)) +
+               QStringLiteral("; the old contents could not be put back either")
         << false;
 }
 

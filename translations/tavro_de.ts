@@ -228,5 +228,21 @@ p, li { white-space: pre-wrap; }
         <source>Read error: the file could not be read completely</source>
         <translation>Lesefehler: Die Datei konnte nicht vollständig gelesen werden</translation>
     </message>
+    <message>
+        <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
+        <translation>das ist eine Datei des Systemkerns (proc, sysfs, cgroup, debugfs), keine Datei auf einem Datenträger</translation>
+    </message>
+    <message>
+        <source>the file may be written but not read, so it cannot be replaced safely where it is</source>
+        <translation>die Datei darf geschrieben, aber nicht gelesen werden und kann daher nicht sicher an ihrer Stelle ersetzt werden</translation>
+    </message>
+    <message>
+        <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>die Datei ist kein 512-Byte-Abbild und wird daher nicht an ihrer Stelle überschrieben: eine Datei anderer Größe ist wohl versehentlich gewählt</translation>
+    </message>
+    <message>
+        <source>; the old contents could not be put back either</source>
+        <translation>; auch der alte Inhalt konnte nicht zurückgeschrieben werden</translation>
+    </message>
 </context>
 </TS>

@@ -220,5 +220,29 @@ p, li { white-space: pre-wrap; }
         <source>Read error: the file could not be read completely</source>
         <translation>Error de lectura: no se pudo leer el archivo completo</translation>
     </message>
+    <message>
+        <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
+        <translation>es un archivo del núcleo del sistema (proc, sysfs, cgroup, debugfs), no un archivo en un disco</translation>
+    </message>
+    <message>
+        <source>the file may be written but not read, so it cannot be replaced safely where it is</source>
+        <translation>el archivo se puede escribir pero no leer, así que no se puede sustituir con seguridad donde está</translation>
+    </message>
+    <message>
+        <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>el archivo no es un volcado de 512 bytes, así que no se sobrescribe donde está: un archivo de otro tamaño es otro archivo elegido por error</translation>
+    </message>
+    <message>
+        <source>; the old contents could not be put back either</source>
+        <translation>; tampoco se pudo restaurar el contenido anterior</translation>
+    </message>
+    <message>
+        <source> (the system could not confirm that the new name is on the disk)</source>
+        <translation> (el sistema no pudo confirmar que el nuevo nombre esté en el disco)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: </source>
+        <translation>No se puede guardar el archivo, y puede que ahora esté dañado: </translation>
+    </message>
 </context>
 </TS>

@@ -220,5 +220,29 @@ p, li { white-space: pre-wrap; }
         <source>Read error: the file could not be read completely</source>
         <translation>Erreur de lecture : le fichier n&apos;a pas pu être lu entièrement</translation>
     </message>
+    <message>
+        <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
+        <translation>c’est un fichier du noyau système (proc, sysfs, cgroup, debugfs), pas un fichier sur un disque</translation>
+    </message>
+    <message>
+        <source>the file may be written but not read, so it cannot be replaced safely where it is</source>
+        <translation>le fichier peut être écrit mais pas lu, il ne peut donc pas être remplacé sans risque à sa place</translation>
+    </message>
+    <message>
+        <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>le fichier n’est pas un dump de 512 octets, il n’est donc pas écrasé à sa place : un fichier d’une autre taille est un autre fichier choisi par erreur</translation>
+    </message>
+    <message>
+        <source>; the old contents could not be put back either</source>
+        <translation>; l’ancien contenu n’a pas pu être remis non plus</translation>
+    </message>
+    <message>
+        <source> (the system could not confirm that the new name is on the disk)</source>
+        <translation> (le système n’a pas pu confirmer que le nouveau nom est sur le disque)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: </source>
+        <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé : </translation>
+    </message>
 </context>
 </TS>

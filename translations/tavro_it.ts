@@ -220,5 +220,29 @@ p, li { white-space: pre-wrap; }
         <source>Read error: the file could not be read completely</source>
         <translation>Errore di lettura: il file non è stato letto per intero</translation>
     </message>
+    <message>
+        <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
+        <translation>è un file del kernel di sistema (proc, sysfs, cgroup, debugfs), non un file su disco</translation>
+    </message>
+    <message>
+        <source>the file may be written but not read, so it cannot be replaced safely where it is</source>
+        <translation>il file si può scrivere ma non leggere, quindi non può essere sostituito in sicurezza dove si trova</translation>
+    </message>
+    <message>
+        <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>il file non è un dump da 512 byte, quindi non viene sovrascritto dove si trova: un file di altra dimensione è un altro file scelto per errore</translation>
+    </message>
+    <message>
+        <source>; the old contents could not be put back either</source>
+        <translation>; e non è stato possibile ripristinare il contenuto precedente</translation>
+    </message>
+    <message>
+        <source> (the system could not confirm that the new name is on the disk)</source>
+        <translation> (il sistema non ha potuto confermare che il nuovo nome sia sul disco)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: </source>
+        <translation>Impossibile salvare il file, che ora potrebbe essere danneggiato: </translation>
+    </message>
 </context>
 </TS>

@@ -220,5 +220,29 @@ p, li { white-space: pre-wrap; }
         <source>Read error: the file could not be read completely</source>
         <translation>Błąd odczytu: nie udało się odczytać całego pliku</translation>
     </message>
+    <message>
+        <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
+        <translation>to plik jądra systemu (proc, sysfs, cgroup, debugfs), a nie plik na dysku</translation>
+    </message>
+    <message>
+        <source>the file may be written but not read, so it cannot be replaced safely where it is</source>
+        <translation>plik można zapisać, ale nie odczytać, więc nie da się go bezpiecznie zastąpić w miejscu</translation>
+    </message>
+    <message>
+        <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>plik nie jest zrzutem 512-bajtowym, więc nie zostanie nadpisany w miejscu: plik innego rozmiaru to inny plik wybrany przez pomyłkę</translation>
+    </message>
+    <message>
+        <source>; the old contents could not be put back either</source>
+        <translation>; nie udało się też przywrócić poprzedniej zawartości</translation>
+    </message>
+    <message>
+        <source> (the system could not confirm that the new name is on the disk)</source>
+        <translation> (system nie potwierdził, że nowa nazwa jest zapisana na dysku)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: </source>
+        <translation>Nie można zapisać pliku i może on być teraz uszkodzony: </translation>
+    </message>
 </context>
 </TS>

@@ -134,10 +134,11 @@ void MainWindow::on_clear_save_btn_clicked()
                   QObject::tr(" (the system could not confirm that the new name is on the disk)");
         break;
     case FileIo::SaveResult::Failed:
-        message = QObject::tr("Cannot save file: ") + target;
+        message = QObject::tr("Cannot save file: ") + target + QLatin1String(": ") + outcome.error;
         break;
     case FileIo::SaveResult::Damaged:
-        message = QObject::tr("Cannot save file, and it may now be damaged: ") + target;
+        message = QObject::tr("Cannot save file, and it may now be damaged: ") + target +
+                  QLatin1String(": ") + outcome.error;
         break;
     }
     ui->sb->showMessage(message, 0);
