@@ -43,7 +43,10 @@ SaveResult refused(const QString &why)
     return SaveResult{SaveResult::Failed, why};
 }
 
-const SaveResult saved{SaveResult::Saved, QString()};
+SaveResult saved()
+{
+    return SaveResult{SaveResult::Saved, QString()};
+}
 
 // Closes a descriptor on every way out of a function, unless it was closed and checked.
 class Descriptor
@@ -245,7 +248,7 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 
     const mode_t mode = info.st_mode & 07777;
     if (rewrite(file.get(), bytes, mode) && file.close())
-        return saved;
+        return saved();
     const int error = errno;
     if (!file.valid())
         file.reset(::open(target.path.constData(), O_WRONLY | flags));
@@ -448,7 +451,7 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     if (!confirmable)
         return SaveResult{SaveResult::NotConfirmed, systemError(EACCES)};
     if (sync(folder) || errno == EINVAL || errno == EROFS || errno == ENOTSUP)
-        return saved;
+        return saved();
     return SaveResult{SaveResult::NotConfirmed, systemError(errno)};
 }
 
