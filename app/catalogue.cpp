@@ -20,7 +20,7 @@ enum Section : quint8 {
     Hashes = 0x42,
     Messages = 0x69,
     NumerusRules = 0x88,
-    Dependencies = 0x96,
+    Dependencies = 0x96
 };
 enum MessageTag : quint8 {
     End = 1,
@@ -28,7 +28,7 @@ enum MessageTag : quint8 {
     Obsolete1 = 5,
     SourceText = 6,
     Context = 7,
-    Comment = 8,
+    Comment = 8
 };
 
 constexpr uchar magic[16] = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,

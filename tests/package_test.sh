@@ -7,11 +7,12 @@
 # package removed, a German user gets English; removing everything leaves nothing behind. Installing
 # changes the system, so that part runs only as root with CI=true or TAVRO_INSTALL_TEST=1;
 # otherwise it checks the packages without installing them.
-# Usage: TAVRO_VERSION=1.2 TAVRO_BUILD=150 TAVRO_PACKAGE_VERSION=1.2.150+1 package_test.sh tavro-tool_VERSION_ARCH.deb \
+# Usage: TAVRO_VERSION=1.2 TAVRO_BUILD=150 TAVRO_PACKAGE_VERSION=1.2.150+1 \
+#            package_test.sh tavro-tool_VERSION_ARCH.deb \
 #            tavro-tool-l10n-XX_VERSION_all.deb...
 # with the version and build number that the build was configured with (script/package does so).
 set -u
-: "${TAVRO_VERSION:?the program's version}" "${TAVRO_BUILD:?its build number}" \
+: "${TAVRO_VERSION:?the version of the program}" "${TAVRO_BUILD:?its build number}" \
     "${TAVRO_PACKAGE_VERSION:?and the version the packages must carry}"
 if [ $# -lt 2 ]; then
     echo "usage: $0 tavro-tool_VERSION_ARCH.deb tavro-tool-l10n-XX_VERSION_all.deb..." >&2
