@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // A floor below the form's: the simplest Qt window of the same size as the program's, nothing in
 // it, so that Qt's own work for the form shows.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // Loading, reporting and saving board images, each timed against what the file system alone
 // costs for the same file (its floor). After the run, one "ratio:" line per case gives the median
 // time of the case over the median time of its floor; script/bench reads those lines.

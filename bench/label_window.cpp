@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // A third floor for start-up: the bare window with one line of plain text in it, the least a
 // window that says anything costs (fonts, text layout, glyphs).
 

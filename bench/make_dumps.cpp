@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // Writes synthetic board images for the batch figure: make_dumps DIR COUNT. Most are valid with
 // varied counters and product codes; every tenth has a wrong checksum and every twenty-fifth an
 // unknown engine, so that a batch report takes each of its paths.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // Starts a program under an X server without a window manager and times, from the exec, the map
 // of its first top-level window (MapNotify) and the first drawing into it (DamageNotify); then
 // closes that window as a window manager would (WM_DELETE_WINDOW) and reports the program's peak

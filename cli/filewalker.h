@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 #ifndef FILEWALKER_H
 #define FILEWALKER_H
 

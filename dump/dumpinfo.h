@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 #ifndef DUMPINFO_H
 #define DUMPINFO_H
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 """Draws the Tavro Tool icon (a washing-machine front with a green status light) at any size.
 
 Standard library only. Writes PNG files, and a Windows .ico holding the 32x32 picture as a

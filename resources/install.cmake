@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 # Installation and the Debian packages. One component for the program and one per language, each
 # its own package:
 #   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,

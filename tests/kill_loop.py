@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 """Kills `tavro-cli clear` at random moments and looks at what it leaves.
 
 After every kill the output folder must hold the input and the output and nothing else, and the

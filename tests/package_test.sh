@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 # Checks the Debian packages for real: the program's and the language packages. Their metadata
 # validates, lintian finds no error and no warning, and, installed with apt-get (the program with
 # the Italian and the German package), the program opens its window in each user's language:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the real program in Xvfb under metacity (a window manager that honours window hints) and
 # checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code;
 # that neither a damaged catalogue nor a file-size limit brings it down; and, laid out as the

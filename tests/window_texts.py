@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 """Prints what the widgets of a running Qt program say, as a screen reader hears it: one line
 per accessible object, "ROLE: NAME" (for example "push button: Load..."); a push button that is
 disabled adds " (disabled)", and a text view adds " = " and its text with line breaks as blanks

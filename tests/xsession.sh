@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Wendrix
+#
+# SPDX-License-Identifier: MIT
+
 # Shared by the tests that look at the real program in a real X server: sourced, not run.
 # Starts Xvfb and metacity (a window manager that honours window hints), and offers check,
 # start_program, close_program, size_of, check_title_and_icon, start_accessibility and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 #include "mainwindow.h"
 #include "tavroversion.h"
 #include "ui_mainwindow.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target for the catalogue check of start-up: whatever the check lets through must be
 // safe for Qt to load and to look every text up in. The catalogue ends at an inaccessible page,
 // so a read past its end faults even inside Qt, which AddressSanitizer does not watch.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target for the image decoder: the step that EepromDump::load runs on the bytes it
 // has read. Beyond "no crash" it checks what the window relies on.
 
