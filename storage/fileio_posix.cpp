@@ -99,12 +99,13 @@ qint64 readUpTo(int fd, char *data, quint64 limit)
     return qint64(done);
 }
 
-// Writes all of `bytes` from the start of the file.
-bool writeAll(int fd, const QByteArray &bytes)
+// Writes all of `bytes` from the start of the file; `done` tells how far it got.
+bool writeAll(int fd, const QByteArray &bytes, qsizetype &done)
 {
+    done = 0;
     if (::lseek(fd, 0, SEEK_SET) != 0)
         return false;
-    for (qsizetype done = 0; done < bytes.size();) {
+    while (done < bytes.size()) {
         const ssize_t n = uninterrupted(
             [&] { return ::write(fd, bytes.constData() + done, bytes.size() - done); });
         if (n <= 0) {
@@ -125,9 +126,9 @@ bool sync(int fd)
 
 // Writes `bytes` over the file from its start and makes them durable. The system drops
 // set-user-id and set-group-id bits from a file written by its owner: they are set again.
-bool rewrite(int fd, const QByteArray &bytes, mode_t mode)
+bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &written)
 {
-    if (!writeAll(fd, bytes))
+    if (!writeAll(fd, bytes, written))
         return false;
     if (mode & (S_ISUID | S_ISGID))
         (void)!::fchmod(fd, mode); // only the owner may
@@ -251,14 +252,19 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     old.truncate(bytes.size());
 
     const mode_t mode = info.st_mode & 07777;
-    if (rewrite(file.get(), bytes, mode) && file.close())
+    qsizetype written = 0;
+    if (rewrite(file.get(), bytes, mode, written) && file.close())
         return saved();
+    // Only what reached the file goes back (a write that fails writes nothing): past a file-size
+    // limit, say, the bytes beyond it were never touched and could not be written either.
     const int error = errno;
+    if (written == 0)
+        return failed(error);
     if (!file.valid())
         file.reset(::open(target.path.constData(), O_WRONLY | flags));
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    if (file.valid() && rewrite(file.get(), old, mode) && ::futimens(file.get(), times) == 0 &&
-        file.close())
+    if (file.valid() && rewrite(file.get(), old.left(written), mode, written) &&
+        ::futimens(file.get(), times) == 0 && file.close())
         return failed(error);
     return SaveResult{SaveResult::Damaged,
                       systemError(error) +
@@ -444,7 +450,8 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
             (made.st_mode & 07777) != mode)
             return writeInPlace(target, bytes);
     }
-    if (!rewrite(file.get(), bytes, mode))
+    qsizetype written = 0;
+    if (!rewrite(file.get(), bytes, mode, written))
         return failed(errno);
     // An append-only folder or a bind-mounted file refuses the rename (EPERM, EBUSY).
     if (const int error = file.publish(target.name, saveMode))

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "eepromdump.h"
+#include "fileio.h"
 #include "windowdriver.h"
 
 #include <QMessageBox>
@@ -169,6 +170,8 @@ void TestClearSave::failuresKeepEverything_data()
     QTest::newRow("a folder") << QStringLiteral("folder");
     QTest::newRow("full disk, new target") << QStringLiteral("full new");
     QTest::newRow("full disk, existing target") << QStringLiteral("full existing");
+    // Written in place: the first 100 bytes go in before the limit stops the write.
+    QTest::newRow("full disk, hard-linked target") << QStringLiteral("full linked");
 }
 
 void TestClearSave::failuresKeepEverything()
@@ -185,26 +188,40 @@ void TestClearSave::failuresKeepEverything()
         target = folder.filePath(QStringLiteral("plain/target.bin"));
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("target.bin")));
-    } else if (kind == QLatin1String("full existing")) {
+    } else if (kind == QLatin1String("full existing") || kind == QLatin1String("full linked")) {
         QVERIFY(TestImage::write(target, existing));
+    }
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(1577872800);
+    if (kind == QLatin1String("full linked")) {
+        QCOMPARE(::link(QFile::encodeName(target).constData(),
+                        QFile::encodeName(folder.filePath(QStringLiteral("second"))).constData()),
+                 0);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(modified, QFileDevice::FileModificationTime));
     }
     const QStringList before = entries(folder.path());
 
     EepromDump dump;
     dump.loadImage(image);
     bool saved = true;
+    FileIo::SaveResult outcome;
     if (kind.startsWith(QLatin1String("full"))) {
         FileSizeLimit limit(100);
         QVERIFY(limit.ok);
-        saved = dump.clearAndSave(target);
+        saved = dump.clearAndSave(target, &outcome);
     } else {
-        saved = dump.clearAndSave(target);
+        saved = dump.clearAndSave(target, &outcome);
     }
     QVERIFY(!saved);
     QCOMPARE(dump.data, image);
     QCOMPARE(entries(folder.path()), before); // nothing created, no temporary file left
-    if (kind == QLatin1String("full existing"))
+    if (kind == QLatin1String("full existing") || kind == QLatin1String("full linked"))
         QCOMPARE(TestImage::read(target), existing);
+    // The bytes that went in are put back, times included: nothing is damaged.
+    QCOMPARE(outcome.status, FileIo::SaveResult::Failed);
+    if (kind == QLatin1String("full linked"))
+        QCOMPARE(QFileInfo(target).lastModified(), modified);
 
     // A later save elsewhere writes the image as loaded, cleaned once.
     const QString elsewhere = dir.filePath(QStringLiteral("after failure.bin"));

@@ -187,8 +187,9 @@ void TestStorage::saveFaultsKeepTarget()
     QVERIFY(!outcome.error.isEmpty());
     // In place the old bytes go back through the same failing call, so no one can say they are
     // on the disk again.
-    QCOMPARE(outcome.status, target == QLatin1String("hard-linked") ? FileIo::SaveResult::Damaged
-                                                                    : FileIo::SaveResult::Failed);
+    QCOMPARE(outcome.status, target == QLatin1String("hard-linked") && !point.endsWith("write")
+                                 ? FileIo::SaveResult::Damaged
+                                 : FileIo::SaveResult::Failed);
     QCOMPARE(dump.data, image);
     QCOMPARE(entries(folder.path()), before); // no temporary file left either
     if (target == QLatin1String("new"))
