@@ -79,6 +79,10 @@ bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
                     return false;
                 const quint32 length = messages.read32(at);
                 at += 4;
+                // lrelease marks a translation left empty with a length of ~0, and Qt stops at
+                // it (an odd length) without reading on: Qt's own catalogues have them.
+                if (tag == Translation && length == ~0u)
+                    break;
                 // A translation is UTF-16; the others are bytes. Qt reads the first byte of a
                 // comment even when it is empty, so something must follow it.
                 if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||

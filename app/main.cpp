@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QtGlobal>
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     Catalogue translator;
+    Catalogue qtTexts; // Qt's own, in the same language
     MainWindow window;
 
     if (!translator.loadFor(QCoreApplication::applicationDirPath(),
@@ -30,6 +32,17 @@ int main(int argc, char *argv[])
                             QLocale::system().uiLanguages()))
         qDebug("err load lang file");
     QCoreApplication::installTranslator(&translator);
+    // Qt's own texts (the file dialogs, the question before a file is replaced) in the same
+    // language, from Qt's catalogue for it where one is installed, checked like ours.
+    const QString language = translator.language().section(QLatin1Char('_'), 0, 0);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    if (!language.isEmpty() &&
+        qtTexts.loadChecked(qtFolder + QLatin1String("/qtbase_") + language + QLatin1String(".qm")))
+        QCoreApplication::installTranslator(&qtTexts);
 
     Qt::WindowFlags flags = window.windowFlags();
     flags |= Qt::CustomizeWindowHint;
@@ -38,9 +51,11 @@ int main(int argc, char *argv[])
     window.show();
     // A dump given on the command line (a file manager's "Open With") is loaded once the event
     // loop runs, in the window's language. Qt has already taken its own options out.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
-        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
+        arguments.removeFirst(); // the usual end of options, before a name that starts with "-"
+    if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
+        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
         QMetaObject::invokeMethod(
             &window, [&window, path] { window.openFile(path); }, Qt::QueuedConnection);
     }

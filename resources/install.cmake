@@ -55,6 +55,11 @@ endforeach()
 
 set(tavro_components tool)
 set(tavro_packages tavro-tool)
+if(QT STREQUAL Qt6)
+    set(tavro_qt_translations_package qt6-translations-l10n)
+else()
+    set(tavro_qt_translations_package qttranslations5-l10n)
+endif()
 foreach(language IN LISTS TAVRO_LANGUAGES)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/translations/tavro_${language}.qm
             DESTINATION ${TAVRO_TRANSLATIONS_INSTALL_DIR} COMPONENT l10n_${language})
@@ -155,6 +160,8 @@ foreach(language IN LISTS TAVRO_LANGUAGES)
     set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
     set(CPACK_DEBIAN_${component}_PACKAGE_SECTION localization)
     set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
+    # Qt's own catalogues translate the file dialogs and their questions.
+    set(CPACK_DEBIAN_${component}_PACKAGE_RECOMMENDS ${tavro_qt_translations_package})
     set(CPACK_DEBIAN_${component}_DESCRIPTION
         "${name} translation of Tavro Tool
 Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control

@@ -223,10 +223,13 @@ if [ -n "$id" ]; then
     check "the path is not remembered for the open dialog" \
         bash -c '! grep -qs last_open_path "$1"' _ "$XDG_CONFIG_HOME/Wendrix/Tavro Tool.conf"
 fi
-LANG=en_GB.UTF-8 start_program "$program" "$work/home" "$work/missing.bin"
+# After "--", the usual end of options, the next argument is the path.
+LANG=en_GB.UTF-8 start_program "$program" "$work/home" -- "$work/missing.bin"
 check "started with a path that cannot be loaded, the program opens its window" test -n "$id"
 if [ -n "$id" ]; then
     texts=$(window_texts)
+    check "the path after -- is the one loaded" \
+        grep -qx "status bar: Loaded file: $work/missing.bin" <<<"$texts"
     check "the report reads 'Err open file'" grep -q "^text: .* = Err open file$" <<<"$texts"
     check "'Clear and save...' disabled" grep -qx "push button: Clear and save... (disabled)" <<<"$texts"
     check "no dialog box" bash -c '! grep -Eq "^(dialog|alert|file chooser):" <<<"$1"' _ "$texts"

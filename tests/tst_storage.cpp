@@ -257,6 +257,7 @@ void TestStorage::windowTellsOutcome()
     fiu_disable("posix/io/sync/fsync");
 
     QCOMPARE(w.status(), status.arg(target));
+    QCOMPARE(w.find<QStatusBar>("sb")->toolTip(), w.status()); // all of it, however long
     QCOMPARE(TestImage::read(target), written ? TestImage::cleaned(image) : existingBytes);
     QCOMPARE(entries(folder.path()), before);
 }

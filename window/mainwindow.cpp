@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace {
@@ -66,6 +67,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     updateVersionInfo();
     setAcceptDrops(true);
+    // A long path and the reason for a failed save do not fit the narrow window: the whole
+    // message is there when the pointer rests on the status bar.
+    connect(ui->sb, &QStatusBar::messageChanged, ui->sb, &QWidget::setToolTip);
     settings = openSettings(QStringLiteral("Wendrix"), QStringLiteral("Tavro Tool"));
 }
 
