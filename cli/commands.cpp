@@ -289,7 +289,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         if (left.errorStats[i] != right.errorStats[i]) {
             fields << "count of " + DumpField::Value::code(quint8(0xE0 + i)).bytes() + " (" +
-                          DumpInfo::errorName(i) + "): " + QByteArray::number(left.errorStats[i]) +
+                          DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
                           " -> " + QByteArray::number(right.errorStats[i]);
         }
     }

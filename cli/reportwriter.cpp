@@ -126,7 +126,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         const Value code = Value::code(quint8(0xE0 + i));
         json.beginObject().key("code").string(code.chars, code.size);
-        json.key("name").string(DumpInfo::errorName(i)).key("count").number(info.errorStats[i]);
+        json.key("name").string(DumpInfo::errorNames[i]).key("count").number(info.errorStats[i]);
         json.end();
     }
     json.end().end();

@@ -9,9 +9,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
-const char *const errorNames[DumpInfo::ErrorCount] = {
+const char *const DumpInfo::errorNames[ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "MCU fail 1"),
     QT_TRANSLATE_NOOP("QObject", "Door lock fail"),
     QT_TRANSLATE_NOOP("QObject", "Inlet valve fail"),
@@ -27,6 +25,10 @@ const char *const errorNames[DumpInfo::ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "Connection error 1"),
     QT_TRANSLATE_NOOP("QObject", "Connection error 2"),
 };
+
+using Value = DumpField::Value;
+
+namespace {
 
 // Each problem as tavro-cli names it, and the report's line for it.
 const struct
@@ -56,11 +58,6 @@ const char *DumpInfo::mcuName() const
                                : nullptr;
 }
 
-const char *DumpInfo::errorName(int index)
-{
-    return errorNames[index];
-}
-
 const char *DumpInfo::problemName(Problem problem)
 {
     return problems[problem].name;
@@ -74,7 +71,7 @@ QString DumpInfo::report(Markup markup) const
     QString text;
     text.reserve(1024);
     text += QObject::tr("File size : ");
-    text += DumpField::Value::number(size).view();
+    text += Value::number(size).view();
     text += u' ';
     text += QObject::tr("bytes");
     text += br;
@@ -84,16 +81,14 @@ QString DumpInfo::report(Markup markup) const
     for (const DumpField &field : DumpField::all()) {
         if (!field.label)
             continue;
-        const DumpField::Value value = field.value(*this);
-        const bool verdict =
-            value.kind == DumpField::Value::Yes || value.kind == DumpField::Value::No;
-        const bool red = value.kind == DumpField::Value::No && markup == RichText;
+        const Value value = field.value(*this);
+        const bool red = value.kind == Value::No && markup == RichText;
         text += QObject::tr(field.label);
-        if (verdict) // its label ends without a blank: "EEPROM checksum:"
+        if (value.isVerdict()) // its label ends without a blank: "EEPROM checksum:"
             text += u' ';
         if (red)
             text += QStringView(u"<font color=\"red\">");
-        if (value.kind == DumpField::Value::Text)
+        if (value.kind == Value::Text)
             text += value.view();
         else
             text += QObject::tr(value.chars);
@@ -108,11 +103,11 @@ QString DumpInfo::report(Markup markup) const
     text += br;
     text += br;
     for (int i = 0; i < ErrorCount; ++i) {
-        text += DumpField::Value::code(quint8(0xE0 + i)).view();
+        text += Value::code(quint8(0xE0 + i)).view();
         text += QStringView(u" - ");
         text += QObject::tr(errorNames[i]);
         text += QStringView(u": ");
-        text += DumpField::Value::number(errorStats[i]).view();
+        text += Value::number(errorStats[i]).view();
         text += br;
     }
     return text;
@@ -142,14 +137,13 @@ DumpInfo DumpInfo::decode(const QByteArray &bytes)
         return info;
     info.image = bytes;
     const auto *image = reinterpret_cast<const uchar *>(bytes.constData());
-    info.productCode = qFromLittleEndian<quint32>(image + ProductCodeOffset);
-    info.engineType = qFromLittleEndian<quint16>(image + EngineTypeOffset);
-    info.mcuType = qFromLittleEndian<quint16>(image + McuTypeOffset);
-    info.storedChecksum = qFromLittleEndian<quint16>(image + ChecksumOffset);
-    info.computedChecksum =
-        quint16(std::accumulate(image + ProductCodeOffset, image + ChecksumOffset, 0u));
-    info.lastError = image[LastErrorOffset];
-    std::copy_n(image + ErrorCountersOffset, ErrorCount, info.errorStats);
+    info.productCode = qFromLittleEndian<quint32>(image + 256);
+    info.engineType = qFromLittleEndian<quint16>(image + 496);
+    info.mcuType = qFromLittleEndian<quint16>(image + 507);
+    info.storedChecksum = qFromLittleEndian<quint16>(image + 509);
+    info.computedChecksum = quint16(std::accumulate(image + 256, image + 509, 0u));
+    info.lastError = image[254];
+    std::copy_n(image + 160, ErrorCount, info.errorStats);
     info.problem = info.engineName() ? NoProblem : UnknownEngine;
     return info;
 }

@@ -16,12 +16,6 @@ struct DumpInfo
     static constexpr int ImageSize = 512;
     static constexpr int VariableBlockSize = 255;
     static constexpr int ErrorCount = 14;
-    static constexpr int ProductCodeOffset = 256;
-    static constexpr int EngineTypeOffset = 496;
-    static constexpr int McuTypeOffset = 507;
-    static constexpr int ChecksumOffset = 509;
-    static constexpr int ErrorCountersOffset = 160;
-    static constexpr int LastErrorOffset = 254;
 
     // The first check that failed, in the order they are made.
     enum Problem {
@@ -49,7 +43,7 @@ struct DumpInfo
     const char *engineName() const; // nullptr for an engine word outside the table
     const char *mcuName() const;    // nullptr for an MCU word outside the table
     // The English name of error code 0xE0 + index, for QObject::tr to translate.
-    static const char *errorName(int index);
+    static const char *const errorNames[ErrorCount];
     // How tavro-cli's JSON and CSV name a problem: "wrong size"; empty for none.
     static const char *problemName(Problem problem);
 

@@ -39,14 +39,12 @@ QString EepromDump::take(const DumpInfo &info)
 
 QByteArray EepromDump::cleaned(QByteArray image)
 {
-    std::fill_n(image.begin(), std::min<qsizetype>(VariableBlockSize, image.size()), '\0');
+    std::fill_n(image.begin(), std::min<qsizetype>(DumpInfo::VariableBlockSize, image.size()), 0);
     return image;
 }
 
 bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
 {
-    // The image is cleared in a copy and kept only once the file is safely on disk, so a failed
-    // save leaves both the target and the loaded image as they were.
     const QByteArray copy = cleaned(data);
     const FileIo::SaveResult saved =
         data.size() == ImageSize
