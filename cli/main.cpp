@@ -73,25 +73,18 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLatin1(argv[i]);
 
+    // The options' descriptions stay empty: the help above is written out in full.
     QCommandLineParser parser;
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Version."));
-    const QCommandLineOption formatOption({QStringLiteral("f"), QStringLiteral("format")},
-                                          QStringLiteral("Report format."),
-                                          QStringLiteral("format"), QStringLiteral("text"));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("File to write."), QStringLiteral("file"));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace the output."));
+    const QCommandLineOption helpOption(QStringList{"h", "help"});
+    const QCommandLineOption versionOption(QStringList{"v", "version"});
+    const QCommandLineOption formatOption({"f", "format"}, QString(), "format", "text");
+    const QCommandLineOption outputOption({"o", "output"}, QString(), "file");
+    const QCommandLineOption forceOption(QStringLiteral("force"));
     parser.addOptions({helpOption, versionOption, formatOption, outputOption, forceOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        std::fputs(usage, stdout);
-        std::fputs("\n", stdout);
-        std::fputs(help, stdout);
+        std::printf("%s\n%s", usage, help);
         return printed();
     }
     if (parser.isSet(versionOption)) {
@@ -118,16 +111,12 @@ int main(int argc, char *argv[])
 
     if (isReport) {
         const QString format = parser.value(formatOption);
-        ReportWriter::Format chosen = ReportWriter::Text;
-        if (format == QLatin1String("json"))
-            chosen = ReportWriter::Json;
-        else if (format == QLatin1String("csv"))
-            chosen = ReportWriter::Csv;
-        else if (format != QLatin1String("text"))
+        const int chosen = QStringList{"text", "json", "csv"}.indexOf(format); // as in Format
+        if (chosen < 0)
             return usageError(QStringLiteral("unknown format \"%1\"").arg(format));
         if (paths.isEmpty())
             return usageError(QStringLiteral("report needs at least one PATH"));
-        return Commands::report(chosen, paths);
+        return Commands::report(ReportWriter::Format(chosen), paths);
     }
     if (isClear) {
         if (paths.size() != 1 || !parser.isSet(outputOption))

@@ -25,14 +25,6 @@ void appendCsvField(QByteArray &out, const QByteArray &bytes)
     }
 }
 
-void appendCsvValue(QByteArray &out, const Value &value)
-{
-    if (value.kind == Value::Yes || value.kind == Value::No)
-        out += value.kind == Value::Yes ? "true" : "false";
-    else if (value.kind != Value::Absent)
-        appendCsvField(out, value.bytes());
-}
-
 } // namespace
 
 ReportWriter::ReportWriter(Format format, Output &output)
@@ -48,15 +40,11 @@ void ReportWriter::begin()
     } else if (format == Csv) {
         out += "path,size,valid,problem";
         for (const DumpField &field : DumpField::all()) {
-            if (field.column) {
-                out += ',';
-                out += field.column;
-            }
+            if (field.column)
+                out += ',' + QByteArray(field.column);
         }
-        for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
-            out += ',';
-            out += Value::code(quint8(0xE0 + i)).bytes();
-        }
+        for (int i = 0; i < DumpInfo::ErrorCount; ++i)
+            out += ',' + Value::code(quint8(0xE0 + i)).bytes();
         out += "\r\n";
     }
 }
@@ -69,9 +57,7 @@ void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
         // The window's report, line for line, under the file's path; a blank line between files.
         if (!first)
             out += '\n';
-        out += output.name(path);
-        out += '\n';
-        out += info.report(DumpInfo::PlainText).toUtf8();
+        out += output.name(path) + '\n' + info.report(DumpInfo::PlainText).toUtf8();
         break;
     case Json:
         addJson(path, info);
@@ -115,7 +101,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
         json.key(field.key);
         if (value.kind == Value::Absent)
             json.null();
-        else if (value.kind == Value::Yes || value.kind == Value::No)
+        else if (value.isVerdict())
             json.boolean(value.kind == Value::Yes);
         else
             json.string(value.chars, value.size);
@@ -146,8 +132,13 @@ void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
         if (!field.column)
             continue;
         out += ',';
-        if (info.valid())
-            appendCsvValue(out, field.value(info));
+        if (!info.valid())
+            continue;
+        const Value value = field.value(info);
+        if (value.isVerdict())
+            out += value.kind == Value::Yes ? "true" : "false";
+        else if (value.kind != Value::Absent)
+            appendCsvField(out, value.bytes());
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         out += ',';
