@@ -17,55 +17,34 @@
 
 namespace {
 
-QByteArray systemError(int error)
-{
-    return QByteArray(std::strerror(error));
-}
-
 QByteArray hex(quint64 value, int digits)
 {
     return QByteArray::number(value, 16).rightJustified(digits, '0');
 }
 
-// The exit status for output that could not be written, or -1 when it was.
-int outputStatus(Output &output)
-{
-    if (output.flush())
-        return -1;
-    if (output.closedByReader())
-        return Commands::ClosedPipe;
-    Output::message("cannot write the output: " + systemError(output.errorCode()));
-    return 2;
-}
-
 // "120 of 4000 files" on the terminal, once the work has lasted a second, at most ten times a
-// second; never when standard error is not a terminal.
-class Progress
+// second; never when standard error is not a terminal (the clock is started only when it is).
+struct Progress
 {
-public:
-    Progress(bool enabled, quint64 total) : enabled(enabled), total(total) { clock.start(); }
     void step(quint64 done)
     {
-        if (!enabled || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
+        if (!clock.isValid() || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
             return;
         drawnAt = clock.elapsed();
-        std::fprintf(stderr, "\r%llu of %llu files", static_cast<unsigned long long>(done),
-                     static_cast<unsigned long long>(total));
+        std::fprintf(stderr, "\r%llu of %llu files", done, total);
         std::fflush(stderr);
         shown = true;
     }
     void clear()
     {
-        if (!shown)
-            return;
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
+        if (shown) {
+            std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
+        }
         shown = false;
     }
 
-private:
-    bool enabled;
-    quint64 total;
+    quint64 total = 0;
     QElapsedTimer clock;
     qint64 drawnAt = -1000;
     bool shown = false;
@@ -76,10 +55,10 @@ QByteArray openFailure(const QByteArray &path)
 {
     struct stat info;
     if (::stat(path.constData(), &info) != 0)
-        return systemError(errno);
+        return std::strerror(errno);
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
-    return ::access(path.constData(), R_OK) != 0 ? systemError(errno) : "cannot be read";
+    return ::access(path.constData(), R_OK) != 0 ? std::strerror(errno) : "cannot be read";
 }
 
 // Why a file cannot be compared, or an empty text when it can.
@@ -108,60 +87,54 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     for (const QByteArray &path : paths) {
         struct stat info;
         if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-            Output::message(path + ": " + systemError(errno));
+            Output::message(path + ": " + QByteArray(std::strerror(errno)));
             return 2;
         }
     }
 
-    Output output(STDOUT_FILENO);
-    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
-    quint64 total = 0;
-    if (showProgress) {
+    Progress progress;
+    if (::isatty(STDERR_FILENO) == 1) {
         // Counting first costs one walk of the folders, reading no file.
-        FileWalker counter([&total](const QByteArray &) { return ++total, true; },
-                           [](const QByteArray &, int) {});
-        for (const QByteArray &path : paths)
-            counter.walk(path);
+        for (const QByteArray &path : paths) {
+            FileWalker::walk(
+                path, [&progress](const QByteArray &) { return ++progress.total, true; },
+                [](const QByteArray &, int) {});
+        }
+        progress.clock.start();
     }
-    Progress progress(showProgress, total);
 
+    Output output(STDOUT_FILENO);
     ReportWriter writer(format, output);
     writer.begin();
     bool allGood = true;
     quint64 done = 0;
-    FileWalker walker(
-        [&](const QByteArray &file) {
-            const DumpInfo info = DumpInfo::read(file);
-            writer.add(file, info);
-            allGood = allGood && info.valid() && info.checksumOk();
-            ++done;
-            if (output.isTerminal())
-                progress.clear();
-            if (!output.flush(false))
-                return false;
-            progress.step(done);
-            return true;
-        },
-        [&](const QByteArray &folder, int error) {
+    const FileWalker::Visit visit = [&](const QByteArray &file) {
+        const DumpInfo info = DumpInfo::read(file);
+        writer.add(file, info);
+        allGood = allGood && info.valid() && info.checksumOk();
+        ++done;
+        if (output.isTerminal())
             progress.clear();
-            Output::message(folder + ": cannot read the folder: " + systemError(error));
-            allGood = false;
-        });
+        if (!output.flush(false))
+            return false;
+        progress.step(done);
+        return true;
+    };
+    const FileWalker::Failure failure = [&](const QByteArray &folder, int error) {
+        progress.clear();
+        Output::message(folder + ": cannot read the folder: " + QByteArray(std::strerror(error)));
+        allGood = false;
+    };
     for (const QByteArray &path : paths) {
-        if (!walker.walk(path))
+        if (!FileWalker::walk(path, visit, failure))
             break;
     }
     progress.clear();
-    if (!output.failed())
-        writer.end();
-    const int status = outputStatus(output);
-    if (status >= 0)
-        return status;
-    if (done == 0) {
+    writer.end(); // after a failed write, only into the buffer
+    const int status = output.finish(allGood && done > 0 ? 0 : 1);
+    if (done == 0 && status == 1)
         Output::message("no .bin or .eep file found");
-        return 1;
-    }
-    return allGood ? 0 : 1;
+    return status;
 }
 
 int clear(const QByteArray &input, const QByteArray &output, bool force)
@@ -237,8 +210,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
         out += both + " are identical\n";
-        const int status = outputStatus(output);
-        return status >= 0 ? status : 0;
+        return output.finish(0);
     }
 
     struct Region
@@ -298,9 +270,7 @@ int compare(const QByteArray &a, const QByteArray &b)
         out += " none (only bytes that are not decoded)\n";
     else
         out += "\n  " + fields.join("\n  ") + '\n';
-
-    const int status = outputStatus(output);
-    return status >= 0 ? status : 1;
+    return output.finish(1);
 }
 
 } // namespace Commands

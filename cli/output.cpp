@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 Output::Output(int fd) : fd(fd), terminal(::isatty(fd) == 1)
@@ -33,9 +34,14 @@ bool Output::flush(bool now)
     return true;
 }
 
-bool Output::closedByReader() const
+int Output::finish(int status)
 {
-    return error == EPIPE;
+    if (flush())
+        return status;
+    if (error == EPIPE)
+        return 141;
+    message("cannot write the output: " + QByteArray(std::strerror(error)));
+    return 2;
 }
 
 QByteArray Output::escaped(const QByteArray &name)
