@@ -17,10 +17,7 @@
 
 namespace {
 
-QByteArray hex(quint64 value, int digits)
-{
-    return QByteArray::number(value, 16).rightJustified(digits, '0');
-}
+using Value = DumpField::Value;
 
 // "120 of 4000 files" on the terminal, once the work has lasted a second, at most ten times a
 // second; never when standard error is not a terminal (the clock is started only when it is).
@@ -50,7 +47,6 @@ struct Progress
     bool shown = false;
 };
 
-// Why a file could not be opened, as far as the system tells.
 QByteArray openFailure(const QByteArray &path)
 {
     struct stat info;
@@ -95,17 +91,17 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     Progress progress;
     if (::isatty(STDERR_FILENO) == 1) {
         // Counting first costs one walk of the folders, reading no file.
-        for (const QByteArray &path : paths) {
-            FileWalker::walk(
-                path, [&progress](const QByteArray &) { return ++progress.total, true; },
-                [](const QByteArray &, int) {});
-        }
+        const auto count = [&progress](const QByteArray &) {
+            ++progress.total;
+            return true;
+        };
+        for (const QByteArray &path : paths)
+            FileWalker::walk(path, count, [](const QByteArray &, int) {});
         progress.clock.start();
     }
 
     Output output(STDOUT_FILENO);
     ReportWriter writer(format, output);
-    writer.begin();
     bool allGood = true;
     quint64 done = 0;
     const FileWalker::Visit visit = [&](const QByteArray &file) {
@@ -145,7 +141,7 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         return 1;
     }
     if (!info.valid()) {
-        Output::message(input + ": not a valid image (" + DumpInfo::problemName(info.problem) +
+        Output::message(input + ": not a valid image (" + info.problemName() +
                         "); nothing written");
         return 1;
     }
@@ -166,31 +162,24 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
     }
     if (!info.checksumOk()) {
         Output::message(input + ": the checksum does not match (stored 0x" +
-                        hex(info.storedChecksum, 4) + ", computed 0x" +
-                        hex(info.computedChecksum, 4) + "); cleaned all the same");
+                        Value::number(info.storedChecksum, 16, 4).bytes() + ", computed 0x" +
+                        Value::number(info.computedChecksum, 16, 4).bytes() +
+                        "); cleaned all the same");
     }
     // Without --force nothing is replaced, not even a file that appears while the copy is
     // written (a second run with the same output).
     const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image),
                                                   force ? FileIo::Replace : FileIo::CreateOnly);
-    switch (saved.status) {
-    case FileIo::SaveResult::Saved:
+    if (saved.status == FileIo::SaveResult::Saved)
         return 0;
-    case FileIo::SaveResult::NotConfirmed:
-        Output::message(output +
-                        ": saved, but the system could not confirm that the new name is on the "
-                        "disk: " +
-                        saved.error.toUtf8());
-        return 0;
-    case FileIo::SaveResult::Failed:
-        Output::message(output + ": cannot write: " + saved.error.toUtf8());
-        return 1;
-    case FileIo::SaveResult::Damaged:
-        Output::message(output +
-                        ": cannot write, and the file may now be damaged: " + saved.error.toUtf8());
-        return 1;
-    }
-    return 1;
+    const char *said =
+        saved.status == FileIo::SaveResult::NotConfirmed
+            ? ": saved, but the system could not confirm that the new name is on the disk: "
+        : saved.status == FileIo::SaveResult::Damaged
+            ? ": cannot write, and the file may now be damaged: "
+            : ": cannot write: ";
+    Output::message(output + said + saved.error.toUtf8());
+    return saved.ok() ? 0 : 1;
 }
 
 int compare(const QByteArray &a, const QByteArray &b)
@@ -213,13 +202,11 @@ int compare(const QByteArray &a, const QByteArray &b)
         return output.finish(0);
     }
 
-    struct Region
+    static const struct
     {
-        int first;
-        int last;
+        int first, last;
         const char *name;
-    };
-    static const Region regions[] = {
+    } regions[] = {
         {0, 254, "variable data block (bytes 0-254)"},
         {255, 255, "byte 255"},
         {256, 510, "identification block (bytes 256-510)"},
@@ -230,7 +217,7 @@ int compare(const QByteArray &a, const QByteArray &b)
         differing += left.image.at(i) != right.image.at(i);
     out += both + " differ in " + QByteArray::number(differing) +
            (differing == 1 ? " byte\n" : " bytes\n");
-    for (const Region &region : regions) {
+    for (const auto &region : regions) {
         int count = 0;
         for (int i = region.first; i <= region.last; ++i)
             count += left.image.at(i) != right.image.at(i);
@@ -242,15 +229,14 @@ int compare(const QByteArray &a, const QByteArray &b)
             if (left.image.at(i) == right.image.at(i))
                 continue;
             out += "  " + QByteArray::number(i).rightJustified(6) + "  " +
-                   hex(quint8(left.image.at(i)), 2) + "  " + hex(quint8(right.image.at(i)), 2) +
-                   '\n';
+                   Value::number(quint8(left.image.at(i)), 16, 2).bytes() + "  " +
+                   Value::number(quint8(right.image.at(i)), 16, 2).bytes() + '\n';
         }
     }
 
-    // The decoded fields that differ, with both values.
     QList<QByteArray> fields;
-    const auto shown = [](const DumpField::Value &value) {
-        return value.kind == DumpField::Value::Absent ? QByteArray("none") : value.bytes();
+    const auto shown = [](const Value &value) {
+        return value.kind == Value::Absent ? QByteArray("none") : value.bytes();
     };
     for (const DumpField &field : DumpField::all()) {
         const QByteArray x = shown(field.value(left));
@@ -260,7 +246,7 @@ int compare(const QByteArray &a, const QByteArray &b)
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         if (left.errorStats[i] != right.errorStats[i]) {
-            fields << "count of " + DumpField::Value::code(quint8(0xE0 + i)).bytes() + " (" +
+            fields << "count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
                           DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
                           " -> " + QByteArray::number(right.errorStats[i]);
         }

@@ -16,25 +16,17 @@ void appendCsvField(QByteArray &out, const QByteArray &bytes)
     QByteArray text = QString::fromUtf8(bytes).toUtf8();
     if (!text.isEmpty() && QByteArrayLiteral("=+-@\t\r").contains(text.at(0)))
         text.prepend('\'');
-    if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
-        out += '"';
-        out += text.replace("\"", "\"\"");
-        out += '"';
-    } else {
+    if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r'))
+        out += '"' + text.replace("\"", "\"\"") + '"';
+    else
         out += text;
-    }
 }
 
 } // namespace
 
 ReportWriter::ReportWriter(Format format, Output &output)
-    : format(format), output(output), json(output.buffer())
+    : format(format), output(output), out(output.buffer()), json(out)
 {
-}
-
-void ReportWriter::begin()
-{
-    QByteArray &out = output.buffer();
     if (format == Json) {
         json.beginArray();
     } else if (format == Csv) {
@@ -51,7 +43,6 @@ void ReportWriter::begin()
 
 void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
 {
-    QByteArray &out = output.buffer();
     switch (format) {
     case Text:
         // The window's report, line for line, under the file's path; a blank line between files.
@@ -73,7 +64,7 @@ void ReportWriter::end()
 {
     if (format == Json) {
         json.end();
-        output.buffer() += '\n';
+        out += '\n';
     }
 }
 
@@ -86,7 +77,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
         json.number(info.size);
     json.key("valid").boolean(info.valid()).key("problem");
     if (!info.valid()) {
-        json.string(DumpInfo::problemName(info.problem)).end();
+        json.string(info.problemName()).end();
         return;
     }
     json.null();
@@ -120,14 +111,12 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
 
 void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
 {
-    QByteArray &out = output.buffer();
     appendCsvField(out, path);
     out += ',';
     if (info.problem != DumpInfo::CannotOpen)
         out += Value::number(info.size).bytes();
     out += info.valid() ? ",true," : ",false,";
-    out += DumpInfo::problemName(info.problem);
-    // An image that is not valid has every decoded column empty.
+    out += info.problemName();
     for (const DumpField &field : DumpField::all()) {
         if (!field.column)
             continue;

@@ -16,8 +16,8 @@ class ReportWriter
 public:
     enum Format { Text, Json, Csv };
 
+    // Writes what comes before the first report: CSV's header, JSON's opening bracket.
     ReportWriter(Format format, Output &output);
-    void begin();
     void add(const QByteArray &path, const DumpInfo &info);
     void end();
 
@@ -27,6 +27,7 @@ private:
 
     Format format;
     Output &output;
+    QByteArray &out; // the output's buffer
     JsonWriter json;
     bool first = true;
 };

@@ -12,9 +12,7 @@ using Value = DumpField::Value;
 
 Value Value::text(const char *text, Kind kind)
 {
-    Value value;
-    value.kind = kind;
-    value.size = int(qstrlen(text));
+    Value value{kind, int(qstrlen(text))};
     Q_ASSERT(value.size < int(sizeof value.chars));
     std::copy_n(text, value.size, value.chars);
     return value;

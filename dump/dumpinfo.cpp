@@ -58,16 +58,16 @@ const char *DumpInfo::mcuName() const
                                : nullptr;
 }
 
-const char *DumpInfo::problemName(Problem problem)
+const char *DumpInfo::problemName() const
 {
     return problems[problem].name;
 }
 
 QString DumpInfo::report(Markup markup) const
 {
-    const QStringView br = markup == RichText ? QStringView(u"<br>") : QStringView(u"\n");
+    const QString br = markup == RichText ? QStringLiteral("<br>") : QStringLiteral("\n");
     if (problem == CannotOpen)
-        return QObject::tr(problems[problem].line) + br.toString();
+        return QObject::tr(problems[problem].line) + br;
     QString text;
     text.reserve(1024);
     text += QObject::tr("File size : ");
@@ -76,7 +76,7 @@ QString DumpInfo::report(Markup markup) const
     text += QObject::tr("bytes");
     text += br;
     if (problem != NoProblem)
-        return text + QObject::tr(problems[problem].line) + br.toString();
+        return text + QObject::tr(problems[problem].line) + br;
 
     for (const DumpField &field : DumpField::all()) {
         if (!field.label)
@@ -99,9 +99,7 @@ QString DumpInfo::report(Markup markup) const
             text += br;
     }
 
-    text += QObject::tr("Error statistics : ");
-    text += br;
-    text += br;
+    text += QObject::tr("Error statistics : ") + br + br;
     for (int i = 0; i < ErrorCount; ++i) {
         text += Value::code(quint8(0xE0 + i)).view();
         text += QStringView(u" - ");

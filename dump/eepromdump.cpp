@@ -11,11 +11,6 @@ QString EepromDump::load(const QString &path)
     return take(DumpInfo::read(QFile::encodeName(path)));
 }
 
-QString EepromDump::loadImage(const QByteArray &bytes)
-{
-    return take(DumpInfo::decode(bytes));
-}
-
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;
 // the decoded fields are set only as far as the checks got.
 QString EepromDump::take(const DumpInfo &info)
@@ -52,8 +47,7 @@ bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
             : FileIo::SaveResult{FileIo::SaveResult::Failed, QStringLiteral("no image loaded")};
     if (outcome)
         *outcome = saved;
-    if (!saved.ok())
-        return false;
-    data = copy;
-    return true;
+    if (saved.ok())
+        data = copy;
+    return saved.ok();
 }

@@ -21,7 +21,7 @@ public:
 
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
-    QString loadImage(const QByteArray &bytes);
+    QString loadImage(const QByteArray &bytes) { return take(DumpInfo::decode(bytes)); }
     // Writes the image with its variable data block zeroed; `outcome` tells how it went and why.
     // The loaded image is cleared only once the file is safely on disk: a failed save keeps it.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
