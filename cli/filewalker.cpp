@@ -25,14 +25,8 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
         failure(folder, errno);
         return true;
     }
-    int readError = 0;
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir);
-        if (!entry) {
-            readError = errno;
-            break;
-        }
+    // Only errno tells a failed read from the end of the folder.
+    for (errno = 0; const dirent *entry = ::readdir(dir); errno = 0) {
         const QByteArray name(entry->d_name);
         if (name == "." || name == "..")
             continue;
@@ -46,6 +40,7 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
         if (isFolder || isDumpName(name))
             entries.append({name, isFolder});
     }
+    const int readError = errno;
     ::closedir(dir);
     if (readError)
         failure(folder, readError);

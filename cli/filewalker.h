@@ -11,11 +11,9 @@
 // memory does not grow with the number of files. Paths are bytes, as the system spells them.
 namespace FileWalker {
 
-// Return false to stop the walk.
+// A visit returns false to stop the walk; walk() then returns false too.
 using Visit = std::function<bool(const QByteArray &path)>;
 using Failure = std::function<void(const QByteArray &folder, int error)>;
-
-// False when a visit stopped the walk.
 bool walk(const QByteArray &path, const Visit &visit, const Failure &failure);
 
 } // namespace FileWalker

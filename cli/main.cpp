@@ -49,9 +49,10 @@ int usageError(const QString &why)
     return 2;
 }
 
-// The exit status after printing help or the version: a failed write is told, too.
-int printed()
+// Prints the help or the version; the exit status, with a failed write told, too.
+int print(const QByteArray &text)
 {
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
     Output::message("cannot write the output: " + QByteArray(std::strerror(errno)));
@@ -83,14 +84,11 @@ int main(int argc, char *argv[])
     parser.addOptions({helpOption, versionOption, formatOption, outputOption, forceOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        std::printf("%s\n%s", usage, help);
-        return printed();
-    }
-    if (parser.isSet(versionOption)) {
-        std::printf("tavro-cli %s (build %d)\n", TAVRO_VERSION, TAVRO_BUILD);
-        return printed();
-    }
+    if (parser.isSet(helpOption))
+        return print(QByteArray(usage) + '\n' + help);
+    if (parser.isSet(versionOption))
+        return print("tavro-cli " TAVRO_VERSION " (build " + QByteArray::number(TAVRO_BUILD) +
+                     ")\n");
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())

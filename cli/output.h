@@ -14,9 +14,8 @@ public:
     QByteArray &buffer() { return pending; }
     // Writes what is pending once there is a good amount of it, or always when `now`.
     bool flush(bool now = true);
-    // Writes what is pending and gives the exit status: `status` when all was written, 141 after
-    // the reader closed the pipe (`| head`: as if killed by SIGPIPE, but without the signal), 2
-    // with a message when the write failed.
+    // Writes what is pending; the exit status: `status`, 141 once the reader closed the pipe
+    // (`| head`, as if killed by SIGPIPE), or 2 with a message when the write failed.
     int finish(int status);
     bool isTerminal() const { return terminal; }
     // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
