@@ -22,53 +22,7 @@ void appendCsvField(QByteArray &out, const QByteArray &bytes)
         out += text;
 }
 
-} // namespace
-
-ReportWriter::ReportWriter(Format format, Output &output)
-    : format(format), output(output), out(output.buffer()), json(out)
-{
-    if (format == Json) {
-        json.beginArray();
-    } else if (format == Csv) {
-        out += "path,size,valid,problem";
-        for (const DumpField &field : DumpField::all()) {
-            if (field.column)
-                out += ',' + QByteArray(field.column);
-        }
-        for (int i = 0; i < DumpInfo::ErrorCount; ++i)
-            out += ',' + Value::code(quint8(0xE0 + i)).bytes();
-        out += "\r\n";
-    }
-}
-
-void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
-{
-    switch (format) {
-    case Text:
-        // The window's report, line for line, under the file's path; a blank line between files.
-        if (!first)
-            out += '\n';
-        out += output.name(path) + '\n' + info.report(DumpInfo::PlainText).toUtf8();
-        break;
-    case Json:
-        addJson(path, info);
-        break;
-    case Csv:
-        addCsv(path, info);
-        break;
-    }
-    first = false;
-}
-
-void ReportWriter::end()
-{
-    if (format == Json) {
-        json.end();
-        out += '\n';
-    }
-}
-
-void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
+void addJson(JsonWriter &json, const QByteArray &path, const DumpInfo &info)
 {
     json.beginObject().key("path").string(path).key("size");
     if (info.problem == DumpInfo::CannotOpen)
@@ -109,7 +63,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
     json.end().end();
 }
 
-void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
+void addCsv(QByteArray &out, const QByteArray &path, const DumpInfo &info)
 {
     appendCsvField(out, path);
     out += ',';
@@ -135,4 +89,50 @@ void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
             out += Value::number(info.errorStats[i]).bytes();
     }
     out += "\r\n";
+}
+
+} // namespace
+
+ReportWriter::ReportWriter(Format format, Output &output)
+    : format(format), output(output), out(output.buffer()), json(out)
+{
+    if (format == Json) {
+        json.beginArray();
+    } else if (format == Csv) {
+        out += "path,size,valid,problem";
+        for (const DumpField &field : DumpField::all()) {
+            if (field.column)
+                out += ',' + QByteArray(field.column);
+        }
+        for (int i = 0; i < DumpInfo::ErrorCount; ++i)
+            out += ',' + Value::code(quint8(0xE0 + i)).bytes();
+        out += "\r\n";
+    }
+}
+
+void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
+{
+    switch (format) {
+    case Text:
+        // The window's report, line for line, under the file's path; a blank line between files.
+        if (!first)
+            out += '\n';
+        out += output.name(path) + '\n' + info.report(DumpInfo::PlainText).toUtf8();
+        break;
+    case Json:
+        addJson(json, path, info);
+        break;
+    case Csv:
+        addCsv(out, path, info);
+        break;
+    }
+    first = false;
+}
+
+void ReportWriter::end()
+{
+    if (format == Json) {
+        json.end();
+        out += '\n';
+    }
 }

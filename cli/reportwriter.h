@@ -22,9 +22,6 @@ public:
     void end();
 
 private:
-    void addJson(const QByteArray &path, const DumpInfo &info);
-    void addCsv(const QByteArray &path, const DumpInfo &info);
-
     Format format;
     Output &output;
     QByteArray &out; // the output's buffer

@@ -4,6 +4,7 @@
 #include "fileio.h"
 
 #include <QObject>
+#include <QStringBuilder>
 #include <QtEndian>
 
 #include <algorithm>
@@ -70,11 +71,8 @@ QString DumpInfo::report(Markup markup) const
         return QObject::tr(problems[problem].line) + br;
     QString text;
     text.reserve(1024);
-    text += QObject::tr("File size : ");
-    text += Value::number(size).view();
-    text += u' ';
-    text += QObject::tr("bytes");
-    text += br;
+    text += QObject::tr("File size : ") % Value::number(size).view() % QLatin1Char(' ') %
+            QObject::tr("bytes") % br;
     if (problem != NoProblem)
         return text + QObject::tr(problems[problem].line) + br;
 
@@ -99,14 +97,11 @@ QString DumpInfo::report(Markup markup) const
             text += br;
     }
 
-    text += QObject::tr("Error statistics : ") + br + br;
+    text += QObject::tr("Error statistics : ") % br % br;
     for (int i = 0; i < ErrorCount; ++i) {
-        text += Value::code(quint8(0xE0 + i)).view();
-        text += QStringView(u" - ");
-        text += QObject::tr(errorNames[i]);
-        text += QStringView(u": ");
-        text += Value::number(errorStats[i]).view();
-        text += br;
+        text += Value::code(quint8(0xE0 + i)).view() % QLatin1String(" - ") %
+                QObject::tr(errorNames[i]) % QLatin1String(": ") %
+                Value::number(errorStats[i]).view() % br;
     }
     return text;
 }
