@@ -47,13 +47,15 @@ int Output::finish(int status)
 QByteArray Output::escaped(const QByteArray &name)
 {
     QString shown;
-    for (const QChar c : QString::fromUtf8(name)) {
+    const QString text = QString::fromUtf8(name);
+    for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u >= 7 && u <= 13) {
             shown += QLatin1Char('\\');
             shown += QLatin1Char("abtnvfr"[u - 7]);
         } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
-            for (const char byte : QString(c).toUtf8())
+            const QByteArray bytes = QString(c).toUtf8();
+            for (const char byte : bytes)
                 shown += QStringLiteral("\\%1").arg(uchar(byte), 3, 8, QLatin1Char('0'));
         } else {
             if (u == u'\\')
@@ -68,6 +70,5 @@ void Output::message(const QByteArray &text)
 {
     static const bool terminal = ::isatty(STDERR_FILENO) == 1;
     const QByteArray line = "tavro-cli: " + (terminal ? escaped(text) : text) + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    std::fflush(stderr);
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr); // a whole line goes at once
 }
