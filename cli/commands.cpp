@@ -21,69 +21,44 @@
 
 namespace {
 
-QByteArray systemError(int error)
-{
-    return QByteArray(std::strerror(error));
-}
-
-QByteArray hex(quint64 value, int digits)
-{
-    return QByteArray::number(value, 16).rightJustified(digits, '0');
-}
-
-// The exit status for output that could not be written, or -1 when it was.
-int outputStatus(Output &output)
-{
-    if (output.flush())
-        return -1;
-    if (output.closedByReader())
-        return Commands::ClosedPipe;
-    Output::message("cannot write the output: " + systemError(output.errorCode()));
-    return 2;
-}
+using Value = DumpField::Value;
 
 // "120 of 4000 files" on the terminal, once the work has lasted a second, at most ten times a
-// second; never when standard error is not a terminal.
-class Progress
+// second; never when standard error is not a terminal (the clock is started only when it is).
+struct Progress
 {
-public:
-    Progress(bool enabled, quint64 total) : enabled(enabled), total(total) { clock.start(); }
     void step(quint64 done)
     {
-        if (!enabled || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
+        if (!clock.isValid() || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
             return;
         drawnAt = clock.elapsed();
-        std::fprintf(stderr, "\r%llu of %llu files", static_cast<unsigned long long>(done),
-                     static_cast<unsigned long long>(total));
+        std::fprintf(stderr, "\r%llu of %llu files", done, total);
         std::fflush(stderr);
         shown = true;
     }
     void clear()
     {
-        if (!shown)
-            return;
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
+        if (shown) {
+            std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
+        }
         shown = false;
     }
 
-private:
-    bool enabled;
-    quint64 total;
+    quint64 total = 0;
     QElapsedTimer clock;
     qint64 drawnAt = -1000;
     bool shown = false;
 };
 
-// Why a file could not be opened, as far as the system tells.
 QByteArray openFailure(const QByteArray &path)
 {
     struct stat info;
     if (::stat(path.constData(), &info) != 0)
-        return systemError(errno);
+        return std::strerror(errno);
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
-    return ::access(path.constData(), R_OK) != 0 ? systemError(errno) : "cannot be read";
+    return ::access(path.constData(), R_OK) != 0 ? std::strerror(errno) : "cannot be read";
 }
 
 // Why a file cannot be compared, or an empty text when it can.
@@ -112,60 +87,54 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     for (const QByteArray &path : paths) {
         struct stat info;
         if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-            Output::message(path + ": " + systemError(errno));
+            Output::message(path + ": " + QByteArray(std::strerror(errno)));
             return 2;
         }
     }
 
-    Output output(STDOUT_FILENO);
-    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
-    quint64 total = 0;
-    if (showProgress) {
+    Progress progress;
+    if (::isatty(STDERR_FILENO) == 1) {
         // Counting first costs one walk of the folders, reading no file.
-        FileWalker counter([&total](const QByteArray &) { return ++total, true; },
-                           [](const QByteArray &, int) {});
+        const auto count = [&progress](const QByteArray &) {
+            ++progress.total;
+            return true;
+        };
         for (const QByteArray &path : paths)
-            counter.walk(path);
+            FileWalker::walk(path, count, [](const QByteArray &, int) {});
+        progress.clock.start();
     }
-    Progress progress(showProgress, total);
 
+    Output output(STDOUT_FILENO);
     ReportWriter writer(format, output);
-    writer.begin();
     bool allGood = true;
     quint64 done = 0;
-    FileWalker walker(
-        [&](const QByteArray &file) {
-            const DumpInfo info = DumpInfo::read(file);
-            writer.add(file, info);
-            allGood = allGood && info.valid() && info.checksumOk();
-            ++done;
-            if (output.isTerminal())
-                progress.clear();
-            if (!output.flush(false))
-                return false;
-            progress.step(done);
-            return true;
-        },
-        [&](const QByteArray &folder, int error) {
+    const FileWalker::Visit visit = [&](const QByteArray &file) {
+        const DumpInfo info = DumpInfo::read(file);
+        writer.add(file, info);
+        allGood = allGood && info.valid() && info.checksumOk();
+        ++done;
+        if (output.isTerminal())
             progress.clear();
-            Output::message(folder + ": cannot read the folder: " + systemError(error));
-            allGood = false;
-        });
+        if (!output.flush(false))
+            return false;
+        progress.step(done);
+        return true;
+    };
+    const FileWalker::Failure failure = [&](const QByteArray &folder, int error) {
+        progress.clear();
+        Output::message(folder + ": cannot read the folder: " + QByteArray(std::strerror(error)));
+        allGood = false;
+    };
     for (const QByteArray &path : paths) {
-        if (!walker.walk(path))
+        if (!FileWalker::walk(path, visit, failure))
             break;
     }
     progress.clear();
-    if (!output.failed())
-        writer.end();
-    const int status = outputStatus(output);
-    if (status >= 0)
-        return status;
-    if (done == 0) {
+    writer.end(); // after a failed write, only into the buffer
+    const int status = output.finish(allGood && done > 0 ? 0 : 1);
+    if (done == 0 && status == 1)
         Output::message("no .bin or .eep file found");
-        return 1;
-    }
-    return allGood ? 0 : 1;
+    return status;
 }
 
 int clear(const QByteArray &input, const QByteArray &output, bool force)
@@ -176,7 +145,7 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         return 1;
     }
     if (!info.valid()) {
-        Output::message(input + ": not a valid image (" + DumpInfo::problemName(info.problem) +
+        Output::message(input + ": not a valid image (" + info.problemName() +
                         "); nothing written");
         return 1;
     }
@@ -197,31 +166,24 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
     }
     if (!info.checksumOk()) {
         Output::message(input + ": the checksum does not match (stored 0x" +
-                        hex(info.storedChecksum, 4) + ", computed 0x" +
-                        hex(info.computedChecksum, 4) + "); cleaned all the same");
+                        Value::number(info.storedChecksum, 16, 4).bytes() + ", computed 0x" +
+                        Value::number(info.computedChecksum, 16, 4).bytes() +
+                        "); cleaned all the same");
     }
     // Without --force nothing is replaced, not even a file that appears while the copy is
     // written (a second run with the same output).
     const FileIo::SaveResult saved = FileIo::save(output, EepromDump::cleaned(info.image),
                                                   force ? FileIo::Replace : FileIo::CreateOnly);
-    switch (saved.status) {
-    case FileIo::SaveResult::Saved:
+    if (saved.status == FileIo::SaveResult::Saved)
         return 0;
-    case FileIo::SaveResult::NotConfirmed:
-        Output::message(output +
-                        ": saved, but the system could not confirm that the new name is on the "
-                        "disk: " +
-                        saved.error.toUtf8());
-        return 0;
-    case FileIo::SaveResult::Failed:
-        Output::message(output + ": cannot write: " + saved.error.toUtf8());
-        return 1;
-    case FileIo::SaveResult::Damaged:
-        Output::message(output +
-                        ": cannot write, and the file may now be damaged: " + saved.error.toUtf8());
-        return 1;
-    }
-    return 1;
+    const char *said =
+        saved.status == FileIo::SaveResult::NotConfirmed
+            ? ": saved, but the system could not confirm that the new name is on the disk: "
+        : saved.status == FileIo::SaveResult::Damaged
+            ? ": cannot write, and the file may now be damaged: "
+            : ": cannot write: ";
+    Output::message(output + said + saved.error.toUtf8());
+    return saved.ok() ? 0 : 1;
 }
 
 int compare(const QByteArray &a, const QByteArray &b)
@@ -241,17 +203,14 @@ int compare(const QByteArray &a, const QByteArray &b)
     const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
         out += both + " are identical\n";
-        const int status = outputStatus(output);
-        return status >= 0 ? status : 0;
+        return output.finish(0);
     }
 
-    struct Region
+    static const struct
     {
-        int first;
-        int last;
+        int first, last;
         const char *name;
-    };
-    static const Region regions[] = {
+    } regions[] = {
         {0, 254, "variable data block (bytes 0-254)"},
         {255, 255, "byte 255"},
         {256, 510, "identification block (bytes 256-510)"},
@@ -262,7 +221,7 @@ int compare(const QByteArray &a, const QByteArray &b)
         differing += left.image.at(i) != right.image.at(i);
     out += both + " differ in " + QByteArray::number(differing) +
            (differing == 1 ? " byte\n" : " bytes\n");
-    for (const Region &region : regions) {
+    for (const auto &region : regions) {
         int count = 0;
         for (int i = region.first; i <= region.last; ++i)
             count += left.image.at(i) != right.image.at(i);
@@ -274,15 +233,14 @@ int compare(const QByteArray &a, const QByteArray &b)
             if (left.image.at(i) == right.image.at(i))
                 continue;
             out += "  " + QByteArray::number(i).rightJustified(6) + "  " +
-                   hex(quint8(left.image.at(i)), 2) + "  " + hex(quint8(right.image.at(i)), 2) +
-                   '\n';
+                   Value::number(quint8(left.image.at(i)), 16, 2).bytes() + "  " +
+                   Value::number(quint8(right.image.at(i)), 16, 2).bytes() + '\n';
         }
     }
 
-    // The decoded fields that differ, with both values.
     QList<QByteArray> fields;
-    const auto shown = [](const DumpField::Value &value) {
-        return value.kind == DumpField::Value::Absent ? QByteArray("none") : value.bytes();
+    const auto shown = [](const Value &value) {
+        return value.kind == Value::Absent ? QByteArray("none") : value.bytes();
     };
     for (const DumpField &field : DumpField::all()) {
         const QByteArray x = shown(field.value(left));
@@ -292,8 +250,8 @@ int compare(const QByteArray &a, const QByteArray &b)
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         if (left.errorStats[i] != right.errorStats[i]) {
-            fields << "count of " + DumpField::Value::code(quint8(0xE0 + i)).bytes() + " (" +
-                          DumpInfo::errorName(i) + "): " + QByteArray::number(left.errorStats[i]) +
+            fields << "count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
+                          DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
                           " -> " + QByteArray::number(right.errorStats[i]);
         }
     }
@@ -302,9 +260,7 @@ int compare(const QByteArray &a, const QByteArray &b)
         out += " none (only bytes that are not decoded)\n";
     else
         out += "\n  " + fields.join("\n  ") + '\n';
-
-    const int status = outputStatus(output);
-    return status >= 0 ? status : 1;
+    return output.finish(1);
 }
 
 } // namespace Commands

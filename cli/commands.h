@@ -12,16 +12,13 @@
 
 // The three commands of tavro-cli. Each takes its arguments already parsed (paths as the system
 // spells them) and returns the exit status: 0 all good, 1 a finding or a refusal, 2 a usage
-// error, a path that does not exist, or output that could not be written.
+// error, a path that does not exist, or output that could not be written (141 when its reader
+// closed it early).
 namespace Commands {
 
 int report(ReportWriter::Format format, const QList<QByteArray> &paths);
 int clear(const QByteArray &input, const QByteArray &output, bool force);
 int compare(const QByteArray &a, const QByteArray &b);
-
-// Exit status after standard output was closed by its reader (`| head`): as if killed by
-// SIGPIPE, but without the signal.
-constexpr int ClosedPipe = 141;
 
 } // namespace Commands
 

@@ -12,48 +12,25 @@
 #include <sys/stat.h>
 #include <utility>
 
-FileWalker::FileWalker(Visit visit, Failure failure)
-    : visit(std::move(visit)), failure(std::move(failure))
-{
-}
+namespace {
 
-bool FileWalker::isDumpName(const QByteArray &name)
+bool isDumpName(const QByteArray &name)
 {
-    if (name.size() < 5)
-        return false;
     const QByteArray suffix = name.right(4).toLower();
-    return suffix == ".bin" || suffix == ".eep";
+    return name.size() > 4 && (suffix == ".bin" || suffix == ".eep");
 }
 
-bool FileWalker::walk(const QByteArray &path)
+bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
+                const FileWalker::Failure &failure)
 {
-    struct stat info;
-    if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return walkFolder(path);
-    return visit(path);
-}
-
-bool FileWalker::walkFolder(const QByteArray &folder)
-{
-    struct Entry
-    {
-        QByteArray name;
-        bool folder;
-    };
-    QList<Entry> entries;
+    QList<std::pair<QByteArray, bool>> entries; // name, is a folder
     DIR *dir = ::opendir(folder.constData());
     if (!dir) {
         failure(folder, errno);
         return true;
     }
-    int readError = 0;
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir);
-        if (!entry) {
-            readError = errno;
-            break;
-        }
+    // Only errno tells a failed read from the end of the folder.
+    for (errno = 0; const dirent *entry = ::readdir(dir); errno = 0) {
         const QByteArray name(entry->d_name);
         if (name == "." || name == "..")
             continue;
@@ -65,19 +42,29 @@ bool FileWalker::walkFolder(const QByteArray &folder)
             isFolder = ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
         }
         if (isFolder || isDumpName(name))
-            entries.append(Entry{name, isFolder});
+            entries.append({name, isFolder});
     }
+    const int readError = errno;
     ::closedir(dir);
     if (readError)
         failure(folder, readError);
 
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return a.name < b.name; });
+    std::sort(entries.begin(), entries.end());
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
-    for (const Entry &entry : std::as_const(entries)) {
-        const QByteArray path = prefix + entry.name;
-        if (!(entry.folder ? walkFolder(path) : visit(path)))
+    for (const auto &[name, isFolder] : std::as_const(entries)) {
+        const QByteArray path = prefix + name;
+        if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
             return false;
     }
     return true;
+}
+
+} // namespace
+
+bool FileWalker::walk(const QByteArray &path, const Visit &visit, const Failure &failure)
+{
+    struct stat info;
+    if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return walkFolder(path, visit, failure);
+    return visit(path);
 }

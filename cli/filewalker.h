@@ -13,24 +13,13 @@
 // followed); a folder is walked recursively, in sorted order, for names ending in .bin or .eep in
 // any case, without following links to folders. Only one folder's names are held at a time, so
 // memory does not grow with the number of files. Paths are bytes, as the system spells them.
-class FileWalker
-{
-public:
-    // Return false to stop the walk.
-    using Visit = std::function<bool(const QByteArray &path)>;
-    using Failure = std::function<void(const QByteArray &path, int error)>;
+namespace FileWalker {
 
-    FileWalker(Visit visit, Failure failure);
-    // False when a visit stopped the walk.
-    bool walk(const QByteArray &path);
+// A visit returns false to stop the walk; walk() then returns false too.
+using Visit = std::function<bool(const QByteArray &path)>;
+using Failure = std::function<void(const QByteArray &folder, int error)>;
+bool walk(const QByteArray &path, const Visit &visit, const Failure &failure);
 
-    static bool isDumpName(const QByteArray &name);
-
-private:
-    bool walkFolder(const QByteArray &folder);
-
-    Visit visit;
-    Failure failure;
-};
+} // namespace FileWalker
 
 #endif // FILEWALKER_H

@@ -43,8 +43,7 @@ JsonWriter &JsonWriter::key(const char *name)
 {
     raw("\"");
     out += name;
-    out += '"';
-    out += ':';
+    out += "\":";
     afterKey = true;
     return *this;
 }

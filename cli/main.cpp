@@ -58,9 +58,10 @@ int usageError(const QString &why)
     return 2;
 }
 
-// The exit status after printing help or the version: a failed write is told, too.
-int printed()
+// Prints the help or the version; the exit status, with a failed write told, too.
+int print(const QByteArray &text)
 {
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
     Output::message("cannot write the output: " + QByteArray(std::strerror(errno)));
@@ -82,31 +83,21 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLatin1(argv[i]);
 
+    // The options' descriptions stay empty: the help above is written out in full.
     QCommandLineParser parser;
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Version."));
-    const QCommandLineOption formatOption({QStringLiteral("f"), QStringLiteral("format")},
-                                          QStringLiteral("Report format."),
-                                          QStringLiteral("format"), QStringLiteral("text"));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("File to write."), QStringLiteral("file"));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace the output."));
+    const QCommandLineOption helpOption(QStringList{"h", "help"});
+    const QCommandLineOption versionOption(QStringList{"v", "version"});
+    const QCommandLineOption formatOption({"f", "format"}, QString(), "format", "text");
+    const QCommandLineOption outputOption({"o", "output"}, QString(), "file");
+    const QCommandLineOption forceOption(QStringLiteral("force"));
     parser.addOptions({helpOption, versionOption, formatOption, outputOption, forceOption});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        std::fputs(usage, stdout);
-        std::fputs("\n", stdout);
-        std::fputs(help, stdout);
-        return printed();
-    }
-    if (parser.isSet(versionOption)) {
-        std::printf("tavro-cli %s (build %d)\n", TAVRO_VERSION, TAVRO_BUILD);
-        return printed();
-    }
+    if (parser.isSet(helpOption))
+        return print(QByteArray(usage) + '\n' + help);
+    if (parser.isSet(versionOption))
+        return print("tavro-cli " TAVRO_VERSION " (build " + QByteArray::number(TAVRO_BUILD) +
+                     ")\n");
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -127,12 +118,8 @@ int main(int argc, char *argv[])
 
     if (isReport) {
         const QString format = parser.value(formatOption);
-        ReportWriter::Format chosen = ReportWriter::Text;
-        if (format == QLatin1String("json"))
-            chosen = ReportWriter::Json;
-        else if (format == QLatin1String("csv"))
-            chosen = ReportWriter::Csv;
-        else if (format != QLatin1String("text"))
+        const int chosen = QStringList{"text", "json", "csv"}.indexOf(format); // as in Format
+        if (chosen < 0)
             return usageError(QStringLiteral("unknown format \"%1\"").arg(format));
         if (paths.isEmpty())
             return usageError(QStringLiteral("report needs at least one PATH"));
@@ -151,7 +138,7 @@ int main(int argc, char *argv[])
                                   QLocale::system().uiLanguages()))
                 QCoreApplication::installTranslator(&catalogue);
         }
-        return Commands::report(chosen, paths);
+        return Commands::report(ReportWriter::Format(chosen), paths);
     }
     if (isClear) {
         if (paths.size() != 1 || !parser.isSet(outputOption))

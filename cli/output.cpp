@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 Output::Output(int fd) : fd(fd), terminal(::isatty(fd) == 1)
@@ -37,16 +38,21 @@ bool Output::flush(bool now)
     return true;
 }
 
-bool Output::closedByReader() const
+int Output::finish(int status)
 {
-    return error == EPIPE;
+    if (flush())
+        return status;
+    if (error == EPIPE)
+        return 141;
+    message("cannot write the output: " + QByteArray(std::strerror(error)));
+    return 2;
 }
 
 QByteArray Output::escaped(const QByteArray &name)
 {
     QString shown;
-    const QString decoded = QString::fromUtf8(name);
-    for (const QChar c : decoded) {
+    const QString text = QString::fromUtf8(name);
+    for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u >= 7 && u <= 13) {
             shown += QLatin1Char('\\');
@@ -68,6 +74,5 @@ void Output::message(const QByteArray &text)
 {
     static const bool terminal = ::isatty(STDERR_FILENO) == 1;
     const QByteArray line = "tavro-cli: " + (terminal ? escaped(text) : text) + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    std::fflush(stderr);
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr); // a whole line goes at once
 }

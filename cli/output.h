@@ -18,9 +18,9 @@ public:
     QByteArray &buffer() { return pending; }
     // Writes what is pending once there is a good amount of it, or always when `now`.
     bool flush(bool now = true);
-    bool failed() const { return error != 0; }
-    bool closedByReader() const;
-    int errorCode() const { return error; }
+    // Writes what is pending; the exit status: `status`, 141 once the reader closed the pipe
+    // (`| head`, as if killed by SIGPIPE), or 2 with a message when the write failed.
+    int finish(int status);
     bool isTerminal() const { return terminal; }
     // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
     QByteArray name(const QByteArray &path) const { return terminal ? escaped(path) : path; }

@@ -20,82 +20,13 @@ void appendCsvField(QByteArray &out, const QByteArray &bytes)
     QByteArray text = QString::fromUtf8(bytes).toUtf8();
     if (!text.isEmpty() && QByteArrayLiteral("=+-@\t\r").contains(text.at(0)))
         text.prepend('\'');
-    if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
-        out += '"';
-        out += text.replace("\"", "\"\"");
-        out += '"';
-    } else {
+    if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r'))
+        out += '"' + text.replace("\"", "\"\"") + '"';
+    else
         out += text;
-    }
 }
 
-void appendCsvValue(QByteArray &out, const Value &value)
-{
-    if (value.kind == Value::Yes || value.kind == Value::No)
-        out += value.kind == Value::Yes ? "true" : "false";
-    else if (value.kind != Value::Absent)
-        appendCsvField(out, value.bytes());
-}
-
-} // namespace
-
-ReportWriter::ReportWriter(Format format, Output &output)
-    : format(format), output(output), json(output.buffer())
-{
-}
-
-void ReportWriter::begin()
-{
-    QByteArray &out = output.buffer();
-    if (format == Json) {
-        json.beginArray();
-    } else if (format == Csv) {
-        out += "path,size,valid,problem";
-        for (const DumpField &field : DumpField::all()) {
-            if (field.column) {
-                out += ',';
-                out += field.column;
-            }
-        }
-        for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
-            out += ',';
-            out += Value::code(quint8(0xE0 + i)).bytes();
-        }
-        out += "\r\n";
-    }
-}
-
-void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
-{
-    QByteArray &out = output.buffer();
-    switch (format) {
-    case Text:
-        // The window's report, line for line, under the file's path; a blank line between files.
-        if (!first)
-            out += '\n';
-        out += output.name(path);
-        out += '\n';
-        out += info.report(DumpInfo::PlainText).toUtf8();
-        break;
-    case Json:
-        addJson(path, info);
-        break;
-    case Csv:
-        addCsv(path, info);
-        break;
-    }
-    first = false;
-}
-
-void ReportWriter::end()
-{
-    if (format == Json) {
-        json.end();
-        output.buffer() += '\n';
-    }
-}
-
-void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
+void addJson(JsonWriter &json, const QByteArray &path, const DumpInfo &info)
 {
     json.beginObject().key("path").string(path).key("size");
     if (info.problem == DumpInfo::CannotOpen)
@@ -104,7 +35,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
         json.number(info.size);
     json.key("valid").boolean(info.valid()).key("problem");
     if (!info.valid()) {
-        json.string(DumpInfo::problemName(info.problem)).end();
+        json.string(info.problemName()).end();
         return;
     }
     json.null();
@@ -119,7 +50,7 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
         json.key(field.key);
         if (value.kind == Value::Absent)
             json.null();
-        else if (value.kind == Value::Yes || value.kind == Value::No)
+        else if (value.isVerdict())
             json.boolean(value.kind == Value::Yes);
         else
             json.string(value.chars, value.size);
@@ -130,28 +61,31 @@ void ReportWriter::addJson(const QByteArray &path, const DumpInfo &info)
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         const Value code = Value::code(quint8(0xE0 + i));
         json.beginObject().key("code").string(code.chars, code.size);
-        json.key("name").string(DumpInfo::errorName(i)).key("count").number(info.errorStats[i]);
+        json.key("name").string(DumpInfo::errorNames[i]).key("count").number(info.errorStats[i]);
         json.end();
     }
     json.end().end();
 }
 
-void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
+void addCsv(QByteArray &out, const QByteArray &path, const DumpInfo &info)
 {
-    QByteArray &out = output.buffer();
     appendCsvField(out, path);
     out += ',';
     if (info.problem != DumpInfo::CannotOpen)
         out += Value::number(info.size).bytes();
     out += info.valid() ? ",true," : ",false,";
-    out += DumpInfo::problemName(info.problem);
-    // An image that is not valid has every decoded column empty.
+    out += info.problemName();
     for (const DumpField &field : DumpField::all()) {
         if (!field.column)
             continue;
         out += ',';
-        if (info.valid())
-            appendCsvValue(out, field.value(info));
+        if (!info.valid())
+            continue;
+        const Value value = field.value(info);
+        if (value.isVerdict())
+            out += value.kind == Value::Yes ? "true" : "false";
+        else if (value.kind != Value::Absent)
+            appendCsvField(out, value.bytes());
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         out += ',';
@@ -159,4 +93,50 @@ void ReportWriter::addCsv(const QByteArray &path, const DumpInfo &info)
             out += Value::number(info.errorStats[i]).bytes();
     }
     out += "\r\n";
+}
+
+} // namespace
+
+ReportWriter::ReportWriter(Format format, Output &output)
+    : format(format), output(output), out(output.buffer()), json(out)
+{
+    if (format == Json) {
+        json.beginArray();
+    } else if (format == Csv) {
+        out += "path,size,valid,problem";
+        for (const DumpField &field : DumpField::all()) {
+            if (field.column)
+                out += ',' + QByteArray(field.column);
+        }
+        for (int i = 0; i < DumpInfo::ErrorCount; ++i)
+            out += ',' + Value::code(quint8(0xE0 + i)).bytes();
+        out += "\r\n";
+    }
+}
+
+void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
+{
+    switch (format) {
+    case Text:
+        // The window's report, line for line, under the file's path; a blank line between files.
+        if (!first)
+            out += '\n';
+        out += output.name(path) + '\n' + info.report(DumpInfo::PlainText).toUtf8();
+        break;
+    case Json:
+        addJson(json, path, info);
+        break;
+    case Csv:
+        addCsv(out, path, info);
+        break;
+    }
+    first = false;
+}
+
+void ReportWriter::end()
+{
+    if (format == Json) {
+        json.end();
+        out += '\n';
+    }
 }

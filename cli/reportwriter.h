@@ -20,17 +20,15 @@ class ReportWriter
 public:
     enum Format { Text, Json, Csv };
 
+    // Writes what comes before the first report: CSV's header, JSON's opening bracket.
     ReportWriter(Format format, Output &output);
-    void begin();
     void add(const QByteArray &path, const DumpInfo &info);
     void end();
 
 private:
-    void addJson(const QByteArray &path, const DumpInfo &info);
-    void addCsv(const QByteArray &path, const DumpInfo &info);
-
     Format format;
     Output &output;
+    QByteArray &out; // the output's buffer
     JsonWriter json;
     bool first = true;
 };

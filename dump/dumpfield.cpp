@@ -16,9 +16,7 @@ using Value = DumpField::Value;
 
 Value Value::text(const char *text, Kind kind)
 {
-    Value value;
-    value.kind = kind;
-    value.size = int(qstrlen(text));
+    Value value{kind, int(qstrlen(text))};
     Q_ASSERT(value.size < int(sizeof value.chars));
     std::copy_n(text, value.size, value.chars);
     return value;
@@ -44,17 +42,9 @@ Value Value::code(quint8 code)
     return printed;
 }
 
-namespace {
-
-Value word(quint16 word)
-{
-    return Value::number(word, 16, 4, "0x");
-}
-
-} // namespace
-
 const std::vector<DumpField> &DumpField::all()
 {
+    static const auto word = [](quint16 value) { return Value::number(value, 16, 4, "0x"); };
     static const std::vector<DumpField> fields = {
         // label, gap, group, key, column, name, value
         // The product code prints as its bytes in file order: 0a1b2c3d.

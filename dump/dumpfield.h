@@ -30,6 +30,7 @@ struct DumpField
         static Value code(quint8 code);
         QLatin1String view() const { return QLatin1String(chars, size); }
         QByteArray bytes() const { return QByteArray(chars, size); }
+        bool isVerdict() const { return kind == Yes || kind == No; }
 
         Kind kind = Text;
         int size = 0;

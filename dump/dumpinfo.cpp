@@ -8,14 +8,13 @@
 #include "fileio.h"
 
 #include <QObject>
+#include <QStringBuilder>
 #include <QtEndian>
 
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
-const char *const errorNames[DumpInfo::ErrorCount] = {
+const char *const DumpInfo::errorNames[ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "MCU fail 1"),
     QT_TRANSLATE_NOOP("QObject", "Door lock fail"),
     QT_TRANSLATE_NOOP("QObject", "Inlet valve fail"),
@@ -31,6 +30,10 @@ const char *const errorNames[DumpInfo::ErrorCount] = {
     QT_TRANSLATE_NOOP("QObject", "Connection error 1"),
     QT_TRANSLATE_NOOP("QObject", "Connection error 2"),
 };
+
+using Value = DumpField::Value;
+
+namespace {
 
 // Each problem as tavro-cli names it, and the report's line for it.
 const struct
@@ -60,44 +63,34 @@ const char *DumpInfo::mcuName() const
                                : nullptr;
 }
 
-const char *DumpInfo::errorName(int index)
-{
-    return errorNames[index];
-}
-
-const char *DumpInfo::problemName(Problem problem)
+const char *DumpInfo::problemName() const
 {
     return problems[problem].name;
 }
 
 QString DumpInfo::report(Markup markup) const
 {
-    const QStringView br = markup == RichText ? QStringView(u"<br>") : QStringView(u"\n");
+    const QString br = markup == RichText ? QStringLiteral("<br>") : QStringLiteral("\n");
     if (problem == CannotOpen)
-        return QObject::tr(problems[problem].line) + br.toString();
+        return QObject::tr(problems[problem].line) + br;
     QString text;
     text.reserve(1024);
-    text += QObject::tr("File size : ");
-    text += DumpField::Value::number(size).view();
-    text += u' ';
-    text += QObject::tr("bytes");
-    text += br;
+    text += QObject::tr("File size : ") % Value::number(size).view() % QLatin1Char(' ') %
+            QObject::tr("bytes") % br;
     if (problem != NoProblem)
-        return text + QObject::tr(problems[problem].line) + br.toString();
+        return text + QObject::tr(problems[problem].line) + br;
 
     for (const DumpField &field : DumpField::all()) {
         if (!field.label)
             continue;
-        const DumpField::Value value = field.value(*this);
-        const bool verdict =
-            value.kind == DumpField::Value::Yes || value.kind == DumpField::Value::No;
-        const bool red = value.kind == DumpField::Value::No && markup == RichText;
+        const Value value = field.value(*this);
+        const bool red = value.kind == Value::No && markup == RichText;
         text += QObject::tr(field.label);
-        if (verdict) // its label ends without a blank: "EEPROM checksum:"
+        if (value.isVerdict()) // its label ends without a blank: "EEPROM checksum:"
             text += u' ';
         if (red)
             text += QStringView(u"<font color=\"red\">");
-        if (value.kind == DumpField::Value::Text)
+        if (value.kind == Value::Text)
             text += value.view();
         else
             text += QObject::tr(value.chars);
@@ -108,16 +101,11 @@ QString DumpInfo::report(Markup markup) const
             text += br;
     }
 
-    text += QObject::tr("Error statistics : ");
-    text += br;
-    text += br;
+    text += QObject::tr("Error statistics : ") % br % br;
     for (int i = 0; i < ErrorCount; ++i) {
-        text += DumpField::Value::code(quint8(0xE0 + i)).view();
-        text += QStringView(u" - ");
-        text += QObject::tr(errorNames[i]);
-        text += QStringView(u": ");
-        text += DumpField::Value::number(errorStats[i]).view();
-        text += br;
+        text += Value::code(quint8(0xE0 + i)).view() % QLatin1String(" - ") %
+                QObject::tr(errorNames[i]) % QLatin1String(": ") %
+                Value::number(errorStats[i]).view() % br;
     }
     return text;
 }
@@ -146,14 +134,13 @@ DumpInfo DumpInfo::decode(const QByteArray &bytes)
         return info;
     info.image = bytes;
     const auto *image = reinterpret_cast<const uchar *>(bytes.constData());
-    info.productCode = qFromLittleEndian<quint32>(image + ProductCodeOffset);
-    info.engineType = qFromLittleEndian<quint16>(image + EngineTypeOffset);
-    info.mcuType = qFromLittleEndian<quint16>(image + McuTypeOffset);
-    info.storedChecksum = qFromLittleEndian<quint16>(image + ChecksumOffset);
-    info.computedChecksum =
-        quint16(std::accumulate(image + ProductCodeOffset, image + ChecksumOffset, 0u));
-    info.lastError = image[LastErrorOffset];
-    std::copy_n(image + ErrorCountersOffset, ErrorCount, info.errorStats);
+    info.productCode = qFromLittleEndian<quint32>(image + 256);
+    info.engineType = qFromLittleEndian<quint16>(image + 496);
+    info.mcuType = qFromLittleEndian<quint16>(image + 507);
+    info.storedChecksum = qFromLittleEndian<quint16>(image + 509);
+    info.computedChecksum = quint16(std::accumulate(image + 256, image + 509, 0u));
+    info.lastError = image[254];
+    std::copy_n(image + 160, ErrorCount, info.errorStats);
     info.problem = info.engineName() ? NoProblem : UnknownEngine;
     return info;
 }

@@ -20,12 +20,6 @@ struct DumpInfo
     static constexpr int ImageSize = 512;
     static constexpr int VariableBlockSize = 255;
     static constexpr int ErrorCount = 14;
-    static constexpr int ProductCodeOffset = 256;
-    static constexpr int EngineTypeOffset = 496;
-    static constexpr int McuTypeOffset = 507;
-    static constexpr int ChecksumOffset = 509;
-    static constexpr int ErrorCountersOffset = 160;
-    static constexpr int LastErrorOffset = 254;
 
     // The first check that failed, in the order they are made.
     enum Problem {
@@ -53,16 +47,14 @@ struct DumpInfo
     const char *engineName() const; // nullptr for an engine word outside the table
     const char *mcuName() const;    // nullptr for an MCU word outside the table
     // The English name of error code 0xE0 + index, for QObject::tr to translate.
-    static const char *errorName(int index);
-    // How tavro-cli's JSON and CSV name a problem: "wrong size"; empty for none.
-    static const char *problemName(Problem problem);
+    static const char *const errorNames[ErrorCount];
+    // How tavro-cli's JSON and CSV name the problem: "wrong size"; empty for none.
+    const char *problemName() const;
 
-    // The report as the window shows it (rich text), or the same lines as plain text ending in
-    // newlines.
+    // The report as the window shows it (rich text), or its lines as plain text.
     QString report(Markup markup = RichText) const;
 
-    // Reads and decodes the file at `nativePath` (a path as the system spells it); a file of the
-    // wrong length is not read.
+    // Reads and decodes the file at `nativePath`, a path as the system spells it.
     static DumpInfo read(const QByteArray &nativePath);
     // Decodes bytes already in memory, as if they were the file's whole contents.
     static DumpInfo decode(const QByteArray &bytes);

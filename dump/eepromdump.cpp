@@ -15,11 +15,6 @@ QString EepromDump::load(const QString &path)
     return take(DumpInfo::read(QFile::encodeName(path)));
 }
 
-QString EepromDump::loadImage(const QByteArray &bytes)
-{
-    return take(DumpInfo::decode(bytes));
-}
-
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;
 // the decoded fields are set only as far as the checks got.
 QString EepromDump::take(const DumpInfo &info)
@@ -43,14 +38,12 @@ QString EepromDump::take(const DumpInfo &info)
 
 QByteArray EepromDump::cleaned(QByteArray image)
 {
-    std::fill_n(image.begin(), std::min<qsizetype>(VariableBlockSize, image.size()), '\0');
+    std::fill_n(image.begin(), std::min<qsizetype>(DumpInfo::VariableBlockSize, image.size()), 0);
     return image;
 }
 
 bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
 {
-    // The image is cleared in a copy and kept only once the file is safely on disk, so a failed
-    // save leaves both the target and the loaded image as they were.
     const QByteArray copy = cleaned(data);
     const FileIo::SaveResult saved =
         data.size() == ImageSize
@@ -58,8 +51,7 @@ bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
             : FileIo::SaveResult{FileIo::SaveResult::Failed, QStringLiteral("no image loaded")};
     if (outcome)
         *outcome = saved;
-    if (!saved.ok())
-        return false;
-    data = copy;
-    return true;
+    if (saved.ok())
+        data = copy;
+    return saved.ok();
 }

@@ -15,24 +15,19 @@ namespace FileIo {
 struct SaveResult;
 }
 
-// The board image last loaded, and what was decoded from it.
-//
-// Data flow: the window hands a path to load(); load() reads the file, decodes it once into a
-// DumpInfo, keeps its bytes in `data` and returns the DumpInfo's report as Qt rich text.
-// Problems are never thrown: they are told in the report and by `error`. clearAndSave() then
-// writes a copy of `data` with the variable data block zeroed, through FileIo::save.
+// The board image last loaded, and what was decoded from it: the window's one record. Problems
+// are never thrown: they are told in the report and by `error`.
 class EepromDump
 {
 public:
     static constexpr int ImageSize = DumpInfo::ImageSize;
-    static constexpr int VariableBlockSize = DumpInfo::VariableBlockSize;
     static constexpr int ErrorCount = DumpInfo::ErrorCount;
 
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
-    QString loadImage(const QByteArray &bytes);
+    QString loadImage(const QByteArray &bytes) { return take(DumpInfo::decode(bytes)); }
     // Writes the image with its variable data block zeroed; `outcome` tells how it went and why.
-    // The loaded image is cleared only once the file is safely on disk.
+    // The loaded image is cleared only once the file is safely on disk: a failed save keeps it.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
