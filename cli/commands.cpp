@@ -150,8 +150,10 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         return 1;
     }
     struct stat target;
-    if (::stat(output.constData(), &target) == 0 && S_ISDIR(target.st_mode)) {
-        Output::message(output + ": is a folder; name the file to write");
+    if (::stat(output.constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
+        Output::message(output +
+                        (S_ISDIR(target.st_mode) ? ": is a folder" : ": is not a regular file") +
+                        "; name the file to write");
         return 1;
     }
     if (!force && ::lstat(output.constData(), &target) == 0) {

@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
         if (paths.size() != 1 || !parser.isSet(outputOption))
             return usageError(QStringLiteral("clear needs one INPUT and -o OUTPUT"));
         const QStringList outputs = parser.values(outputOption);
-        if (outputs.size() != 1)
+        if (outputs.size() != 1 || outputs.first().isEmpty())
             return usageError(QStringLiteral("clear writes one OUTPUT"));
         return Commands::clear(paths.first(), outputs.first().toLatin1(),
                                parser.isSet(forceOption));

@@ -318,6 +318,9 @@ void TestCli::exitStatus_data()
         << QStringList{report, QStringLiteral("--force"), path("valid.bin")} << 2
         << QByteArray("belong to clear");
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QByteArray();
+    QTest::newRow("empty output name")
+        << QStringList{QStringLiteral("clear"), path("valid.bin"), QStringLiteral("-o"), QString()}
+        << 2 << QByteArray("clear writes one OUTPUT");
 }
 
 void TestCli::exitStatus()
@@ -361,6 +364,9 @@ void TestCli::clear_data()
                                                  << "input" << true << 0 << QByteArray();
     QTest::newRow("output is a folder") << "valid.bin"
                                         << "folder" << true << 1 << QByteArray("is a folder");
+    QTest::newRow("output is a device")
+        << "valid.bin"
+        << "device" << true << 1 << QByteArray("/dev/null: is not a regular file");
     QTest::newRow("output below a regular file")
         << "valid.bin"
         << "below file" << false << 1 << QByteArray("cannot write: Not a directory");
@@ -392,6 +398,8 @@ void TestCli::clear()
         target = source + QStringLiteral("/output.bin");
     else if (existing == QLatin1String("folder"))
         QVERIFY(QDir(work.path()).mkdir(QStringLiteral("output.bin")));
+    else if (existing == QLatin1String("device"))
+        target = QStringLiteral("/dev/null");
 
     QStringList arguments{QStringLiteral("clear"), source, QStringLiteral("-o"), target};
     if (force)
@@ -408,6 +416,8 @@ void TestCli::clear()
         QCOMPARE(TestImage::read(source), original);
     } else if (existing == QLatin1String("folder")) {
         QVERIFY(QFileInfo(target).isDir());
+    } else if (existing == QLatin1String("device")) {
+        QVERIFY(!QFileInfo(target).isFile());
     } else {
         QVERIFY(!QFileInfo::exists(target));
     }
@@ -591,6 +601,10 @@ void TestCli::oddNames_data()
         << QByteArray("\xc2\x9b"
                       "31mx.bin")
         << QByteArray("text") << true << QByteArray("\\302\\23331mx.bin");
+    QTest::newRow("right-to-left mark, terminal")
+        << QByteArray("bidi\xe2\x80\xae"
+                      "evil.bin")
+        << QByteArray("text") << true << QByteArray("bidi\\342\\200\\256evil.bin");
     // Without its bytes passed through exactly, the file named would not exist.
     const QByteArray notUtf8 = "f \xff\xfe.bin";
     QTest::newRow("not UTF-8, pipe")
