@@ -63,7 +63,7 @@ lintian_out=$(lintian --display-info "$deb" "${l10n_debs[@]}" 2>&1 | grep -v 'ru
 [ -n "$lintian_out" ] && echo "$lintian_out" | sed 's/^/  lintian: /'
 check "lintian reports no error and no warning" bash -c '! grep -q "^[EW]:" <<<"$1"' _ "$lintian_out"
 check "file name" test "$(basename "$deb")" = "tavro-tool_${version}_$(dpkg --print-architecture).deb"
-check "the program cannot stay with the German package of 1.1.140, which put lang.qm beside it" \
+check "the program cannot stay with an older German package, which put lang.qm beside it" \
     test "$(dpkg-deb -f "$deb" Breaks)" = "tavro-tool-l10n-de (<< $version)"
 check "program in its own folder, stripped" \
     bash -c 'file "$1" | grep -q ", stripped"' _ "$unpacked$programdir/tavro-tool"
