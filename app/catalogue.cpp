@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QString>
-#include <QStringList>
 #include <QtEndian>
 
 #include <algorithm>
@@ -181,13 +179,11 @@ Catalogue::~Catalogue()
 bool Catalogue::loadChecked(const QString &path)
 {
     const FileIo::ReadResult file = FileIo::readRegularFile(path, maxCatalogueSize);
-    if (file.status != FileIo::ReadResult::Read || !isWellFormed(file.bytes))
+    if (file.status != FileIo::ReadResult::Read || !isWellFormed(file.bytes) ||
+        !load(reinterpret_cast<const uchar *>(file.bytes.constData()), int(file.bytes.size())))
         return false;
     // Qt does not copy the catalogue: the bytes it reads must outlive the translation.
-    const QByteArray checked = file.bytes;
-    if (!load(reinterpret_cast<const uchar *>(checked.constData()), int(checked.size())))
-        return false;
-    bytes = checked;
+    bytes = file.bytes;
     return true;
 }
 
@@ -222,8 +218,9 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         return false;
 
     // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends
-    // the list, and a later section of the same kind replaces an earlier one.
-    Block contexts, hashes, messages, rules;
+    // the list, and a later section of the same kind replaces an earlier one. Qt reads no
+    // offsets from the others (the language, anything newer).
+    Block sections[256];
     quint64 at = sizeof magic;
     while (at + 5 < size) {
         const quint8 tag = data[at];
@@ -233,30 +230,15 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
             break;
         if (length > size - at)
             return false;
-        const Block block{data + at, length};
-        switch (tag) {
-        case Contexts:
-            contexts = block;
-            break;
-        case Hashes:
-            hashes = block;
-            break;
-        case Messages:
-            messages = block;
-            break;
-        case NumerusRules:
-            rules = block;
-            break;
-        case Dependencies:
-            // Ours never names other catalogues; a damaged one must not send Qt loading files.
+        // Ours never names other catalogues; a damaged one must not send Qt loading files.
+        if (tag == Dependencies)
             return false;
-        default:
-            break; // the language and anything newer: Qt reads no offsets from them
-        }
+        sections[tag] = Block{data + at, length};
         at += length;
     }
 
     std::set<quint32> starts;
-    return messagesWellFormed(messages, starts) && hashesWellFormed(hashes, starts) &&
-           contextsWellFormed(contexts) && numerusRulesWellFormed(rules);
+    return messagesWellFormed(sections[Messages], starts) &&
+           hashesWellFormed(sections[Hashes], starts) && contextsWellFormed(sections[Contexts]) &&
+           numerusRulesWellFormed(sections[NumerusRules]);
 }
