@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QtGlobal>
 
 #include <csignal>
 
@@ -44,20 +43,18 @@ int main(int argc, char *argv[])
         qtTexts.loadChecked(qtFolder + QLatin1String("/qtbase_") + language + QLatin1String(".qm")))
         QCoreApplication::installTranslator(&qtTexts);
 
-    Qt::WindowFlags flags = window.windowFlags();
-    flags |= Qt::CustomizeWindowHint;
-    flags &= ~Qt::WindowMaximizeButtonHint;
-    window.setWindowFlags(flags);
+    window.setWindowFlags((window.windowFlags() | Qt::CustomizeWindowHint) &
+                          ~Qt::WindowMaximizeButtonHint);
     window.show();
     // A dump given on the command line (a file manager's "Open With") is loaded once the event
-    // loop runs, in the window's language. Qt has already taken its own options out.
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
-        arguments.removeFirst(); // the usual end of options, before a name that starts with "-"
-    if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
-        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
+    // loop runs, in the window's language. Qt has already taken its own options out; "--" may
+    // end the options before a name that starts with "-".
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString path = arguments.value(arguments.value(1) == QLatin1String("--") ? 2 : 1);
+    if (!path.isEmpty())
         QMetaObject::invokeMethod(
-            &window, [&window, path] { window.openFile(path); }, Qt::QueuedConnection);
-    }
+            &window,
+            [&window, file = QFileInfo(path).absoluteFilePath()] { window.openFile(file); },
+            Qt::QueuedConnection);
     return app.exec();
 }

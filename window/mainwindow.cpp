@@ -33,9 +33,8 @@ QString firstLocalPath(const QMimeData *mime)
 }
 
 // QSettings reads its files while it is made: a FIFO there would keep the window from ever
-// appearing, and a file of gigabytes would fill memory. When one of the files it would read is
-// anything but a regular file of sane size, that file is left alone and the settings live in
-// memory for this run. The look is a stat, which never blocks.
+// appearing, a file of gigabytes would fill memory. Such a file is left alone (a stat never
+// blocks) and the settings live in memory for this run.
 QSettings *openSettings(const QString &organisation, const QString &application)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -106,7 +105,7 @@ void MainWindow::changeEvent(QEvent *e)
 
 void MainWindow::on_load_btn_clicked()
 {
-    const QString lastPath = settings->value(lastOpenPathKey, QVariant()).toString();
+    const QString lastPath = settings->value(lastOpenPathKey).toString();
     const QString filter = tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)");
     const QString caption = tr("Open file");
     fileName = QFileDialog::getOpenFileName(this, caption,
@@ -114,7 +113,7 @@ void MainWindow::on_load_btn_clicked()
     if (fileName.isEmpty())
         return;
     settings->setValue(lastOpenPathKey, fileName);
-    showLoad(fileName);
+    openFile(fileName);
 }
 
 void MainWindow::on_clear_save_btn_clicked()
@@ -132,23 +131,16 @@ void MainWindow::on_clear_save_btn_clicked()
     FileIo::SaveResult outcome;
     dump.clearAndSave(target, &outcome);
     QString message;
-    switch (outcome.status) {
-    case FileIo::SaveResult::Saved:
+    if (outcome.ok())
         message = QObject::tr("File saved: ") + target;
-        break;
-    case FileIo::SaveResult::NotConfirmed:
-        // The file holds the cleaned image; only a power cut in the next moments could lose it.
-        message = QObject::tr("File saved: ") + target +
-                  QObject::tr(" (the system could not confirm that the new name is on the disk)");
-        break;
-    case FileIo::SaveResult::Failed:
+    else if (outcome.status == FileIo::SaveResult::Failed)
         message = QObject::tr("Cannot save file: ") + target + QLatin1String(": ") + outcome.error;
-        break;
-    case FileIo::SaveResult::Damaged:
+    else
         message = QObject::tr("Cannot save file, and it may now be damaged: ") + target +
                   QLatin1String(": ") + outcome.error;
-        break;
-    }
+    // The file holds the cleaned image; only a power cut in the next moments could lose it.
+    if (outcome.status == FileIo::SaveResult::NotConfirmed)
+        message += QObject::tr(" (the system could not confirm that the new name is on the disk)");
     ui->sb->showMessage(message, 0);
 }
 
@@ -162,23 +154,16 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *e)
 void MainWindow::dropEvent(QDropEvent *e)
 {
     fileName = firstLocalPath(e->mimeData());
-    if (fileName.isEmpty()) {
+    if (fileName.isEmpty())
         ui->sb->clearMessage();
-        return;
-    }
-    showLoad(fileName);
+    else
+        openFile(fileName);
 }
 
 void MainWindow::openFile(const QString &path)
 {
     fileName = path;
-    showLoad(fileName);
-}
-
-void MainWindow::showLoad(const QString &path)
-{
-    ui->sb->showMessage(QObject::tr("Loaded file: ") + path, 0);
-    const QString report = dump.load(path);
-    ui->msgbox->setHtml(report);
+    ui->sb->showMessage(QObject::tr("Loaded file: ") + fileName, 0);
+    ui->msgbox->setHtml(dump.load(fileName));
     ui->clear_save_btn->setEnabled(!dump.error);
 }

@@ -44,7 +44,6 @@ private slots:
 
 private:
     void updateVersionInfo();
-    void showLoad(const QString &path);
 
     Ui::MainWindow *ui;
     QString fileName;
