@@ -8,13 +8,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtGlobal>
 
-// Reading and writing a user's files without losing them: the one place that talks to the
-// operating system directly. A board image may sit on a flaky USB stick or a network share, so
-// every read is checked to the last byte and every save is on the disk before it counts. The
-// POSIX implementation is in fileio_posix.cpp; where POSIX is missing (Windows) the same calls
-// are made with Qt alone (fileio_qt.cpp).
+// Reading and writing a user's files without losing them, on a flaky USB stick or a network share
+// too: every read is checked to the last byte and every save is on the disk before it counts.
+// fileio_posix.cpp talks to the system directly; fileio_qt.cpp does the same with Qt alone.
 namespace FileIo {
 
 struct ReadResult

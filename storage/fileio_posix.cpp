@@ -122,9 +122,7 @@ bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &written)
 QByteArray folderOf(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
 // Kernel interfaces that look like files: writing a board image there changes the system, and
@@ -457,30 +455,23 @@ bool mustWriteInPlace(const Target &target, [[maybe_unused]] int folder)
 
 ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
 {
-    ReadResult result;
     struct stat info;
     // Only regular files are opened: opening a device can have effects of its own (a tape
     // rewinds). The check is repeated on what was opened, since the path may change meanwhile.
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return result;
+        return {};
     // Non-blocking, so that a FIFO swapped in after the check cannot stall the window.
     Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return result;
-
-    result.size = quint64(info.st_size);
-    if (result.size > maxSize) {
-        result.status = ReadResult::NotRead;
-        return result;
-    }
-    result.bytes.resize(qsizetype(result.size));
+        return {};
+    const quint64 size = quint64(info.st_size);
+    if (size > maxSize)
+        return {ReadResult::NotRead, size, {}};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     // An error, or a file that ended early (truncated while read), is a failed read.
-    result.status = readUpTo(file.get(), result.bytes.data(), result.size) == qint64(result.size)
-                        ? ReadResult::Read
-                        : ReadResult::ReadFailed;
-    if (result.status != ReadResult::Read)
-        result.bytes.clear();
-    return result;
+    if (readUpTo(file.get(), bytes.data(), size) != qint64(size))
+        return {ReadResult::ReadFailed, size, {}};
+    return {ReadResult::Read, size, bytes};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)

@@ -26,10 +26,7 @@ const QLatin1String lastOpenPathKey("dlg/last_open_path");
 // Only the first URL of a drag counts; anything that is not a local file gives an empty path.
 QString firstLocalPath(const QMimeData *mime)
 {
-    if (!mime)
-        return QString();
-    const QList<QUrl> urls = mime->urls();
-    return urls.isEmpty() ? QString() : urls.first().toLocalFile();
+    return mime ? mime->urls().value(0).toLocalFile() : QString();
 }
 
 // QSettings reads its files while it is made: a FIFO there would keep the window from ever
@@ -80,13 +77,12 @@ MainWindow::~MainWindow()
 
 void MainWindow::updateVersionInfo()
 {
-    const QString build = QString::number(TAVRO_BUILD);
     QString about = ui->about_lbl->text();
     // The markers are looked up in the rich-text source; a translation that dropped one is
     // left unstamped there rather than stamped in the wrong place.
     const int buildAt = about.indexOf(QLatin1String("build"));
     if (buildAt >= 0)
-        about.insert(buildAt + 6, build);
+        about.insert(buildAt + 6, QString::number(TAVRO_BUILD));
     const int versionAt = about.indexOf(QLatin1String("v."));
     if (versionAt >= 0)
         about.insert(versionAt + 3, version);
