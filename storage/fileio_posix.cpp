@@ -79,7 +79,6 @@ template <typename Call> auto uninterrupted(Call call)
     return result;
 }
 
-// Reads from the current position until the end of the file or `limit` bytes; -1 on an error.
 qint64 readUpTo(int fd, char *data, quint64 limit)
 {
     quint64 done = 0;
@@ -151,7 +150,6 @@ struct Target
 {
     QByteArray path;
     QByteArray folder;
-    QByteArray name;
     bool exists = false;
     struct stat info = {};
 };
@@ -184,7 +182,6 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
         return failed(errno);
     target.path = path;
     target.folder = folderOf(path);
-    target.name = path.mid(path.lastIndexOf('/') + 1);
 
     if (target.exists && !S_ISREG(info.st_mode))
         return failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
@@ -425,7 +422,7 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     if (!rewrite(file.get(), bytes, mode, written))
         return failed(errno);
     // An append-only folder or a bind-mounted file refuses the rename (EPERM, EBUSY).
-    if (const int error = file.publish(target.name, saveMode))
+    if (const int error = file.publish(target.path.mid(target.path.lastIndexOf('/') + 1), saveMode))
         return error == EPERM || error == EBUSY ? inPlaceAfter(error) : failed(error);
 
     // A rename is durable once its folder is; file systems that cannot sync a folder (EINVAL,

@@ -9,7 +9,6 @@
 #include "fileio.h"
 
 #include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -102,10 +101,9 @@ void MainWindow::changeEvent(QEvent *e)
 void MainWindow::on_load_btn_clicked()
 {
     const QString lastPath = settings->value(lastOpenPathKey).toString();
-    const QString filter = tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)");
-    const QString caption = tr("Open file");
-    fileName = QFileDialog::getOpenFileName(this, caption,
-                                            lastPath.isEmpty() ? QString() : lastPath, filter);
+    fileName = QFileDialog::getOpenFileName(
+        this, tr("Open file"), lastPath.isEmpty() ? QString() : lastPath,
+        tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)"));
     if (fileName.isEmpty())
         return;
     settings->setValue(lastOpenPathKey, fileName);
@@ -114,14 +112,13 @@ void MainWindow::on_load_btn_clicked()
 
 void MainWindow::on_clear_save_btn_clicked()
 {
-    const QString filter = tr("bin (*.bin)");
     // The proposal is built in fileName itself, so every use on the same load adds one more
     // "_clear"; a path without any dot is proposed unchanged.
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     if (dot >= 0)
         fileName.insert(dot, QLatin1String("_clear"));
-    const QString caption = tr("Save file...");
-    const QString target = QFileDialog::getSaveFileName(this, caption, fileName, filter);
+    const QString target =
+        QFileDialog::getSaveFileName(this, tr("Save file..."), fileName, tr("bin (*.bin)"));
     if (target.isEmpty())
         return;
     FileIo::SaveResult outcome;
