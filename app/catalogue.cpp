@@ -56,42 +56,30 @@ bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
     quint32 at = 0;
     while (at < messages.size) {
         starts.insert(at);
-        for (bool end = false; !end;) {
+        for (;;) {
             if (!messages.has(at, 1))
                 return false;
             const quint8 tag = messages.data[at++];
-            switch (tag) {
-            case End:
-                end = true;
+            if (tag == End)
                 break;
-            case Obsolete1:
-                if (!messages.has(at, 4))
-                    return false;
-                at += 4;
-                break;
-            case Translation:
-            case SourceText:
-            case Context:
-            case Comment: {
-                if (!messages.has(at, 4))
-                    return false;
-                const quint32 length = messages.read32(at);
-                at += 4;
-                // lrelease marks a translation left empty with a length of ~0, and Qt stops at
-                // it (an odd length) without reading on: Qt's own catalogues have them.
-                if (tag == Translation && length == ~0u)
-                    break;
-                // A translation is UTF-16; the others are bytes. Qt reads the first byte of a
-                // comment even when it is empty, so something must follow it.
-                if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||
-                    (tag == Comment && !messages.has(at, quint64(length) + 1)))
-                    return false;
-                at += length;
-                break;
-            }
-            default:
+            if (tag != Translation && tag != Obsolete1 && tag != SourceText && tag != Context &&
+                tag != Comment)
                 return false;
-            }
+            if (!messages.has(at, 4))
+                return false;
+            // Obsolete1 has a bare 4-byte value; the others a length and that many bytes.
+            const quint32 length = tag == Obsolete1 ? 0 : messages.read32(at);
+            at += 4;
+            // lrelease marks a translation left empty with a length of ~0, and Qt stops at it (an
+            // odd length) without reading on: Qt's own catalogues have them.
+            if (tag == Translation && length == ~0u)
+                continue;
+            // A translation is UTF-16; the others are bytes. Qt reads the first byte of a comment
+            // even when it is empty, so something must follow it.
+            if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||
+                (tag == Comment && !messages.has(at, quint64(length) + 1)))
+                return false;
+            at += length;
         }
     }
     return true;
