@@ -117,16 +117,10 @@ bool contextsWellFormed(const Block &contexts)
         if (offset == 0)
             continue;
         quint64 at = tableEnd + 2 * quint64(offset);
-        for (;;) {
-            if (!contexts.has(at, 1))
-                return false;
-            const quint8 length = contexts.data[at++];
-            if (length == 0)
-                break;
-            if (!contexts.has(at, length))
-                return false;
-            at += length;
-        }
+        while (contexts.has(at, 1) && contexts.data[at] != 0)
+            at += 1 + contexts.data[at];
+        if (!contexts.has(at, 1))
+            return false;
     }
     return true;
 }
@@ -216,10 +210,8 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         at += 5;
         if (tag == 0 || length == 0)
             break;
-        if (length > size - at)
-            return false;
         // Ours never names other catalogues; a damaged one must not send Qt loading files.
-        if (tag == Dependencies)
+        if (length > size - at || tag == Dependencies)
             return false;
         sections[tag] = Block{data + at, length};
         at += length;

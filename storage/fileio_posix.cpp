@@ -246,34 +246,11 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
                           QObject::tr("; the old contents could not be put back either")};
 }
 
-// Holds back the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) while a
-// temporary name exists, so that the name is always gone before the program acts on them.
-class SignalsHeld
-{
-public:
-    SignalsHeld()
-    {
-        sigset_t stopping;
-        sigemptyset(&stopping);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-            sigaddset(&stopping, signal);
-        held = ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
-    }
-    ~SignalsHeld()
-    {
-        if (held)
-            ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    }
-    Q_DISABLE_COPY(SignalsHeld)
-
-private:
-    sigset_t previous;
-    bool held = false;
-};
-
 // The new contents on their way to the target's name. On Linux the file has no name (O_TMPFILE)
 // until it is whole and on the disk, so a kill leaves nothing behind; elsewhere it gets a
-// temporary name at once. A temporary name is removed again unless renamed to the target's.
+// temporary name at once. A temporary name is removed again unless renamed to the target's, and
+// while it exists the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) are
+// held back, so that it is always gone before the program acts on them.
 class NewFile
 {
 public:
@@ -283,6 +260,8 @@ public:
         fd.reset();
         if (!temporary.isEmpty())
             ::unlinkat(folder, temporary.constData(), 0);
+        if (held)
+            ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     }
     Q_DISABLE_COPY(NewFile)
     int get() const { return fd.get(); }
@@ -340,7 +319,11 @@ private:
     // A free name of ours through `make`, with the stopping signals held from then on.
     template <typename Make> int nameTemporary(Make make)
     {
-        held.emplace();
+        sigset_t stopping;
+        sigemptyset(&stopping);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&stopping, signal);
+        held = held || ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
             // Short, so that a target name near the length limit still leaves room for it.
             const QByteArray name =
@@ -387,7 +370,8 @@ private:
     Descriptor fd;
     QByteArray procName;  // the unnamed file's way in for linkat
     QByteArray temporary; // a name of ours in the folder, removed unless renamed
-    std::optional<SignalsHeld> held;
+    sigset_t previous;
+    bool held = false;
 };
 
 // A new file beside the target, renamed over it once complete: the name always holds the whole
