@@ -199,9 +199,8 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         std::memcmp(data, magic, sizeof magic) != 0)
         return false;
 
-    // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends
-    // the list, and a later section of the same kind replaces an earlier one. Qt reads no
-    // offsets from the others (the language, anything newer).
+    // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends the
+    // list, a later section replaces one of its kind. Qt reads no offsets from other kinds.
     Block sections[256];
     quint64 at = sizeof magic;
     while (at + 5 < size) {

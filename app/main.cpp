@@ -17,8 +17,7 @@
 int main(int argc, char *argv[])
 {
 #ifdef SIGXFSZ
-    // Past a file-size limit a write must fail and be reported like a full disk, not end the
-    // program with the user's work.
+    // Past a file-size limit a write must fail as on a full disk, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
@@ -46,9 +45,8 @@ int main(int argc, char *argv[])
     window.setWindowFlags((window.windowFlags() | Qt::CustomizeWindowHint) &
                           ~Qt::WindowMaximizeButtonHint);
     window.show();
-    // A dump given on the command line (a file manager's "Open With") is loaded once the event
-    // loop runs, in the window's language. Qt has already taken its own options out; "--" may
-    // end the options before a name that starts with "-".
+    // A dump named on the command line (a file manager's "Open With") is loaded once the event
+    // loop runs, in the window's language. Qt took its options out; "--" may end ours.
     const QStringList arguments = QCoreApplication::arguments();
     const QString path = arguments.value(arguments.value(1) == QLatin1String("--") ? 2 : 1);
     if (!path.isEmpty())

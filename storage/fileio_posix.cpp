@@ -248,9 +248,8 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 
 // The new contents on their way to the target's name. On Linux the file has no name (O_TMPFILE)
 // until it is whole and on the disk, so a kill leaves nothing behind; elsewhere it gets a
-// temporary name at once. A temporary name is removed again unless renamed to the target's, and
-// while it exists the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) are
-// held back, so that it is always gone before the program acts on them.
+// temporary name at once, removed unless renamed to the target's; while it exists Ctrl-C, kill
+// and hang-up are held back, so that it is always gone before the program acts on them.
 class NewFile
 {
 public:

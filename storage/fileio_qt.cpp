@@ -8,9 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-// Reading and saving with Qt alone, for systems without POSIX. It keeps the promises that Qt can
-// keep: only regular files are read, a read must deliver every byte, and a save replaces the
-// target whole or not at all. The build option TAVRO_QT_STORAGE uses it on Linux as well.
+// Reading and saving with Qt alone, for systems without POSIX (TAVRO_QT_STORAGE on Linux too):
+// only regular files are read, every byte of them, and a save replaces the target whole or not.
 namespace FileIo {
 
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)

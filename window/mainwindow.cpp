@@ -77,8 +77,7 @@ MainWindow::~MainWindow()
 void MainWindow::updateVersionInfo()
 {
     QString about = ui->about_lbl->text();
-    // The markers are looked up in the rich-text source; a translation that dropped one is
-    // left unstamped there rather than stamped in the wrong place.
+    // A translation that dropped a marker is left unstamped there, not stamped in the wrong place.
     const int buildAt = about.indexOf(QLatin1String("build"));
     if (buildAt >= 0)
         about.insert(buildAt + 6, QString::number(TAVRO_BUILD));
