@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QString>
-#include <QStringList>
 #include <QtEndian>
 
 #include <algorithm>
@@ -58,42 +56,30 @@ bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
     quint32 at = 0;
     while (at < messages.size) {
         starts.insert(at);
-        for (bool end = false; !end;) {
+        for (;;) {
             if (!messages.has(at, 1))
                 return false;
             const quint8 tag = messages.data[at++];
-            switch (tag) {
-            case End:
-                end = true;
+            if (tag == End)
                 break;
-            case Obsolete1:
-                if (!messages.has(at, 4))
-                    return false;
-                at += 4;
-                break;
-            case Translation:
-            case SourceText:
-            case Context:
-            case Comment: {
-                if (!messages.has(at, 4))
-                    return false;
-                const quint32 length = messages.read32(at);
-                at += 4;
-                // lrelease marks a translation left empty with a length of ~0, and Qt stops at
-                // it (an odd length) without reading on: Qt's own catalogues have them.
-                if (tag == Translation && length == ~0u)
-                    break;
-                // A translation is UTF-16; the others are bytes. Qt reads the first byte of a
-                // comment even when it is empty, so something must follow it.
-                if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||
-                    (tag == Comment && !messages.has(at, quint64(length) + 1)))
-                    return false;
-                at += length;
-                break;
-            }
-            default:
+            if (tag != Translation && tag != Obsolete1 && tag != SourceText && tag != Context &&
+                tag != Comment)
                 return false;
-            }
+            if (!messages.has(at, 4))
+                return false;
+            // Obsolete1 has a bare 4-byte value; the others a length and that many bytes.
+            const quint32 length = tag == Obsolete1 ? 0 : messages.read32(at);
+            at += 4;
+            // lrelease marks a translation left empty with a length of ~0, and Qt stops at it (an
+            // odd length) without reading on: Qt's own catalogues have them.
+            if (tag == Translation && length == ~0u)
+                continue;
+            // A translation is UTF-16; the others are bytes. Qt reads the first byte of a comment
+            // even when it is empty, so something must follow it.
+            if ((tag == Translation && length % 2 != 0) || !messages.has(at, length) ||
+                (tag == Comment && !messages.has(at, quint64(length) + 1)))
+                return false;
+            at += length;
         }
     }
     return true;
@@ -131,16 +117,10 @@ bool contextsWellFormed(const Block &contexts)
         if (offset == 0)
             continue;
         quint64 at = tableEnd + 2 * quint64(offset);
-        for (;;) {
-            if (!contexts.has(at, 1))
-                return false;
-            const quint8 length = contexts.data[at++];
-            if (length == 0)
-                break;
-            if (!contexts.has(at, length))
-                return false;
-            at += length;
-        }
+        while (contexts.has(at, 1) && contexts.data[at] != 0)
+            at += 1 + contexts.data[at];
+        if (!contexts.has(at, 1))
+            return false;
     }
     return true;
 }
@@ -181,13 +161,11 @@ Catalogue::~Catalogue()
 bool Catalogue::loadChecked(const QString &path)
 {
     const FileIo::ReadResult file = FileIo::readRegularFile(path, maxCatalogueSize);
-    if (file.status != FileIo::ReadResult::Read || !isWellFormed(file.bytes))
+    if (file.status != FileIo::ReadResult::Read || !isWellFormed(file.bytes) ||
+        !load(reinterpret_cast<const uchar *>(file.bytes.constData()), int(file.bytes.size())))
         return false;
     // Qt does not copy the catalogue: the bytes it reads must outlive the translation.
-    const QByteArray checked = file.bytes;
-    if (!load(reinterpret_cast<const uchar *>(checked.constData()), int(checked.size())))
-        return false;
-    bytes = checked;
+    bytes = file.bytes;
     return true;
 }
 
@@ -221,9 +199,9 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         std::memcmp(data, magic, sizeof magic) != 0)
         return false;
 
-    // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends
-    // the list, and a later section of the same kind replaces an earlier one.
-    Block contexts, hashes, messages, rules;
+    // Sections as Qt reads them: a tag, a 32-bit length, the bytes; a zero tag or length ends the
+    // list, a later section replaces one of its kind. Qt reads no offsets from other kinds.
+    Block sections[256];
     quint64 at = sizeof magic;
     while (at + 5 < size) {
         const quint8 tag = data[at];
@@ -231,32 +209,15 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         at += 5;
         if (tag == 0 || length == 0)
             break;
-        if (length > size - at)
+        // Ours never names other catalogues; a damaged one must not send Qt loading files.
+        if (length > size - at || tag == Dependencies)
             return false;
-        const Block block{data + at, length};
-        switch (tag) {
-        case Contexts:
-            contexts = block;
-            break;
-        case Hashes:
-            hashes = block;
-            break;
-        case Messages:
-            messages = block;
-            break;
-        case NumerusRules:
-            rules = block;
-            break;
-        case Dependencies:
-            // Ours never names other catalogues; a damaged one must not send Qt loading files.
-            return false;
-        default:
-            break; // the language and anything newer: Qt reads no offsets from them
-        }
+        sections[tag] = Block{data + at, length};
         at += length;
     }
 
     std::set<quint32> starts;
-    return messagesWellFormed(messages, starts) && hashesWellFormed(hashes, starts) &&
-           contextsWellFormed(contexts) && numerusRulesWellFormed(rules);
+    return messagesWellFormed(sections[Messages], starts) &&
+           hashesWellFormed(sections[Hashes], starts) && contextsWellFormed(sections[Contexts]) &&
+           numerusRulesWellFormed(sections[NumerusRules]);
 }

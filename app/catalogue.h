@@ -9,27 +9,20 @@
 #include <QStringList>
 #include <QTranslator>
 
-class QString;
-
-// The translation catalogue, installed only after a check that every lookup Qt will make in it
-// stays inside the file. Qt checks little more than the magic number when it loads
-// a catalogue and trusts the offsets inside it when it translates, so a catalogue damaged on
-// the disk would crash the program at the first translated text instead of leaving it English.
+// The translation catalogue, loaded only after a check that every lookup Qt will make in it stays
+// inside the file: Qt checks little more than the magic number and trusts the offsets inside, so
+// a damaged catalogue would crash the program at the first translated text.
 class Catalogue : public QTranslator
 {
 public:
-    Catalogue() = default;
     ~Catalogue() override;
 
-    // Reads the file at `path` and loads it when it is well formed. The bytes are kept, so what
-    // was checked is exactly what Qt reads.
+    // Loads the file at `path` when it is well formed; what was checked is exactly what Qt reads.
     bool loadChecked(const QString &path);
 
-    // The catalogue for this user: `lang.qm` in `programFolder` when there is such a file (a
-    // catalogue put there by hand wins, and one that fails the check leaves the program English);
-    // otherwise tavro_<language>.qm from `translationsFolder` for the first of `languages`
-    // (BCP 47 names, most wanted first) that has one. English, the source language, ends the
-    // search: a user who lists it before German gets English. False when nothing was loaded.
+    // `lang.qm` in `programFolder` when there is one (put there by hand, it wins even when it
+    // fails the check), else tavro_<language>.qm from `translationsFolder` for the first of
+    // `languages` (BCP 47, most wanted first) that has one; English, the source, ends the search.
     bool loadFor(const QString &programFolder, const QString &translationsFolder,
                  const QStringList &languages);
 

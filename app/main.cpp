@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QtGlobal>
 
 #include <csignal>
 
@@ -18,8 +17,7 @@
 int main(int argc, char *argv[])
 {
 #ifdef SIGXFSZ
-    // Past a file-size limit a write must fail and be reported like a full disk, not end the
-    // program with the user's work.
+    // Past a file-size limit a write must fail as on a full disk, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
@@ -44,20 +42,17 @@ int main(int argc, char *argv[])
         qtTexts.loadChecked(qtFolder + QLatin1String("/qtbase_") + language + QLatin1String(".qm")))
         QCoreApplication::installTranslator(&qtTexts);
 
-    Qt::WindowFlags flags = window.windowFlags();
-    flags |= Qt::CustomizeWindowHint;
-    flags &= ~Qt::WindowMaximizeButtonHint;
-    window.setWindowFlags(flags);
+    window.setWindowFlags((window.windowFlags() | Qt::CustomizeWindowHint) &
+                          ~Qt::WindowMaximizeButtonHint);
     window.show();
-    // A dump given on the command line (a file manager's "Open With") is loaded once the event
-    // loop runs, in the window's language. Qt has already taken its own options out.
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
-        arguments.removeFirst(); // the usual end of options, before a name that starts with "-"
-    if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
-        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
+    // A dump named on the command line (a file manager's "Open With") is loaded once the event
+    // loop runs, in the window's language. Qt took its options out; "--" may end ours.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString path = arguments.value(arguments.value(1) == QLatin1String("--") ? 2 : 1);
+    if (!path.isEmpty())
         QMetaObject::invokeMethod(
-            &window, [&window, path] { window.openFile(path); }, Qt::QueuedConnection);
-    }
+            &window,
+            [&window, file = QFileInfo(path).absoluteFilePath()] { window.openFile(file); },
+            Qt::QueuedConnection);
     return app.exec();
 }

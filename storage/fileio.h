@@ -8,13 +8,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtGlobal>
 
-// Reading and writing a user's files without losing them: the one place that talks to the
-// operating system directly. A board image may sit on a flaky USB stick or a network share, so
-// every read is checked to the last byte and every save is on the disk before it counts. The
-// POSIX implementation is in fileio_posix.cpp; where POSIX is missing (Windows) the same calls
-// are made with Qt alone (fileio_qt.cpp).
+// Reading and writing a user's files without losing them, on a flaky USB stick or a network share
+// too: every read is checked to the last byte and every save is on the disk before it counts.
+// fileio_posix.cpp talks to the system directly; fileio_qt.cpp does the same with Qt alone.
 namespace FileIo {
 
 struct ReadResult
@@ -30,9 +27,8 @@ struct ReadResult
     QByteArray bytes;
 };
 
-// Opens `nativePath` (a path as the system spells it, which need not be valid in any encoding)
-// without ever blocking (a FIFO or device swapped in is refused after the open, not before it),
-// and reads the whole file when it is at most `maxSize` bytes long.
+// Reads the whole file at `nativePath` (as the system spells it, in any encoding or none) when it
+// is at most `maxSize` bytes long, never blocking: a FIFO or device swapped in is refused.
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize);
 inline ReadResult readRegularFile(const QString &path, quint64 maxSize)
 {
@@ -54,14 +50,12 @@ struct SaveResult
 
 enum SaveMode {
     Replace,    // an existing file is replaced (the user has confirmed it)
-    CreateOnly, // the save fails with EEXIST rather than replace a file, even one that appears
-                // while it is written
+    CreateOnly, // fails with EEXIST rather than replace a file, even one appearing meanwhile
 };
 
-// Replaces or creates the file at `path` with `bytes`. Succeeds only once the bytes are on the
-// disk; on failure the file at `path` is as it was, unless the result says Damaged. A symbolic
-// link stays a link and the file it points to is written; that file keeps its permissions, owner,
-// group and hard links. Nothing else is ever left in the folder, even when the program is killed.
+// Replaces or creates the file at `path` with `bytes`, done once they are on the disk; a failure
+// leaves it as it was unless Damaged. A link stays a link; the file it names keeps permissions,
+// owner, group and hard links. Nothing else is ever left in the folder, even after a kill.
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
 inline SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace)
 {

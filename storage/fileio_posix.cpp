@@ -35,21 +35,16 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-SaveResult failed(int error)
-{
-    return SaveResult{SaveResult::Failed, systemError(error)};
-}
-
 // Reasons of our own are translated; the system's come in its own words (strerror follows the
 // user's locale).
-SaveResult refused(const QString &why)
+SaveResult failed(const QString &why)
 {
     return SaveResult{SaveResult::Failed, why};
 }
 
-SaveResult saved()
+SaveResult failed(int error)
 {
-    return SaveResult{SaveResult::Saved, QString()};
+    return failed(systemError(error));
 }
 
 // Closes a descriptor on every way out of a function, unless it was closed and checked.
@@ -58,8 +53,7 @@ class Descriptor
 public:
     explicit Descriptor(int fd = -1) : fd(fd) {}
     ~Descriptor() { reset(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
+    Q_DISABLE_COPY(Descriptor)
     int get() const { return fd; }
     bool valid() const { return fd >= 0; }
     void reset(int other = -1)
@@ -75,8 +69,7 @@ private:
     int fd;
 };
 
-// Repeats a call the system interrupted, but not for ever: a file system whose calls are always
-// interrupted must end in a failure, not a busy loop.
+// Retries interrupted calls, but not for ever: a file system that always interrupts must fail.
 template <typename Call> auto uninterrupted(Call call)
 {
     auto result = call();
@@ -86,7 +79,6 @@ template <typename Call> auto uninterrupted(Call call)
     return result;
 }
 
-// Reads from the current position until the end of the file or `limit` bytes; -1 on an error.
 qint64 readUpTo(int fd, char *data, quint64 limit)
 {
     quint64 done = 0;
@@ -99,37 +91,28 @@ qint64 readUpTo(int fd, char *data, quint64 limit)
     return qint64(done);
 }
 
-// Writes all of `bytes` from the start of the file; `done` tells how far it got.
-bool writeAll(int fd, const QByteArray &bytes, qsizetype &done)
-{
-    done = 0;
-    if (::lseek(fd, 0, SEEK_SET) != 0)
-        return false;
-    while (done < bytes.size()) {
-        const ssize_t n = uninterrupted(
-            [&] { return ::write(fd, bytes.constData() + done, bytes.size() - done); });
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-// Makes the data and size of an open file durable; a failure here means the bytes may be lost.
 bool sync(int fd)
 {
     return uninterrupted([fd] { return ::fsync(fd); }) == 0;
 }
 
-// Writes `bytes` over the file from its start and makes them durable. The system drops
-// set-user-id and set-group-id bits from a file written by its owner: they are set again.
+// Writes `bytes` over the file from its start (`written` tells how far it got) and makes them
+// durable. The system drops set-id bits from a file written by its owner: they are set again.
 bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &written)
 {
-    if (!writeAll(fd, bytes, written))
+    written = 0;
+    if (::lseek(fd, 0, SEEK_SET) != 0)
         return false;
+    while (written < bytes.size()) {
+        const ssize_t n = uninterrupted(
+            [&] { return ::write(fd, bytes.constData() + written, bytes.size() - written); });
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        written += n;
+    }
     if (mode & (S_ISUID | S_ISGID))
         (void)!::fchmod(fd, mode); // only the owner may
     return sync(fd);
@@ -138,14 +121,12 @@ bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &written)
 QByteArray folderOf(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
 // Kernel interfaces that look like files: writing a board image there changes the system, and
 // what reads back is not what was written.
-bool onPseudoFileSystem(const struct statfs &fs)
+bool onPseudoFileSystem([[maybe_unused]] const struct statfs &fs)
 {
 #ifdef Q_OS_LINUX
     static constexpr unsigned long pseudo[] = {
@@ -154,10 +135,8 @@ bool onPseudoFileSystem(const struct statfs &fs)
         PSTOREFS_MAGIC,   EFIVARFS_MAGIC};
     return std::find(std::begin(pseudo), std::end(pseudo), (unsigned long)fs.f_type) !=
            std::end(pseudo);
-#else
-    (void)fs;
-    return false;
 #endif
+    return false;
 }
 
 QString pseudoFileRefusal()
@@ -171,13 +150,11 @@ struct Target
 {
     QByteArray path;
     QByteArray folder;
-    QByteArray name; // the last part of `path`
     bool exists = false;
     struct stat info = {};
 };
 
-// Follows symbolic links to the file they name, so that saving through a link replaces that
-// file and leaves the link a link. Tells why a target must not be written, if it must not.
+// Follows links to the file they name (the link stays a link); tells why it must not be written.
 std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode mode, Target &target)
 {
     QByteArray path = nativePath;
@@ -205,7 +182,6 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
         return failed(errno);
     target.path = path;
     target.folder = folderOf(path);
-    target.name = path.mid(path.lastIndexOf('/') + 1);
 
     if (target.exists && !S_ISREG(info.st_mode))
         return failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
@@ -214,24 +190,23 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
     struct statfs fs;
     if (::statfs((target.exists ? path : target.folder).constData(), &fs) == 0 &&
         onPseudoFileSystem(fs))
-        return refused(pseudoFileRefusal());
+        return failed(pseudoFileRefusal());
     // A read-only file stays unchanged, even where the folder would allow replacing it.
     if (target.exists && ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
         return failed(errno);
     return std::nullopt;
 }
 
-// Overwrites an existing file through its own inode. Only a file of exactly the new image's
-// size is written over, in one block, so that no kill can leave it half old and half new; its
-// old bytes are read to the end first (a size the system reports may be wrong) and put back,
-// times included, if anything fails.
+// Overwrites an existing file through its own inode, only one of the image's size (one block:
+// no kill leaves it half old, half new). Its old bytes are read to the end (the size the system
+// reports may be wrong) and put back, times included, if anything fails.
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 {
     constexpr int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     Descriptor file(::open(target.path.constData(), O_RDWR | flags));
     if (!file.valid() && errno == EACCES)
-        return refused(QObject::tr("the file may be written but not read, so it cannot be "
-                                   "replaced safely where it is"));
+        return failed(QObject::tr("the file may be written but not read, so it cannot be "
+                                  "replaced safely where it is"));
     struct stat info;
     struct statfs fs;
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || ::fstatfs(file.get(), &fs) != 0)
@@ -239,22 +214,22 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     if (!S_ISREG(info.st_mode))
         return failed(EINVAL);
     if (onPseudoFileSystem(fs))
-        return refused(pseudoFileRefusal());
+        return failed(pseudoFileRefusal());
 
     QByteArray old(bytes.size() + 1, '\0');
     const qint64 oldSize = readUpTo(file.get(), old.data(), quint64(old.size()));
     if (oldSize < 0)
         return failed(errno);
     if (oldSize != bytes.size())
-        return refused(QObject::tr("the file is not a 512-byte dump, so it is not written over "
-                                   "where it is: a file of another size is some other file "
-                                   "chosen by mistake"));
+        return failed(QObject::tr("the file is not a 512-byte dump, so it is not written over "
+                                  "where it is: a file of another size is some other file "
+                                  "chosen by mistake"));
     old.truncate(bytes.size());
 
     const mode_t mode = info.st_mode & 07777;
     qsizetype written = 0;
     if (rewrite(file.get(), bytes, mode, written) && file.close())
-        return saved();
+        return SaveResult{SaveResult::Saved, QString()};
     // Only what reached the file goes back (a write that fails writes nothing): past a file-size
     // limit, say, the bytes beyond it were never touched and could not be written either.
     const int error = errno;
@@ -271,36 +246,10 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
                           QObject::tr("; the old contents could not be put back either")};
 }
 
-// Holds back the signals that ask a program to stop (Ctrl-C, kill, a closed terminal) while a
-// temporary name exists, so that the name is always gone before the program acts on them.
-class SignalsHeld
-{
-public:
-    SignalsHeld()
-    {
-        sigset_t stopping;
-        sigemptyset(&stopping);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-            sigaddset(&stopping, signal);
-        held = ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
-    }
-    ~SignalsHeld()
-    {
-        if (held)
-            ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    }
-    SignalsHeld(const SignalsHeld &) = delete;
-    SignalsHeld &operator=(const SignalsHeld &) = delete;
-
-private:
-    sigset_t previous;
-    bool held = false;
-};
-
-// The new contents on their way to the target's name. On Linux the file is made without a name
-// (O_TMPFILE) and named only once it is whole and on the disk, so a kill before that leaves
-// nothing behind; where the file system cannot, it gets a short temporary name of its own at
-// once. A name it was given is removed again unless it was renamed to the target's.
+// The new contents on their way to the target's name. On Linux the file has no name (O_TMPFILE)
+// until it is whole and on the disk, so a kill leaves nothing behind; elsewhere it gets a
+// temporary name at once, removed unless renamed to the target's; while it exists Ctrl-C, kill
+// and hang-up are held back, so that it is always gone before the program acts on them.
 class NewFile
 {
 public:
@@ -310,13 +259,13 @@ public:
         fd.reset();
         if (!temporary.isEmpty())
             ::unlinkat(folder, temporary.constData(), 0);
+        if (held)
+            ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     }
-    NewFile(const NewFile &) = delete;
-    NewFile &operator=(const NewFile &) = delete;
+    Q_DISABLE_COPY(NewFile)
     int get() const { return fd.get(); }
 
-    // Returns 0 or why the file could not be made. It gets the permissions a new file gets
-    // (umask and default ACLs apply).
+    // 0 or why not. It gets a new file's permissions (umask and default ACLs apply).
     int create()
     {
 #ifdef O_TMPFILE
@@ -331,23 +280,15 @@ public:
         fd.reset();
         procName.clear();
 #endif
-        held.emplace();
-        for (int attempt = 0; attempt < 100 && !fd.valid(); ++attempt) {
-            temporary = randomName();
-            fd.reset(::openat(folder, temporary.constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-            if (!fd.valid() && errno != EEXIST)
-                break;
-        }
-        if (fd.valid())
-            return 0;
-        temporary.clear();
-        return errno;
+        return nameTemporary([this](const char *name) {
+            fd.reset(
+                ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+            return fd.valid();
+        });
     }
 
-    // Gives the complete file the target's name: directly where nothing is there (or nothing
-    // may be replaced), else through a temporary name renamed over the target. Returns 0 or
-    // why not, with the file discarded and the target untouched.
+    // Names the complete file: directly where nothing is there (or nothing may be replaced),
+    // else through a temporary name renamed over the target. 0 or why not (target untouched).
     int publish(const QByteArray &name, SaveMode mode)
     {
         if (!procName.isEmpty()) {
@@ -361,17 +302,11 @@ public:
             }
             if (errno != EEXIST || mode == CreateOnly)
                 return errno;
-            held.emplace();
-            for (int attempt = 0; attempt < 100 && temporary.isEmpty(); ++attempt) {
-                const QByteArray candidate = randomName();
-                if (::linkat(AT_FDCWD, procName.constData(), folder, candidate.constData(),
-                             AT_SYMLINK_FOLLOW) == 0)
-                    temporary = candidate;
-                else if (errno != EEXIST)
-                    return errno;
-            }
-            if (temporary.isEmpty())
-                return EEXIST;
+            if (const int error = nameTemporary([this](const char *name) {
+                    return ::linkat(AT_FDCWD, procName.constData(), folder, name,
+                                    AT_SYMLINK_FOLLOW) == 0;
+                }))
+                return error;
         }
         if (!fd.close() || !renameTo(name, mode))
             return errno;
@@ -380,10 +315,26 @@ public:
     }
 
 private:
-    // Short, so that a target name near the length limit still leaves room for it.
-    static QByteArray randomName()
+    // A free name of ours through `make`, with the stopping signals held from then on.
+    template <typename Make> int nameTemporary(Make make)
     {
-        return ".tavro-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        sigset_t stopping;
+        sigemptyset(&stopping);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&stopping, signal);
+        held = held || ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            // Short, so that a target name near the length limit still leaves room for it.
+            const QByteArray name =
+                ".tavro-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+            if (make(name.constData())) {
+                temporary = name;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
     }
 
     bool renameTo(const QByteArray &name, SaveMode mode)
@@ -418,13 +369,13 @@ private:
     Descriptor fd;
     QByteArray procName;  // the unnamed file's way in for linkat
     QByteArray temporary; // a name of ours in the folder, removed unless renamed
-    std::optional<SignalsHeld> held;
+    sigset_t previous;
+    bool held = false;
 };
 
-// The usual way: a new file beside the target, renamed over it once complete, so that the name
-// always holds either the whole old or the whole new image. Everything is done relative to the
-// folder, so a long path to it costs no temporary name its length. What only trying tells (a
-// new file that cannot look like the old one, a refused rename) sends the save in place.
+// A new file beside the target, renamed over it once complete: the name always holds the whole
+// old or the whole new image. Relative to the folder, so a long path costs a temporary name
+// nothing. What only trying tells (a new file unlike the old one, a refused rename) goes in place.
 SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
                            const QByteArray &bytes, SaveMode saveMode)
 {
@@ -454,68 +405,55 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     if (!rewrite(file.get(), bytes, mode, written))
         return failed(errno);
     // An append-only folder or a bind-mounted file refuses the rename (EPERM, EBUSY).
-    if (const int error = file.publish(target.name, saveMode))
+    if (const int error = file.publish(target.path.mid(target.path.lastIndexOf('/') + 1), saveMode))
         return error == EPERM || error == EBUSY ? inPlaceAfter(error) : failed(error);
 
-    // A rename is durable only once its folder is. File systems that cannot sync a folder at
-    // all (EINVAL, EROFS, ENOTSUP) keep names durable by other means.
+    // A rename is durable once its folder is; file systems that cannot sync a folder (EINVAL,
+    // EROFS, ENOTSUP) keep names durable by other means.
     if (!confirmable)
         return SaveResult{SaveResult::NotConfirmed, systemError(EACCES)};
     if (sync(folder) || errno == EINVAL || errno == EROFS || errno == ENOTSUP)
-        return saved();
+        return SaveResult{SaveResult::Saved, QString()};
     return SaveResult{SaveResult::NotConfirmed, systemError(errno)};
 }
 
-// In place where a rename is ruled out from the start: it would split a file's hard links, or
-// the folder takes new names but lets none go (chattr +a or +i), so a renamed-over file or a
-// temporary name would stay there for good.
-bool mustWriteInPlace(const Target &target, int folder)
+// A rename would split a file's hard links, and a folder that lets no name go (chattr +a or +i)
+// would keep a renamed-over file or a temporary name for good.
+bool mustWriteInPlace(const Target &target, [[maybe_unused]] int folder)
 {
-    if (!target.exists)
-        return false;
     int attributes = 0;
 #ifdef FS_IOC_GETFLAGS
-    if (::ioctl(folder, FS_IOC_GETFLAGS, &attributes) != 0)
+    if (target.exists && ::ioctl(folder, FS_IOC_GETFLAGS, &attributes) == 0)
+        attributes &= FS_APPEND_FL | FS_IMMUTABLE_FL;
+    else
         attributes = 0;
-    attributes &= FS_APPEND_FL | FS_IMMUTABLE_FL;
-#else
-    (void)folder;
 #endif
-    return target.info.st_nlink > 1 || attributes != 0;
+    return target.exists && (target.info.st_nlink > 1 || attributes != 0);
 }
 
 } // namespace
 
 ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
 {
-    ReadResult result;
     struct stat info;
     // Only regular files are opened: opening a device can have effects of its own (a tape
     // rewinds). The check is repeated on what was opened, since the path may change meanwhile.
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return result;
+        return {};
     // Non-blocking, so that a FIFO swapped in after the check cannot stall the window.
     Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return result;
-
-    result.size = quint64(info.st_size);
-    if (result.size > maxSize) {
-        result.status = ReadResult::NotRead;
-        return result;
-    }
-    result.bytes.resize(qsizetype(result.size));
+        return {};
+    const quint64 size = quint64(info.st_size);
+    if (size > maxSize)
+        return {ReadResult::NotRead, size, {}};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     // An error, or a file that ended early (truncated while read), is a failed read.
-    result.status = readUpTo(file.get(), result.bytes.data(), result.size) == qint64(result.size)
-                        ? ReadResult::Read
-                        : ReadResult::ReadFailed;
-    if (result.status != ReadResult::Read)
-        result.bytes.clear();
-    return result;
+    if (readUpTo(file.get(), bytes.data(), size) != qint64(size))
+        return {ReadResult::ReadFailed, size, {}};
+    return {ReadResult::Read, size, bytes};
 }
 
-// Resolves the target, chooses between renaming a new file over it and writing it in place,
-// and carries that out.
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
 {
     if (nativePath.isEmpty())

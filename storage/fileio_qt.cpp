@@ -8,29 +8,22 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-// Reading and saving with Qt alone, for systems without POSIX. It keeps the promises that Qt can
-// keep: only regular files are read, a read must deliver every byte, and a save replaces the
-// target whole or not at all. The build option TAVRO_QT_STORAGE uses it on Linux as well.
+// Reading and saving with Qt alone, for systems without POSIX (TAVRO_QT_STORAGE on Linux too):
+// only regular files are read, every byte of them, and a save replaces the target whole or not.
 namespace FileIo {
 
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
-    const QString path = QFile::decodeName(nativePath);
-    ReadResult result;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return result;
-    result.size = static_cast<quint64>(file.size());
-    if (result.size > maxSize) {
-        result.status = ReadResult::NotRead;
-        return result;
-    }
-    result.bytes = file.read(static_cast<qint64>(result.size));
-    result.status =
-        quint64(result.bytes.size()) == result.size ? ReadResult::Read : ReadResult::ReadFailed;
-    if (result.status != ReadResult::Read)
-        result.bytes.clear();
-    return result;
+    QFile file(QFile::decodeName(nativePath));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const quint64 size = quint64(file.size());
+    if (size > maxSize)
+        return {ReadResult::NotRead, size, {}};
+    const QByteArray bytes = file.read(qint64(size));
+    if (quint64(bytes.size()) != size)
+        return {ReadResult::ReadFailed, size, {}};
+    return {ReadResult::Read, size, bytes};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
@@ -39,18 +32,12 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
     if (mode == CreateOnly && QFileInfo::exists(path))
         return SaveResult{SaveResult::Failed, QStringLiteral("File exists")};
     // commit() does not report a failing final flush, so the write count and the flush are
-    // checked here.
+    // checked here. A file not committed is discarded.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult{SaveResult::Failed, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return SaveResult{SaveResult::Failed, why};
-    }
-    if (!file.commit())
-        return SaveResult{SaveResult::Failed, file.errorString()};
-    return SaveResult{SaveResult::Saved, QString()};
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
+        return SaveResult{SaveResult::Saved, QString()};
+    return SaveResult{SaveResult::Failed, file.errorString()};
 }
 
 } // namespace FileIo

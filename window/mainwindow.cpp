@@ -9,7 +9,6 @@
 #include "fileio.h"
 
 #include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -26,16 +25,12 @@ const QLatin1String lastOpenPathKey("dlg/last_open_path");
 // Only the first URL of a drag counts; anything that is not a local file gives an empty path.
 QString firstLocalPath(const QMimeData *mime)
 {
-    if (!mime)
-        return QString();
-    const QList<QUrl> urls = mime->urls();
-    return urls.isEmpty() ? QString() : urls.first().toLocalFile();
+    return mime ? mime->urls().value(0).toLocalFile() : QString();
 }
 
 // QSettings reads its files while it is made: a FIFO there would keep the window from ever
-// appearing, and a file of gigabytes would fill memory. When one of the files it would read is
-// anything but a regular file of sane size, that file is left alone and the settings live in
-// memory for this run. The look is a stat, which never blocks.
+// appearing, a file of gigabytes would fill memory. Such a file is left alone (a stat never
+// blocks) and the settings live in memory for this run.
 QSettings *openSettings(const QString &organisation, const QString &application)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -81,13 +76,11 @@ MainWindow::~MainWindow()
 
 void MainWindow::updateVersionInfo()
 {
-    const QString build = QString::number(TAVRO_BUILD);
     QString about = ui->about_lbl->text();
-    // The markers are looked up in the rich-text source; a translation that dropped one is
-    // left unstamped there rather than stamped in the wrong place.
+    // A translation that dropped a marker is left unstamped there, not stamped in the wrong place.
     const int buildAt = about.indexOf(QLatin1String("build"));
     if (buildAt >= 0)
-        about.insert(buildAt + 6, build);
+        about.insert(buildAt + 6, QString::number(TAVRO_BUILD));
     const int versionAt = about.indexOf(QLatin1String("v."));
     if (versionAt >= 0)
         about.insert(versionAt + 3, version);
@@ -106,49 +99,40 @@ void MainWindow::changeEvent(QEvent *e)
 
 void MainWindow::on_load_btn_clicked()
 {
-    const QString lastPath = settings->value(lastOpenPathKey, QVariant()).toString();
-    const QString filter = tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)");
-    const QString caption = tr("Open file");
-    fileName = QFileDialog::getOpenFileName(this, caption,
-                                            lastPath.isEmpty() ? QString() : lastPath, filter);
+    const QString lastPath = settings->value(lastOpenPathKey).toString();
+    fileName = QFileDialog::getOpenFileName(
+        this, tr("Open file"), lastPath.isEmpty() ? QString() : lastPath,
+        tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)"));
     if (fileName.isEmpty())
         return;
     settings->setValue(lastOpenPathKey, fileName);
-    showLoad(fileName);
+    openFile(fileName);
 }
 
 void MainWindow::on_clear_save_btn_clicked()
 {
-    const QString filter = tr("bin (*.bin)");
     // The proposal is built in fileName itself, so every use on the same load adds one more
     // "_clear"; a path without any dot is proposed unchanged.
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     if (dot >= 0)
         fileName.insert(dot, QLatin1String("_clear"));
-    const QString caption = tr("Save file...");
-    const QString target = QFileDialog::getSaveFileName(this, caption, fileName, filter);
+    const QString target =
+        QFileDialog::getSaveFileName(this, tr("Save file..."), fileName, tr("bin (*.bin)"));
     if (target.isEmpty())
         return;
     FileIo::SaveResult outcome;
     dump.clearAndSave(target, &outcome);
     QString message;
-    switch (outcome.status) {
-    case FileIo::SaveResult::Saved:
+    if (outcome.ok())
         message = QObject::tr("File saved: ") + target;
-        break;
-    case FileIo::SaveResult::NotConfirmed:
-        // The file holds the cleaned image; only a power cut in the next moments could lose it.
-        message = QObject::tr("File saved: ") + target +
-                  QObject::tr(" (the system could not confirm that the new name is on the disk)");
-        break;
-    case FileIo::SaveResult::Failed:
+    else if (outcome.status == FileIo::SaveResult::Failed)
         message = QObject::tr("Cannot save file: ") + target + QLatin1String(": ") + outcome.error;
-        break;
-    case FileIo::SaveResult::Damaged:
+    else
         message = QObject::tr("Cannot save file, and it may now be damaged: ") + target +
                   QLatin1String(": ") + outcome.error;
-        break;
-    }
+    // The file holds the cleaned image; only a power cut in the next moments could lose it.
+    if (outcome.status == FileIo::SaveResult::NotConfirmed)
+        message += QObject::tr(" (the system could not confirm that the new name is on the disk)");
     ui->sb->showMessage(message, 0);
 }
 
@@ -162,23 +146,16 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *e)
 void MainWindow::dropEvent(QDropEvent *e)
 {
     fileName = firstLocalPath(e->mimeData());
-    if (fileName.isEmpty()) {
+    if (fileName.isEmpty())
         ui->sb->clearMessage();
-        return;
-    }
-    showLoad(fileName);
+    else
+        openFile(fileName);
 }
 
 void MainWindow::openFile(const QString &path)
 {
     fileName = path;
-    showLoad(fileName);
-}
-
-void MainWindow::showLoad(const QString &path)
-{
-    ui->sb->showMessage(QObject::tr("Loaded file: ") + path, 0);
-    const QString report = dump.load(path);
-    ui->msgbox->setHtml(report);
+    ui->sb->showMessage(QObject::tr("Loaded file: ") + fileName, 0);
+    ui->msgbox->setHtml(dump.load(fileName));
     ui->clear_save_btn->setEnabled(!dump.error);
 }

@@ -29,8 +29,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Loads `path` as a drop does (a file given on the command line): shown in the status bar
-    // and reported, not remembered as the open dialog's last path.
+    // Loads `path` as a drop does (a file named on the command line): not remembered as last path.
     void openFile(const QString &path);
 
 protected:
@@ -44,7 +43,6 @@ private slots:
 
 private:
     void updateVersionInfo();
-    void showLoad(const QString &path);
 
     Ui::MainWindow *ui;
     QString fileName;
