@@ -33,10 +33,8 @@ const char *const DumpInfo::errorNames[ErrorCount] = {
 
 using Value = DumpField::Value;
 
-namespace {
-
 // Each problem as tavro-cli names it, and the report's line for it.
-const struct
+static const struct
 {
     const char *name;
     const char *line;
@@ -48,8 +46,6 @@ const struct
      QT_TRANSLATE_NOOP("QObject", "Read error: the file could not be read completely")},
     {"unknown engine", QT_TRANSLATE_NOOP("QObject", "Damaged file of not a Tavro firmware")},
 };
-
-} // namespace
 
 const char *DumpInfo::engineName() const
 {
@@ -84,18 +80,16 @@ QString DumpInfo::report(Markup markup) const
         if (!field.label)
             continue;
         const Value value = field.value(*this);
-        const bool red = value.kind == Value::No && markup == RichText;
         text += QObject::tr(field.label);
         if (value.isVerdict()) // its label ends without a blank: "EEPROM checksum:"
             text += u' ';
-        if (red)
-            text += QStringView(u"<font color=\"red\">");
         if (value.kind == Value::Text)
             text += value.view();
+        else if (value.kind == Value::No && markup == RichText)
+            text += QLatin1String("<font color=\"red\">") % QObject::tr(value.chars) %
+                    QLatin1String("</font>");
         else
             text += QObject::tr(value.chars);
-        if (red)
-            text += QStringView(u"</font>");
         text += br;
         if (field.gap)
             text += br;
