@@ -59,9 +59,11 @@ const std::vector<DumpField> &DumpField::all()
          [](const DumpInfo &info) { return word(info.mcuType); }},
         {QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu", nullptr,
          [](const DumpInfo &info) {
-             const char *name = info.mcuName();
-             return name ? Value::text(name)
-                         : Value::text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
+             if (info.mcuType == 0x0000)
+                 return Value::text("Tavro 01 A0052-25");
+             if (info.mcuType == 0xBC42)
+                 return Value::text("Tavro 02 C0 141 C48");
+             return Value::text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
          }},
         {nullptr, false, "checksum", "stored", "checksum_stored", "stored checksum",
          [](const DumpInfo &info) { return word(info.storedChecksum); }},

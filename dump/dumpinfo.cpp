@@ -52,13 +52,6 @@ const char *DumpInfo::engineName() const
     return engineType == 0x2124 ? "C.E.Set. Srl" : engineType == 0x292C ? "SOLE" : nullptr;
 }
 
-const char *DumpInfo::mcuName() const
-{
-    return mcuType == 0x0000   ? "Tavro 01 A0052-25"
-           : mcuType == 0xBC42 ? "Tavro 02 C0 141 C48"
-                               : nullptr;
-}
-
 const char *DumpInfo::problemName() const
 {
     return problems[problem].name;

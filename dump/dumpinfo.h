@@ -44,8 +44,7 @@ struct DumpInfo
 
     bool valid() const { return problem == NoProblem; }
     bool checksumOk() const { return storedChecksum == computedChecksum; }
-    const char *engineName() const; // nullptr for an engine word outside the table
-    const char *mcuName() const;    // nullptr for an MCU word outside the table
+    const char *engineName() const; // nullptr for an unknown engine word
     // The English name of error code 0xE0 + index, for QObject::tr to translate.
     static const char *const errorNames[ErrorCount];
     // How tavro-cli's JSON and CSV name the problem: "wrong size"; empty for none.
