@@ -6,14 +6,7 @@
 #define EEPROMDUMP_H
 
 #include "dumpinfo.h"
-
-#include <QByteArray>
-#include <QString>
-#include <QtGlobal>
-
-namespace FileIo {
-struct SaveResult;
-}
+#include "fileio.h"
 
 // The board image last loaded, and what was decoded from it: the window's one record. Problems
 // are never thrown: they are told in the report and by `error`.
@@ -23,11 +16,10 @@ public:
     static constexpr int ImageSize = DumpInfo::ImageSize;
     static constexpr int ErrorCount = DumpInfo::ErrorCount;
 
-    QString load(const QString &path);
+    QString load(const QString &path) { return take(DumpInfo::read(QFile::encodeName(path))); }
     // The same checks and report as load(), for bytes already in memory.
     QString loadImage(const QByteArray &bytes) { return take(DumpInfo::decode(bytes)); }
-    // Writes the image with its variable data block zeroed; `outcome` tells how it went and why.
-    // The loaded image is cleared only once the file is safely on disk: a failed save keeps it.
+    // Saves a cleaned copy of the image; the loaded one is cleared only once the copy is on disk.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
