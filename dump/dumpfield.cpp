@@ -27,7 +27,7 @@ Value Value::number(quint64 value, int base, int width, const char *prefix)
     Value printed = text(prefix);
     char digits[20];
     const int count = int(std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
-    while (width-- > count)
+    for (int i = count; i < width; ++i)
         printed.chars[printed.size++] = '0';
     std::copy_n(digits, count, printed.chars + printed.size);
     printed.size += count;
