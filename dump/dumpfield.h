@@ -6,15 +6,13 @@
 #define DUMPFIELD_H
 
 #include <QString>
-#include <QtGlobal>
 
 #include <vector>
 
 struct DumpInfo;
 
-// One decoded field of a valid image, described once: how the window's report labels it, how
-// tavro-cli's JSON, CSV and compare name it, and how its value prints. Every output walks the
-// rows of all() in order, so adding a field is adding a row.
+// One decoded field of a valid image, described once for the window's report and tavro-cli's
+// JSON, CSV and compare, which all walk the rows of all() in order.
 struct DumpField
 {
     // A value as it prints, held in place: a report allocates nothing for its numbers.

@@ -99,14 +99,12 @@ QString DumpInfo::report(Markup markup) const
 
 DumpInfo DumpInfo::read(const QByteArray &nativePath)
 {
-    // A file of the wrong length is never used, so it is not read: a huge file dropped by
-    // mistake must neither stall the window nor fill memory.
+    // A file of the wrong length is not read: a huge one must neither stall nor fill memory.
     const FileIo::ReadResult file = FileIo::readRegularFile(nativePath, ImageSize);
     if (file.status == FileIo::ReadResult::CannotOpen)
         return DumpInfo();
     DumpInfo info = decode(file.bytes);
     info.size = file.size;
-    // Zeros in place of bytes that never arrived would pass for the board's data.
     if (file.size == ImageSize && file.status != FileIo::ReadResult::Read)
         info.problem = IncompleteRead;
     return info;

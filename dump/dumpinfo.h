@@ -7,14 +7,10 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QtGlobal>
 
-// What one board image holds, decoded once. The window's rich-text report and the command-line
-// companion's text, JSON and CSV are all rendered from this value, so they cannot disagree.
-//
-// Image layout (512 bytes, little-endian): 0..254 variable data block (error counters at 160..173,
-// last error at 254); 256..510 identification block (product code 256..259, engine word 496,
-// MCU word 507, checksum over 256..508 stored at 509).
+// What one board image holds, decoded once: the window's report and tavro-cli's text, JSON and
+// CSV are all rendered from it. The image (512 bytes, little-endian) is a variable data block,
+// bytes 0..254, and an identification block, bytes 256..510; decode() reads the fields.
 struct DumpInfo
 {
     static constexpr int ImageSize = 512;
@@ -50,7 +46,6 @@ struct DumpInfo
     // How tavro-cli's JSON and CSV name the problem: "wrong size"; empty for none.
     const char *problemName() const;
 
-    // The report as the window shows it (rich text), or its lines as plain text.
     QString report(Markup markup = RichText) const;
 
     // Reads and decodes the file at `nativePath`, a path as the system spells it.
