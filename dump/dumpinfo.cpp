@@ -89,11 +89,10 @@ QString DumpInfo::report(Markup markup) const
     }
 
     text += QObject::tr("Error statistics : ") % br % br;
-    for (int i = 0; i < ErrorCount; ++i) {
+    for (int i = 0; i < ErrorCount; ++i)
         text += Value::code(quint8(0xE0 + i)).view() % QLatin1String(" - ") %
                 QObject::tr(errorNames[i]) % QLatin1String(": ") %
                 Value::number(errorStats[i]).view() % br;
-    }
     return text;
 }
 
