@@ -4,7 +4,14 @@
 
 #include "eepromdump.h"
 
+#include "fileio.h"
+
 #include <algorithm>
+
+QString EepromDump::load(const QString &path)
+{
+    return take(DumpInfo::read(QFile::encodeName(path)));
+}
 
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;
 // the decoded fields are set only as far as the checks got.

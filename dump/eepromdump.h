@@ -6,7 +6,10 @@
 #define EEPROMDUMP_H
 
 #include "dumpinfo.h"
-#include "fileio.h"
+
+namespace FileIo {
+struct SaveResult;
+}
 
 // The board image last loaded, and what was decoded from it: the window's one record. Problems
 // are never thrown: they are told in the report and by `error`.
@@ -16,7 +19,7 @@ public:
     static constexpr int ImageSize = DumpInfo::ImageSize;
     static constexpr int ErrorCount = DumpInfo::ErrorCount;
 
-    QString load(const QString &path) { return take(DumpInfo::read(QFile::encodeName(path))); }
+    QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
     QString loadImage(const QByteArray &bytes) { return take(DumpInfo::decode(bytes)); }
     // Saves a cleaned copy of the image; the loaded one is cleared only once the copy is on disk.
