@@ -33,15 +33,12 @@ struct Progress
             return;
         drawnAt = clock.elapsed();
         std::fprintf(stderr, "\r%llu of %llu files", done, total);
-        std::fflush(stderr);
         shown = true;
     }
     void clear()
     {
-        if (shown) {
+        if (shown)
             std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
-        }
         shown = false;
     }
 
