@@ -96,8 +96,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
             ++progress.total;
             return true;
         };
-        for (const QByteArray &path : paths)
-            FileWalker::walk(path, count, [](const QByteArray &, int) {});
+        FileWalker::walk(paths, count, [](const QByteArray &, int) {});
         progress.clock.start();
     }
 
@@ -122,10 +121,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
         Output::message(folder + ": cannot read the folder: " + QByteArray(std::strerror(error)));
         allGood = false;
     };
-    for (const QByteArray &path : paths) {
-        if (!FileWalker::walk(path, visit, failure))
-            break;
-    }
+    FileWalker::walk(paths, visit, failure);
     progress.clear();
     writer.end(); // after a failed write, only into the buffer
     const int status = output.finish(allGood && done > 0 ? 0 : 1);

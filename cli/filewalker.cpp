@@ -4,8 +4,6 @@
 
 #include "filewalker.h"
 
-#include <QList>
-
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -55,10 +53,12 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
 
 } // namespace
 
-bool FileWalker::walk(const QByteArray &path, const Visit &visit, const Failure &failure)
+void FileWalker::walk(const QList<QByteArray> &paths, const Visit &visit, const Failure &failure)
 {
-    struct stat info;
-    if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return walkFolder(path, visit, failure);
-    return visit(path);
+    for (const QByteArray &path : paths) {
+        struct stat info;
+        const bool isFolder = ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
+            return;
+    }
 }
