@@ -48,6 +48,13 @@ struct Progress
     bool shown = false;
 };
 
+// A command's exit status, once the message that explains it is on standard error.
+int stop(int status, const QByteArray &message)
+{
+    Output::message(message);
+    return status;
+}
+
 QByteArray openFailure(const QByteArray &path)
 {
     struct stat info;
@@ -83,10 +90,8 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     // (permissions) is reported like any file that cannot be opened.
     for (const QByteArray &path : paths) {
         struct stat info;
-        if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-            Output::message(path + ": " + QByteArray(std::strerror(errno)));
-            return 2;
-        }
+        if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR))
+            return stop(2, path + ": " + QByteArray(std::strerror(errno)));
     }
 
     Progress progress;
@@ -133,31 +138,24 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
 int clear(const QByteArray &input, const QByteArray &output, bool force)
 {
     const DumpInfo info = DumpInfo::read(input);
-    if (info.problem == DumpInfo::CannotOpen) {
-        Output::message(input + ": cannot be opened: " + openFailure(input) + "; nothing written");
-        return 1;
-    }
-    if (!info.valid()) {
-        Output::message(input + ": not a valid image (" + info.problemName() +
-                        "); nothing written");
-        return 1;
-    }
+    if (info.problem == DumpInfo::CannotOpen)
+        return stop(1, input + ": cannot be opened: " + openFailure(input) + "; nothing written");
+    if (!info.valid())
+        return stop(1, input + ": not a valid image (" + info.problemName() + "); nothing written");
     struct stat target;
     if (::stat(output.constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        Output::message(output +
-                        (S_ISDIR(target.st_mode) ? ": is a folder" : ": is not a regular file") +
-                        "; name the file to write");
-        return 1;
+        const char *what = S_ISDIR(target.st_mode) ? ": is a folder" : ": is not a regular file";
+        return stop(1, output + what + "; name the file to write");
     }
     if (!force && ::lstat(output.constData(), &target) == 0) {
         struct stat source;
         const bool same = ::stat(input.constData(), &source) == 0 &&
                           ::stat(output.constData(), &target) == 0 &&
                           source.st_dev == target.st_dev && source.st_ino == target.st_ino;
-        Output::message(output +
-                        (same ? ": is the input itself; --force overwrites it with its cleaned copy"
-                              : ": exists; --force replaces it"));
-        return 1;
+        const char *why = same
+                              ? ": is the input itself; --force overwrites it with its cleaned copy"
+                              : ": exists; --force replaces it";
+        return stop(1, output + why);
     }
     if (!info.checksumOk()) {
         Output::message(input + ": the checksum does not match (stored 0x" +
@@ -177,8 +175,7 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         : saved.status == FileIo::SaveResult::Damaged
             ? ": cannot write, and the file may now be damaged: "
             : ": cannot write: ";
-    Output::message(output + said + saved.error.toUtf8());
-    return saved.ok() ? 0 : 1;
+    return stop(saved.ok() ? 0 : 1, output + said + saved.error.toUtf8());
 }
 
 int compare(const QByteArray &a, const QByteArray &b)
@@ -187,10 +184,8 @@ int compare(const QByteArray &a, const QByteArray &b)
     const DumpInfo right = DumpInfo::read(b);
     for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
         const QByteArray why = unusable(path, info);
-        if (!why.isEmpty()) {
-            Output::message(path + ": " + why);
-            return 2;
-        }
+        if (!why.isEmpty())
+            return stop(2, path + ": " + why);
     }
 
     Output output(STDOUT_FILENO);
