@@ -228,7 +228,7 @@ int compare(const QByteArray &a, const QByteArray &b)
         }
     }
 
-    QList<QByteArray> fields;
+    QByteArray fields;
     const auto shown = [](const Value &value) {
         return value.kind == Value::Absent ? QByteArray("none") : value.bytes();
     };
@@ -236,20 +236,18 @@ int compare(const QByteArray &a, const QByteArray &b)
         const QByteArray x = shown(field.value(left));
         const QByteArray y = shown(field.value(right));
         if (field.name && x != y)
-            fields << field.name + (": " + x + " -> " + y);
+            fields += "\n  " + QByteArray(field.name) + ": " + x + " -> " + y;
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         if (left.errorStats[i] != right.errorStats[i]) {
-            fields << "count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
-                          DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
-                          " -> " + QByteArray::number(right.errorStats[i]);
+            fields += "\n  count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
+                      DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
+                      " -> " + QByteArray::number(right.errorStats[i]);
         }
     }
-    out += "\nfields that differ:";
     if (fields.isEmpty())
-        out += " none (only bytes that are not decoded)\n";
-    else
-        out += "\n  " + fields.join("\n  ") + '\n';
+        fields = " none (only bytes that are not decoded)";
+    out += "\nfields that differ:" + fields + '\n';
     return output.finish(1);
 }
 
