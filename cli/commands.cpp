@@ -105,7 +105,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
         progress.clock.start();
     }
 
-    Output output(STDOUT_FILENO);
+    Output output;
     ReportWriter writer(format, output);
     bool allGood = true;
     quint64 done = 0;
@@ -188,7 +188,7 @@ int compare(const QByteArray &a, const QByteArray &b)
             return stop(2, path + ": " + why);
     }
 
-    Output output(STDOUT_FILENO);
+    Output output;
     QByteArray &out = output.buffer();
     const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
