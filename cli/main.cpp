@@ -58,7 +58,6 @@ int usageError(const QString &why)
     return 2;
 }
 
-// Prints the help or the version; the exit status, with a failed write told, too.
 int print(const QByteArray &text)
 {
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
