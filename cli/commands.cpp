@@ -223,8 +223,7 @@ int compare(const QByteArray &a, const QByteArray &b)
             if (left.image.at(i) == right.image.at(i))
                 continue;
             out += "  " + QByteArray::number(i).rightJustified(6) + "  " +
-                   Value::number(quint8(left.image.at(i)), 16, 2).bytes() + "  " +
-                   Value::number(quint8(right.image.at(i)), 16, 2).bytes() + '\n';
+                   left.image.mid(i, 1).toHex() + "  " + right.image.mid(i, 1).toHex() + '\n';
         }
     }
 
