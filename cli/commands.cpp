@@ -65,21 +65,6 @@ QByteArray openFailure(const QByteArray &path)
     return ::access(path.constData(), R_OK) != 0 ? std::strerror(errno) : "cannot be read";
 }
 
-// Why a file cannot be compared, or an empty text when it can.
-QByteArray unusable(const QByteArray &path, const DumpInfo &info)
-{
-    switch (info.problem) {
-    case DumpInfo::CannotOpen:
-        return "cannot be opened: " + openFailure(path);
-    case DumpInfo::WrongSize:
-        return "is " + QByteArray::number(info.size) + " bytes long, not 512";
-    case DumpInfo::IncompleteRead:
-        return "could not be read completely";
-    default:
-        return QByteArray();
-    }
-}
-
 } // namespace
 
 namespace Commands {
@@ -183,9 +168,12 @@ int compare(const QByteArray &a, const QByteArray &b)
     const DumpInfo left = DumpInfo::read(a);
     const DumpInfo right = DumpInfo::read(b);
     for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
-        const QByteArray why = unusable(path, info);
-        if (!why.isEmpty())
-            return stop(2, path + ": " + why);
+        if (info.problem == DumpInfo::CannotOpen)
+            return stop(2, path + ": cannot be opened: " + openFailure(path));
+        if (info.problem == DumpInfo::WrongSize)
+            return stop(2, path + ": is " + QByteArray::number(info.size) + " bytes long, not 512");
+        if (info.problem == DumpInfo::IncompleteRead)
+            return stop(2, path + ": could not be read completely");
     }
 
     Output output;
