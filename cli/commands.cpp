@@ -33,15 +33,12 @@ struct Progress
             return;
         drawnAt = clock.elapsed();
         std::fprintf(stderr, "\r%llu of %llu files", done, total);
-        std::fflush(stderr);
         shown = true;
     }
     void clear()
     {
-        if (shown) {
+        if (shown)
             std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
-        }
         shown = false;
     }
 
@@ -51,6 +48,13 @@ struct Progress
     bool shown = false;
 };
 
+// A command's exit status, once the message that explains it is on standard error.
+int stop(int status, const QByteArray &message)
+{
+    Output::message(message);
+    return status;
+}
+
 QByteArray openFailure(const QByteArray &path)
 {
     struct stat info;
@@ -59,21 +63,6 @@ QByteArray openFailure(const QByteArray &path)
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
     return ::access(path.constData(), R_OK) != 0 ? std::strerror(errno) : "cannot be read";
-}
-
-// Why a file cannot be compared, or an empty text when it can.
-QByteArray unusable(const QByteArray &path, const DumpInfo &info)
-{
-    switch (info.problem) {
-    case DumpInfo::CannotOpen:
-        return "cannot be opened: " + openFailure(path);
-    case DumpInfo::WrongSize:
-        return "is " + QByteArray::number(info.size) + " bytes long, not 512";
-    case DumpInfo::IncompleteRead:
-        return "could not be read completely";
-    default:
-        return QByteArray();
-    }
 }
 
 } // namespace
@@ -86,10 +75,8 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
     // (permissions) is reported like any file that cannot be opened.
     for (const QByteArray &path : paths) {
         struct stat info;
-        if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-            Output::message(path + ": " + QByteArray(std::strerror(errno)));
-            return 2;
-        }
+        if (::lstat(path.constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR))
+            return stop(2, path + ": " + QByteArray(std::strerror(errno)));
     }
 
     Progress progress;
@@ -99,12 +86,11 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
             ++progress.total;
             return true;
         };
-        for (const QByteArray &path : paths)
-            FileWalker::walk(path, count, [](const QByteArray &, int) {});
+        FileWalker::walk(paths, count, [](const QByteArray &, int) {});
         progress.clock.start();
     }
 
-    Output output(STDOUT_FILENO);
+    Output output;
     ReportWriter writer(format, output);
     bool allGood = true;
     quint64 done = 0;
@@ -125,10 +111,7 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
         Output::message(folder + ": cannot read the folder: " + QByteArray(std::strerror(error)));
         allGood = false;
     };
-    for (const QByteArray &path : paths) {
-        if (!FileWalker::walk(path, visit, failure))
-            break;
-    }
+    FileWalker::walk(paths, visit, failure);
     progress.clear();
     writer.end(); // after a failed write, only into the buffer
     const int status = output.finish(allGood && done > 0 ? 0 : 1);
@@ -140,31 +123,24 @@ int report(ReportWriter::Format format, const QList<QByteArray> &paths)
 int clear(const QByteArray &input, const QByteArray &output, bool force)
 {
     const DumpInfo info = DumpInfo::read(input);
-    if (info.problem == DumpInfo::CannotOpen) {
-        Output::message(input + ": cannot be opened: " + openFailure(input) + "; nothing written");
-        return 1;
-    }
-    if (!info.valid()) {
-        Output::message(input + ": not a valid image (" + info.problemName() +
-                        "); nothing written");
-        return 1;
-    }
+    if (info.problem == DumpInfo::CannotOpen)
+        return stop(1, input + ": cannot be opened: " + openFailure(input) + "; nothing written");
+    if (!info.valid())
+        return stop(1, input + ": not a valid image (" + info.problemName() + "); nothing written");
     struct stat target;
     if (::stat(output.constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        Output::message(output +
-                        (S_ISDIR(target.st_mode) ? ": is a folder" : ": is not a regular file") +
-                        "; name the file to write");
-        return 1;
+        const char *what = S_ISDIR(target.st_mode) ? ": is a folder" : ": is not a regular file";
+        return stop(1, output + what + "; name the file to write");
     }
     if (!force && ::lstat(output.constData(), &target) == 0) {
         struct stat source;
         const bool same = ::stat(input.constData(), &source) == 0 &&
                           ::stat(output.constData(), &target) == 0 &&
                           source.st_dev == target.st_dev && source.st_ino == target.st_ino;
-        Output::message(output +
-                        (same ? ": is the input itself; --force overwrites it with its cleaned copy"
-                              : ": exists; --force replaces it"));
-        return 1;
+        const char *why = same
+                              ? ": is the input itself; --force overwrites it with its cleaned copy"
+                              : ": exists; --force replaces it";
+        return stop(1, output + why);
     }
     if (!info.checksumOk()) {
         Output::message(input + ": the checksum does not match (stored 0x" +
@@ -184,8 +160,7 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
         : saved.status == FileIo::SaveResult::Damaged
             ? ": cannot write, and the file may now be damaged: "
             : ": cannot write: ";
-    Output::message(output + said + saved.error.toUtf8());
-    return saved.ok() ? 0 : 1;
+    return stop(saved.ok() ? 0 : 1, output + said + saved.error.toUtf8());
 }
 
 int compare(const QByteArray &a, const QByteArray &b)
@@ -193,14 +168,15 @@ int compare(const QByteArray &a, const QByteArray &b)
     const DumpInfo left = DumpInfo::read(a);
     const DumpInfo right = DumpInfo::read(b);
     for (const auto &[path, info] : {std::pair(a, left), std::pair(b, right)}) {
-        const QByteArray why = unusable(path, info);
-        if (!why.isEmpty()) {
-            Output::message(path + ": " + why);
-            return 2;
-        }
+        if (info.problem == DumpInfo::CannotOpen)
+            return stop(2, path + ": cannot be opened: " + openFailure(path));
+        if (info.problem == DumpInfo::WrongSize)
+            return stop(2, path + ": is " + QByteArray::number(info.size) + " bytes long, not 512");
+        if (info.problem == DumpInfo::IncompleteRead)
+            return stop(2, path + ": could not be read completely");
     }
 
-    Output output(STDOUT_FILENO);
+    Output output;
     QByteArray &out = output.buffer();
     const QByteArray both = output.name(a) + " and " + output.name(b);
     if (left.image == right.image) {
@@ -235,12 +211,11 @@ int compare(const QByteArray &a, const QByteArray &b)
             if (left.image.at(i) == right.image.at(i))
                 continue;
             out += "  " + QByteArray::number(i).rightJustified(6) + "  " +
-                   Value::number(quint8(left.image.at(i)), 16, 2).bytes() + "  " +
-                   Value::number(quint8(right.image.at(i)), 16, 2).bytes() + '\n';
+                   left.image.mid(i, 1).toHex() + "  " + right.image.mid(i, 1).toHex() + '\n';
         }
     }
 
-    QList<QByteArray> fields;
+    QByteArray fields;
     const auto shown = [](const Value &value) {
         return value.kind == Value::Absent ? QByteArray("none") : value.bytes();
     };
@@ -248,20 +223,18 @@ int compare(const QByteArray &a, const QByteArray &b)
         const QByteArray x = shown(field.value(left));
         const QByteArray y = shown(field.value(right));
         if (field.name && x != y)
-            fields << field.name + (": " + x + " -> " + y);
+            fields += "\n  " + QByteArray(field.name) + ": " + x + " -> " + y;
     }
     for (int i = 0; i < DumpInfo::ErrorCount; ++i) {
         if (left.errorStats[i] != right.errorStats[i]) {
-            fields << "count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
-                          DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
-                          " -> " + QByteArray::number(right.errorStats[i]);
+            fields += "\n  count of " + Value::code(quint8(0xE0 + i)).bytes() + " (" +
+                      DumpInfo::errorNames[i] + "): " + QByteArray::number(left.errorStats[i]) +
+                      " -> " + QByteArray::number(right.errorStats[i]);
         }
     }
-    out += "\nfields that differ:";
     if (fields.isEmpty())
-        out += " none (only bytes that are not decoded)\n";
-    else
-        out += "\n  " + fields.join("\n  ") + '\n';
+        fields = " none (only bytes that are not decoded)";
+    out += "\nfields that differ:" + fields + '\n';
     return output.finish(1);
 }
 

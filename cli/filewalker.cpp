@@ -4,8 +4,6 @@
 
 #include "filewalker.h"
 
-#include <QList>
-
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -14,21 +12,16 @@
 
 namespace {
 
-bool isDumpName(const QByteArray &name)
-{
-    const QByteArray suffix = name.right(4).toLower();
-    return name.size() > 4 && (suffix == ".bin" || suffix == ".eep");
-}
-
 bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
                 const FileWalker::Failure &failure)
 {
-    QList<std::pair<QByteArray, bool>> entries; // name, is a folder
     DIR *dir = ::opendir(folder.constData());
     if (!dir) {
         failure(folder, errno);
         return true;
     }
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    QList<std::pair<QByteArray, bool>> entries; // name, is a folder
     // Only errno tells a failed read from the end of the folder.
     for (errno = 0; const dirent *entry = ::readdir(dir); errno = 0) {
         const QByteArray name(entry->d_name);
@@ -38,10 +31,10 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
         if (entry->d_type == DT_UNKNOWN) {
             // Some file systems do not say; lstat does, and does not follow a link.
             struct stat info;
-            const QByteArray path = folder + '/' + name;
-            isFolder = ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+            isFolder = ::lstat((prefix + name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
         }
-        if (isFolder || isDumpName(name))
+        const QByteArray suffix = name.right(4).toLower();
+        if (isFolder || (name.size() > 4 && (suffix == ".bin" || suffix == ".eep")))
             entries.append({name, isFolder});
     }
     const int readError = errno;
@@ -50,7 +43,6 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
         failure(folder, readError);
 
     std::sort(entries.begin(), entries.end());
-    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
     for (const auto &[name, isFolder] : std::as_const(entries)) {
         const QByteArray path = prefix + name;
         if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
@@ -61,10 +53,12 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
 
 } // namespace
 
-bool FileWalker::walk(const QByteArray &path, const Visit &visit, const Failure &failure)
+void FileWalker::walk(const QList<QByteArray> &paths, const Visit &visit, const Failure &failure)
 {
-    struct stat info;
-    if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return walkFolder(path, visit, failure);
-    return visit(path);
+    for (const QByteArray &path : paths) {
+        struct stat info;
+        const bool isFolder = ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
+            return;
+    }
 }

@@ -6,6 +6,7 @@
 #define FILEWALKER_H
 
 #include <QByteArray>
+#include <QList>
 
 #include <functional>
 
@@ -15,10 +16,10 @@
 // memory does not grow with the number of files. Paths are bytes, as the system spells them.
 namespace FileWalker {
 
-// A visit returns false to stop the walk; walk() then returns false too.
+// A visit returns false to stop the walk.
 using Visit = std::function<bool(const QByteArray &path)>;
 using Failure = std::function<void(const QByteArray &folder, int error)>;
-bool walk(const QByteArray &path, const Visit &visit, const Failure &failure);
+void walk(const QList<QByteArray> &paths, const Visit &visit, const Failure &failure);
 
 } // namespace FileWalker
 

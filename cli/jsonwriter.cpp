@@ -11,12 +11,8 @@
 
 JsonWriter &JsonWriter::raw(const char *text, char close)
 {
-    if (!afterKey && !closers.isEmpty()) {
-        if (!empty)
-            out += ',';
-        if (closers.size() == 1 && closers.last() == ']')
-            out += '\n';
-    }
+    if (!afterKey && !closers.isEmpty() && !empty)
+        out += ',';
     afterKey = false;
     empty = close != 0;
     if (text[0] && !text[1])
@@ -30,11 +26,8 @@ JsonWriter &JsonWriter::raw(const char *text, char close)
 
 JsonWriter &JsonWriter::end()
 {
-    const char close = closers.last();
+    out += closers.last();
     closers.removeLast();
-    if (closers.isEmpty() && close == ']' && !empty)
-        out += '\n';
-    out += close;
     empty = false;
     return *this;
 }

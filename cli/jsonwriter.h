@@ -9,7 +9,7 @@
 #include <QVarLengthArray>
 
 // JSON written as it goes, straight into a buffer: commas come by themselves, strings are quoted
-// and made valid UTF-8, and the items of the outermost array stand one per line.
+// and made valid UTF-8.
 class JsonWriter
 {
 public:

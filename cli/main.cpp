@@ -58,7 +58,6 @@ int usageError(const QString &why)
     return 2;
 }
 
-// Prints the help or the version; the exit status, with a failed write told, too.
 int print(const QByteArray &text)
 {
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
@@ -76,9 +75,8 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // No QCoreApplication: nothing here needs an event loop. The arguments are bytes, and reach
-    // the parser as Latin-1, one character per byte, so that a file name that is no valid UTF-8
-    // comes out again byte for byte (and so do messages that quote an argument).
+    // No QCoreApplication: no event loop is needed. The arguments reach the parser as Latin-1,
+    // a character a byte, so a file name that is no valid UTF-8 comes out again byte for byte.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLatin1(argv[i]);

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <unistd.h>
 
-Output::Output(int fd) : fd(fd), terminal(::isatty(fd) == 1)
+Output::Output() : terminal(::isatty(STDOUT_FILENO) == 1)
 {
     pending.reserve(1 << 17);
 }
@@ -23,18 +23,16 @@ bool Output::flush(bool now)
     // A terminal sees each file's result as soon as it is there.
     if (!now && !terminal && pending.size() < (1 << 16))
         return true;
-    qsizetype done = 0;
-    while (done < pending.size()) {
-        const ssize_t n = ::write(fd, pending.constData() + done, size_t(pending.size() - done));
+    while (!pending.isEmpty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, pending.constData(), size_t(pending.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
             error = n < 0 ? errno : EIO;
             return false;
         }
-        done += n;
+        pending.remove(0, n); // keeps the capacity for the next round
     }
-    pending.resize(0); // keeps the capacity for the next round
     return true;
 }
 

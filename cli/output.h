@@ -13,7 +13,7 @@
 class Output
 {
 public:
-    explicit Output(int fd);
+    Output();
 
     QByteArray &buffer() { return pending; }
     // Writes what is pending once there is a good amount of it, or always when `now`.
@@ -27,11 +27,9 @@ public:
     // Control characters as `ls -b` shows them (\033, \n), a backslash doubled, bytes that are no
     // UTF-8 as U+FFFD: a name can neither recolour nor rewrite the terminal.
     static QByteArray escaped(const QByteArray &name);
-    // "tavro-cli: " and `text` on a line of standard error.
     static void message(const QByteArray &text);
 
 private:
-    int fd;
     bool terminal;
     int error = 0;
     QByteArray pending;

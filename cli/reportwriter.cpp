@@ -101,7 +101,7 @@ ReportWriter::ReportWriter(Format format, Output &output)
     : format(format), output(output), out(output.buffer()), json(out)
 {
     if (format == Json) {
-        json.beginArray();
+        out += '[';
     } else if (format == Csv) {
         out += "path,size,valid,problem";
         for (const DumpField &field : DumpField::all()) {
@@ -124,6 +124,7 @@ void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
         out += output.name(path) + '\n' + info.report(DumpInfo::PlainText).toUtf8();
         break;
     case Json:
+        out += first ? "\n" : ",\n"; // one file per line
         addJson(json, path, info);
         break;
     case Csv:
@@ -135,8 +136,6 @@ void ReportWriter::add(const QByteArray &path, const DumpInfo &info)
 
 void ReportWriter::end()
 {
-    if (format == Json) {
-        json.end();
-        out += '\n';
-    }
+    if (format == Json)
+        out += first ? "]\n" : "\n]\n";
 }
