@@ -172,6 +172,10 @@ void TestCli::reportJson()
     const QJsonArray files = QJsonDocument::fromJson(r.out, &error).array();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     QCOMPARE(r.out.count('\n'), files.size() + 2); // "[", one line per file, "]"
+    // A folder without a dump still gives an array that a JSON reader takes.
+    const Run none = run({QStringLiteral("report"), QStringLiteral("--format"),
+                          QStringLiteral("json"), path("empty")});
+    QCOMPARE(none.out, QByteArray("[]\n"));
 
     QStringList paths;
     QStringList problems;
