@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "catalogue.h"
+#include "console.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -10,16 +11,12 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-#include <csignal>
-
 // Start-up: the window is built before the catalogue is loaded; installing the translator
 // then sends it a language-change event, on which it retranslates itself.
 int main(int argc, char *argv[])
 {
-#ifdef SIGXFSZ
-    // Past a file-size limit a write must fail as on a full disk, not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    // Past a file-size limit a save must fail as on a full disk, not end the program.
+    Console::failWritesInsteadOfSignals();
     QApplication app(argc, argv);
     Catalogue translator;
     Catalogue qtTexts; // Qt's own, in the same language

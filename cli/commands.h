@@ -8,7 +8,8 @@
 #include <QByteArray>
 #include <QList>
 
-#include "reportwriter.h"
+class Output;
+class ReportRenderer;
 
 // The three commands of tavro-cli. Each takes its arguments already parsed (paths as the system
 // spells them) and returns the exit status: 0 all good, 1 a finding or a refusal, 2 a usage
@@ -16,7 +17,8 @@
 // closed it early).
 namespace Commands {
 
-int report(ReportWriter::Format format, const QList<QByteArray> &paths);
+// `renderer` writes into `output`'s buffer.
+int report(Output &output, ReportRenderer &renderer, const QList<QByteArray> &paths);
 int clear(const QByteArray &input, const QByteArray &output, bool force);
 int compare(const QByteArray &a, const QByteArray &b);
 

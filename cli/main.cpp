@@ -4,7 +4,9 @@
 
 #include "catalogue.h"
 #include "commands.h"
+#include "console.h"
 #include "output.h"
+#include "reportrenderer.h"
 #include "tavroversion.h"
 
 #include <QCommandLineParser>
@@ -14,7 +16,6 @@
 
 #include <cerrno>
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -71,9 +72,7 @@ int print(const QByteArray &text)
 
 int main(int argc, char *argv[])
 {
-    // A closed output pipe and a file-size limit are told as failed writes, not by a signal.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGXFSZ, SIG_IGN);
+    Console::failWritesInsteadOfSignals();
 
     // No QCoreApplication: no event loop is needed. The arguments reach the parser as Latin-1,
     // a character a byte, so a file name that is no valid UTF-8 comes out again byte for byte.
@@ -116,17 +115,19 @@ int main(int argc, char *argv[])
 
     if (isReport) {
         const QString format = parser.value(formatOption);
-        const int chosen = QStringList{"text", "json", "csv"}.indexOf(format); // as in Format
-        if (chosen < 0)
+        Output output;
+        const std::unique_ptr<ReportRenderer> renderer =
+            ReportRenderer::create(format, output.buffer(), output.isTerminal());
+        if (!renderer)
             return usageError(QStringLiteral("unknown format \"%1\"").arg(format));
         if (paths.isEmpty())
             return usageError(QStringLiteral("report needs at least one PATH"));
-        // The text report is for people: in the user's language, chosen as the window chooses
-        // it. JSON and CSV are for programs and stay English. Installing a translator takes an
-        // application object, which these others do without.
+        // A report for people is in the user's language, chosen as the window chooses it; the
+        // others are for programs and stay English. Installing a translator takes an
+        // application object, which those do without.
         std::optional<QCoreApplication> app;
         Catalogue catalogue;
-        if (chosen == ReportWriter::Text) {
+        if (renderer->isForPeople()) {
             app.emplace(argc, argv);
             // Qt adopts the user's C locale; the messages on standard error stay as in the
             // other formats.
@@ -136,7 +137,7 @@ int main(int argc, char *argv[])
                                   QLocale::system().uiLanguages()))
                 QCoreApplication::installTranslator(&catalogue);
         }
-        return Commands::report(ReportWriter::Format(chosen), paths);
+        return Commands::report(output, *renderer, paths);
     }
     if (isClear) {
         if (paths.size() != 1 || !parser.isSet(outputOption))

@@ -23,10 +23,7 @@ public:
     int finish(int status);
     bool isTerminal() const { return terminal; }
     // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
-    QByteArray name(const QByteArray &path) const { return terminal ? escaped(path) : path; }
-    // Control characters as `ls -b` shows them (\033, \n), a backslash doubled, bytes that are no
-    // UTF-8 as U+FFFD: a name can neither recolour nor rewrite the terminal.
-    static QByteArray escaped(const QByteArray &name);
+    QByteArray name(const QByteArray &path) const;
     static void message(const QByteArray &text);
 
 private:

@@ -4,85 +4,112 @@
 
 #include "dumpfield.h"
 
-#include "dumpinfo.h"
-
 #include <QObject>
 #include <QtEndian>
 
-#include <algorithm>
-#include <charconv>
-
+using namespace ImageLayout;
 using Value = DumpField::Value;
 
-Value Value::text(const char *text, Kind kind)
+namespace {
+
+const char *const errorNames[ErrorCount] = {
+    QT_TRANSLATE_NOOP("QObject", "MCU fail 1"),
+    QT_TRANSLATE_NOOP("QObject", "Door lock fail"),
+    QT_TRANSLATE_NOOP("QObject", "Inlet valve fail"),
+    QT_TRANSLATE_NOOP("QObject", "No drain"),
+    QT_TRANSLATE_NOOP("QObject", "Pressure switch fail"),
+    QT_TRANSLATE_NOOP("QObject", "NTC fail"),
+    QT_TRANSLATE_NOOP("QObject", "MCU fail 2"),
+    QT_TRANSLATE_NOOP("QObject", "Motor fail"),
+    QT_TRANSLATE_NOOP("QObject", "Tacho fail"),
+    QT_TRANSLATE_NOOP("QObject", "Triac error"),
+    QT_TRANSLATE_NOOP("QObject", "Selector error"),
+    QT_TRANSLATE_NOOP("QObject", "Dryer fail"),
+    QT_TRANSLATE_NOOP("QObject", "Connection error 1"),
+    QT_TRANSLATE_NOOP("QObject", "Connection error 2"),
+};
+
+const char *const errorCodes[ErrorCount] = {"E0", "E1", "E2", "E3", "E4", "E5", "E6",
+                                            "E7", "E8", "E9", "EA", "EB", "EC", "ED"};
+
+Value text(const char *text, Value::Kind kind = Value::Text)
 {
-    Value value{kind, int(qstrlen(text))};
-    Q_ASSERT(value.size < int(sizeof value.chars));
-    std::copy_n(text, value.size, value.chars);
-    return value;
+    return Value{kind, QByteArray(text)};
 }
 
-Value Value::number(quint64 value, int base, int width, const char *prefix)
+Value word(quint16 value)
 {
-    Value printed = text(prefix);
-    char digits[20];
-    const int count = int(std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
-    for (int i = count; i < width; ++i)
-        printed.chars[printed.size++] = '0';
-    std::copy_n(digits, count, printed.chars + printed.size);
-    printed.size += count;
-    return printed;
+    return text(DumpField::word(value));
 }
 
-Value Value::code(quint8 code)
+std::vector<DumpField> makeFields()
 {
-    Value printed = number(code, 16);
-    std::transform(printed.chars, printed.chars + printed.size, printed.chars,
-                   [](char c) { return c >= 'a' ? char(c - 'a' + 'A') : c; });
-    return printed;
+    using F = DumpField;
+    std::vector<DumpField> fields = {
+        // section, label, gap, group, key, column, name, value
+        // The product code prints as its bytes in file order: 0a1b2c3d.
+        {F::Identification, QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr,
+         "product_code", "product_code", "product code",
+         [](const DumpInfo &info) {
+             return Value{Value::Text,
+                          QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0')};
+         }},
+        {F::Identification, nullptr, false, "engine", "word", nullptr, "engine type",
+         [](const DumpInfo &info) { return word(info.engineType); }},
+        {F::Identification, QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name",
+         "engine", "", [](const DumpInfo &info) { return text(nameOf(engines, info.engineType)); }},
+        {F::Identification, nullptr, false, "mcu", "word", nullptr, "MCU type",
+         [](const DumpInfo &info) { return word(info.mcuType); }},
+        {F::Identification, QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu",
+         "",
+         [](const DumpInfo &info) {
+             const char *name = nameOf(mcus, info.mcuType);
+             return name ? text(name)
+                         : text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
+         }},
+        {F::Identification, nullptr, false, "checksum", "stored", "checksum_stored",
+         "stored checksum", [](const DumpInfo &info) { return word(info.storedChecksum); }},
+        {F::Identification, nullptr, false, "checksum", "computed", "checksum_computed",
+         "computed checksum", [](const DumpInfo &info) { return word(info.computedChecksum); }},
+        {F::Identification, QT_TRANSLATE_NOOP("QObject", "EEPROM checksum:"), true, "checksum",
+         "ok", "checksum_ok", "checksum verdict",
+         [](const DumpInfo &info) {
+             return info.checksumOk() ? text(QT_TRANSLATE_NOOP("QObject", "OK"), Value::Yes)
+                                      : text(QT_TRANSLATE_NOOP("QObject", "Error"), Value::No);
+         }},
+        {F::Identification, QT_TRANSLATE_NOOP("QObject", "Last error : "), true, nullptr,
+         "last_error", "last_error", "last error",
+         [](const DumpInfo &info) {
+             return info.lastError ? Value{Value::Text, DumpField::code(info.lastError)}
+                                   : text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
+         }},
+    };
+    for (int i = 0; i < ErrorCount; ++i) {
+        fields.push_back({F::Counter, errorNames[i], false, "errors", errorCodes[i], errorCodes[i],
+                          "count of " + QByteArray(errorCodes[i]) + " (" + errorNames[i] + ')',
+                          [i](const DumpInfo &info) {
+                              return Value{Value::Count, QByteArray::number(info.errorStats[i])};
+                          }});
+    }
+    return fields;
 }
+
+} // namespace
 
 const std::vector<DumpField> &DumpField::all()
 {
-    static const auto word = [](quint16 value) { return Value::number(value, 16, 4, "0x"); };
-    static const std::vector<DumpField> fields = {
-        // label, gap, group, key, column, name, value
-        // The product code prints as its bytes in file order: 0a1b2c3d.
-        {QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr, "product_code",
-         "product_code", "product code",
-         [](const DumpInfo &info) { return Value::number(qbswap(info.productCode), 16, 8); }},
-        {nullptr, false, "engine", "word", nullptr, "engine type",
-         [](const DumpInfo &info) { return word(info.engineType); }},
-        {QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name", "engine", nullptr,
-         [](const DumpInfo &info) { return Value::text(info.engineName()); }},
-        {nullptr, false, "mcu", "word", nullptr, "MCU type",
-         [](const DumpInfo &info) { return word(info.mcuType); }},
-        {QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu", nullptr,
-         [](const DumpInfo &info) {
-             if (info.mcuType == 0x0000)
-                 return Value::text("Tavro 01 A0052-25");
-             if (info.mcuType == 0xBC42)
-                 return Value::text("Tavro 02 C0 141 C48");
-             return Value::text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
-         }},
-        {nullptr, false, "checksum", "stored", "checksum_stored", "stored checksum",
-         [](const DumpInfo &info) { return word(info.storedChecksum); }},
-        {nullptr, false, "checksum", "computed", "checksum_computed", "computed checksum",
-         [](const DumpInfo &info) { return word(info.computedChecksum); }},
-        {QT_TRANSLATE_NOOP("QObject", "EEPROM checksum:"), true, "checksum", "ok", "checksum_ok",
-         "checksum verdict",
-         [](const DumpInfo &info) {
-             return info.checksumOk()
-                        ? Value::text(QT_TRANSLATE_NOOP("QObject", "OK"), Value::Yes)
-                        : Value::text(QT_TRANSLATE_NOOP("QObject", "Error"), Value::No);
-         }},
-        {QT_TRANSLATE_NOOP("QObject", "Last error : "), true, nullptr, "last_error", "last_error",
-         "last error",
-         [](const DumpInfo &info) {
-             return info.lastError
-                        ? Value::code(info.lastError)
-                        : Value::text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
-         }},
-    };
+    static const std::vector<DumpField> fields = makeFields();
     return fields;
+}
+
+QByteArray DumpField::word(quint16 word)
+{
+    return "0x" + QByteArray::number(word, 16).rightJustified(4, '0');
+}
+
+const char *DumpField::problemName(DumpInfo::Problem problem)
+{
+    static const char *const names[] = {"", "cannot open", "wrong size", "incomplete read",
+                                        "unknown engine"};
+    return names[problem];
 }

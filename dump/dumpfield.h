@@ -5,45 +5,48 @@
 #ifndef DUMPFIELD_H
 #define DUMPFIELD_H
 
-#include <QString>
+#include "dumpinfo.h"
 
+#include <QByteArray>
+
+#include <functional>
 #include <vector>
 
-struct DumpInfo;
-
-// One decoded field of a valid image, described once for the window's report and tavro-cli's
-// JSON, CSV and compare, which all walk the rows of all() in order.
+// Every decoded field of a valid image, described once: the window's report and tavro-cli's text,
+// JSON, CSV and compare all walk the rows of all() in order. The identification fields come
+// first, then one row per error counter, E0 to ED.
 struct DumpField
 {
-    // A value as it prints, held in place: a report allocates nothing for its numbers.
+    // A field's value as it prints.
     struct Value
     {
-        // Text prints as it stands everywhere. The other kinds hold the English word the report
-        // translates ("Unknown"); Absent is JSON's null, Yes and No are true and false.
-        enum Kind { Text, Translated, Absent, Yes, No };
-
-        static Value text(const char *text, Kind kind = Text);
-        static Value number(quint64 value, int base = 10, int width = 0, const char *prefix = "");
-        // An error code as the window prints it ("%X"): E3, or 5 without a leading zero.
-        static Value code(quint8 code);
-        QLatin1String view() const { return QLatin1String(chars, size); }
-        QByteArray bytes() const { return QByteArray(chars, size); }
-        bool isVerdict() const { return kind == Yes || kind == No; }
-
+        // Text and Count print as they stand everywhere; JSON writes a Count as a number. The
+        // other kinds hold the English word that the report translates: Absent is JSON's null,
+        // Yes and No are true and false.
+        enum Kind { Text, Count, Translated, Absent, Yes, No };
         Kind kind = Text;
-        int size = 0;
-        char chars[24] = {};
+        QByteArray text;
+        bool isVerdict() const { return kind == Yes || kind == No; }
     };
+    enum Section { Identification, Counter };
 
-    const char *label;  // the report's label (translated, context QObject), or nullptr
+    Section section;
+    const char *label;  // the report's label, or a counter's error name (translated, context
+                        // QObject); nullptr when the report leaves the field out
     bool gap;           // the report leaves an empty line after it
-    const char *group;  // the JSON object that holds the key, or nullptr
-    const char *key;    // the JSON key
+    const char *group;  // the JSON object (or, for counters, array) that holds it, or nullptr
+    const char *key;    // the JSON key; a counter's code, E3
     const char *column; // the CSV column, or nullptr
-    const char *name;   // what compare calls it, or nullptr
-    Value (*value)(const DumpInfo &info);
+    QByteArray name;    // what compare calls it, or empty
+    std::function<Value(const DumpInfo &)> value;
 
     static const std::vector<DumpField> &all();
+    // An error code as the window prints it ("%X"): E3, or 5 without a leading zero.
+    static QByteArray code(quint8 code) { return QByteArray::number(code, 16).toUpper(); }
+    // A 16-bit word as the fields print it: 0x2124.
+    static QByteArray word(quint16 word);
+    // How JSON and CSV name a problem: "wrong size"; empty for none.
+    static const char *problemName(DumpInfo::Problem problem);
 };
 
 #endif // DUMPFIELD_H

@@ -5,18 +5,14 @@
 #ifndef DUMPINFO_H
 #define DUMPINFO_H
 
-#include <QByteArray>
-#include <QString>
+#include "imagelayout.h"
 
-// What one board image holds, decoded once: the window's report and tavro-cli's text, JSON and
-// CSV are all rendered from it. The image (512 bytes, little-endian) is a variable data block,
-// bytes 0..254, and an identification block, bytes 256..510; decode() reads the fields.
+#include <QByteArray>
+
+// What one board image holds, decoded once into plain numbers: the field table reads it, the
+// window's report and tavro-cli's renderers print it.
 struct DumpInfo
 {
-    static constexpr int ImageSize = 512;
-    static constexpr int VariableBlockSize = 255;
-    static constexpr int ErrorCount = 14;
-
     // The first check that failed, in the order they are made.
     enum Problem {
         NoProblem,
@@ -25,7 +21,6 @@ struct DumpInfo
         IncompleteRead, // 512 bytes long, but the read failed or ended early
         UnknownEngine,  // the engine word is not one of the two known ones
     };
-    enum Markup { RichText, PlainText };
 
     Problem problem = CannotOpen;
     quint64 size = 0;        // the file's length; 0 when it could not be opened
@@ -36,17 +31,10 @@ struct DumpInfo
     quint16 storedChecksum = 0;
     quint16 computedChecksum = 0;
     quint8 lastError = 0;
-    quint8 errorStats[ErrorCount] = {};
+    quint8 errorStats[ImageLayout::ErrorCount] = {};
 
     bool valid() const { return problem == NoProblem; }
     bool checksumOk() const { return storedChecksum == computedChecksum; }
-    const char *engineName() const; // nullptr for an unknown engine word
-    // The English name of error code 0xE0 + index, for QObject::tr to translate.
-    static const char *const errorNames[ErrorCount];
-    // How tavro-cli's JSON and CSV name the problem: "wrong size"; empty for none.
-    const char *problemName() const;
-
-    QString report(Markup markup = RichText) const;
 
     // Reads and decodes the file at `nativePath`, a path as the system spells it.
     static DumpInfo read(const QByteArray &nativePath);

@@ -4,18 +4,26 @@
 
 #include "eepromdump.h"
 
-#include "fileio.h"
+#include "dumpinfo.h"
+#include "dumpreport.h"
+
+#include <QObject>
 
 #include <algorithm>
 
 QString EepromDump::load(const QString &path)
 {
-    return take(DumpInfo::read(QFile::encodeName(path)));
+    return keep(DumpInfo::read(QFile::encodeName(path)));
+}
+
+QString EepromDump::loadImage(const QByteArray &bytes)
+{
+    return keep(DumpInfo::decode(bytes));
 }
 
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;
 // the decoded fields are set only as far as the checks got.
-QString EepromDump::take(const DumpInfo &info)
+QString EepromDump::keep(const DumpInfo &info)
 {
     error = info.valid() ? 0 : 1;
     if (info.problem != DumpInfo::CannotOpen) {
@@ -31,13 +39,25 @@ QString EepromDump::take(const DumpInfo &info)
         lastError = info.lastError;
         std::copy_n(info.errorStats, ErrorCount, errorStats);
     }
-    return info.report();
+    return DumpReport::render(info);
 }
 
 QByteArray EepromDump::cleaned(QByteArray image)
 {
-    std::fill_n(image.begin(), std::min<qsizetype>(DumpInfo::VariableBlockSize, image.size()), 0);
+    std::fill_n(image.begin(), std::min<qsizetype>(ImageLayout::VariableBlockSize, image.size()),
+                0);
     return image;
+}
+
+FileIo::SaveResult EepromDump::save(const QByteArray &nativePath, const QByteArray &image,
+                                    FileIo::SaveMode mode)
+{
+    FileIo::SaveResult saved = FileIo::save(nativePath, image, mode);
+    if (saved.otherSize)
+        saved.error = QObject::tr("the file is not a 512-byte dump, so it is not written over "
+                                  "where it is: a file of another size is some other file "
+                                  "chosen by mistake");
+    return saved;
 }
 
 bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
@@ -45,7 +65,7 @@ bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
     const QByteArray copy = cleaned(data);
     const FileIo::SaveResult saved =
         data.size() == ImageSize
-            ? FileIo::save(path, copy)
+            ? save(QFile::encodeName(path), copy, FileIo::Replace)
             : FileIo::SaveResult{FileIo::SaveResult::Failed, QStringLiteral("no image loaded")};
     if (outcome)
         *outcome = saved;

@@ -5,28 +5,34 @@
 #ifndef EEPROMDUMP_H
 #define EEPROMDUMP_H
 
-#include "dumpinfo.h"
+#include "fileio.h"
+#include "imagelayout.h"
 
-namespace FileIo {
-struct SaveResult;
-}
+#include <QByteArray>
+#include <QString>
+
+struct DumpInfo;
 
 // The board image last loaded, and what was decoded from it: the window's one record. Problems
 // are never thrown: they are told in the report and by `error`.
 class EepromDump
 {
 public:
-    static constexpr int ImageSize = DumpInfo::ImageSize;
-    static constexpr int ErrorCount = DumpInfo::ErrorCount;
+    static constexpr int ImageSize = ImageLayout::ImageSize;
+    static constexpr int ErrorCount = ImageLayout::ErrorCount;
 
+    // Reads and checks the file; returns the window's report of it.
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
-    QString loadImage(const QByteArray &bytes) { return take(DumpInfo::decode(bytes)); }
+    QString loadImage(const QByteArray &bytes);
     // Saves a cleaned copy of the image; the loaded one is cleared only once the copy is on disk.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
     static QByteArray cleaned(QByteArray image);
+    // Saves `image` (already cleaned) at `nativePath`, with every refusal told in words.
+    static FileIo::SaveResult save(const QByteArray &nativePath, const QByteArray &image,
+                                   FileIo::SaveMode mode);
 
     quint8 error = 0;
     QByteArray data;
@@ -38,7 +44,7 @@ public:
     quint8 lastError = 0;
 
 private:
-    QString take(const DumpInfo &info);
+    QString keep(const DumpInfo &info);
 };
 
 #endif // EEPROMDUMP_H

@@ -44,7 +44,9 @@ struct SaveResult
         Damaged,      // not saved, and the old contents could not be put back
     };
     Status status = Failed;
-    QString error; // the reason for anything but Saved: the system's words, or ours
+    QString error;          // the reason for anything but Saved: the system's words, or ours
+    bool otherSize = false; // Failed: the file must be written in place, and its size is not
+                            // that of the new contents (the caller tells what that means)
     bool ok() const { return status == Saved || status == NotConfirmed; }
 };
 

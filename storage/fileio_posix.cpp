@@ -197,7 +197,7 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
     return std::nullopt;
 }
 
-// Overwrites an existing file through its own inode, only one of the image's size (one block:
+// Overwrites an existing file through its own inode, only one of the new contents' size (one block:
 // no kill leaves it half old, half new). Its old bytes are read to the end (the size the system
 // reports may be wrong) and put back, times included, if anything fails.
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
@@ -221,9 +221,7 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     if (oldSize < 0)
         return failed(errno);
     if (oldSize != bytes.size())
-        return failed(QObject::tr("the file is not a 512-byte dump, so it is not written over "
-                                  "where it is: a file of another size is some other file "
-                                  "chosen by mistake"));
+        return SaveResult{SaveResult::Failed, QString(), true};
     old.truncate(bytes.size());
 
     const mode_t mode = info.st_mode & 07777;

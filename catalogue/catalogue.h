@@ -14,6 +14,8 @@
 // a damaged catalogue would crash the program at the first translated text.
 class Catalogue : public QTranslator
 {
+    Q_OBJECT
+
 public:
     ~Catalogue() override;
 

@@ -4,7 +4,10 @@
 
 #include "catalogue.h"
 #include "guardedbytes.h"
-#include "testsupport.h"
+#include "testimage.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
 
 #include <QHash>
 #include <QLibraryInfo>
@@ -346,5 +349,5 @@ void TestCatalogue::chosenByLanguage()
     QCOMPARE(catalogue.translate("MainWindow", "Load..."), expected);
 }
 
-TAVRO_TEST_MAIN(TestCatalogue)
+QTEST_GUILESS_MAIN(TestCatalogue)
 #include "tst_catalogue.moc"

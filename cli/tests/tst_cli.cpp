@@ -3,7 +3,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "tavroversion.h"
-#include "testsupport.h"
+#include "testimage.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -649,5 +652,5 @@ void TestCli::oddNames()
         QVERIFY(!r.out.contains('\x1b') && !r.out.contains("\xc2\x9b") && !r.out.contains("a\r\n"));
 }
 
-TAVRO_TEST_MAIN(TestCli)
+QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -3,7 +3,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "eepromdump.h"
-#include "testsupport.h"
+#include "testimage.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
 
 #include <sys/stat.h>
 
@@ -254,5 +257,5 @@ void TestEepromDump::largeSparseFileIsNotRead()
     QVERIFY(dump.data.isEmpty());
 }
 
-TAVRO_TEST_MAIN(TestEepromDump)
+QTEST_GUILESS_MAIN(TestEepromDump)
 #include "tst_eepromdump.moc"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "filewalker.h"
+#include "folderwalk.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,8 +12,8 @@
 
 namespace {
 
-bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
-                const FileWalker::Failure &failure)
+bool walkFolder(const QByteArray &folder, const QList<QByteArray> &suffixes,
+                const FolderWalk::Visit &visit, const FolderWalk::Failure &failure)
 {
     DIR *dir = ::opendir(folder.constData());
     if (!dir) {
@@ -33,8 +33,11 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
             struct stat info;
             isFolder = ::lstat((prefix + name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
         }
-        const QByteArray suffix = name.right(4).toLower();
-        if (isFolder || (name.size() > 4 && (suffix == ".bin" || suffix == ".eep")))
+        const QByteArray lower = name.toLower();
+        const bool wanted = std::any_of(suffixes.begin(), suffixes.end(), [&](const auto &s) {
+            return lower.size() > s.size() && lower.endsWith(s);
+        });
+        if (isFolder || wanted)
             entries.append({name, isFolder});
     }
     const int readError = errno;
@@ -45,7 +48,7 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
     std::sort(entries.begin(), entries.end());
     for (const auto &[name, isFolder] : std::as_const(entries)) {
         const QByteArray path = prefix + name;
-        if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
+        if (!(isFolder ? walkFolder(path, suffixes, visit, failure) : visit(path)))
             return false;
     }
     return true;
@@ -53,12 +56,13 @@ bool walkFolder(const QByteArray &folder, const FileWalker::Visit &visit,
 
 } // namespace
 
-void FileWalker::walk(const QList<QByteArray> &paths, const Visit &visit, const Failure &failure)
+void FolderWalk::walk(const QList<QByteArray> &paths, const QList<QByteArray> &suffixes,
+                      const Visit &visit, const Failure &failure)
 {
     for (const QByteArray &path : paths) {
         struct stat info;
         const bool isFolder = ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
-        if (!(isFolder ? walkFolder(path, visit, failure) : visit(path)))
+        if (!(isFolder ? walkFolder(path, suffixes, visit, failure) : visit(path)))
             return;
     }
 }

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "dumpreport.h"
+
+#include "dumpfield.h"
+
+#include <QObject>
+#include <QStringBuilder>
+
+#include <utility>
+
+// The report's line for each problem, as DumpInfo::Problem orders them.
+static const char *const problemLines[] = {
+    nullptr,
+    QT_TRANSLATE_NOOP("QObject", "Err open file"),
+    QT_TRANSLATE_NOOP("QObject", "Wrong file size"),
+    QT_TRANSLATE_NOOP("QObject", "Read error: the file could not be read completely"),
+    QT_TRANSLATE_NOOP("QObject", "Damaged file of not a Tavro firmware"),
+};
+
+QString DumpReport::render(const DumpInfo &info, Markup markup)
+{
+    using Value = DumpField::Value;
+    const QString br = markup == RichText ? QStringLiteral("<br>") : QStringLiteral("\n");
+    if (info.problem == DumpInfo::CannotOpen)
+        return QObject::tr(problemLines[info.problem]) + br;
+    QString text;
+    text.reserve(1024);
+    text += QObject::tr("File size : ") % QString::number(info.size) % QLatin1Char(' ') %
+            QObject::tr("bytes") % br;
+    if (!info.valid())
+        return text + QObject::tr(problemLines[info.problem]) + br;
+
+    bool counting = false;
+    for (const DumpField &field : DumpField::all()) {
+        if (!field.label)
+            continue;
+        const Value value = field.value(info);
+        if (field.section == DumpField::Counter) {
+            if (!std::exchange(counting, true))
+                text += QObject::tr("Error statistics : ") % br % br;
+            text += QLatin1String(field.key) % QLatin1String(" - ") % QObject::tr(field.label) %
+                    QLatin1String(": ") % QLatin1String(value.text) % br;
+            continue;
+        }
+        text += QObject::tr(field.label);
+        if (value.isVerdict()) // its label ends without a blank: "EEPROM checksum:"
+            text += u' ';
+        if (value.kind == Value::Text)
+            text += QLatin1String(value.text);
+        else if (value.kind == Value::No && markup == RichText)
+            text += QLatin1String("<font color=\"red\">") % QObject::tr(value.text.constData()) %
+                    QLatin1String("</font>");
+        else
+            text += QObject::tr(value.text.constData());
+        text += br;
+        if (field.gap)
+            text += br;
+    }
+    return text;
+}

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef PATHS_H
+#define PATHS_H
+
+#include <QByteArray>
+
+// What tavro-cli asks of a path before it reads or writes there. Paths are bytes, as the system
+// spells them.
+namespace Paths {
+
+// Other: a device, a FIFO, a socket; or a link, when links are not followed.
+enum Type { Nothing, File, Folder, Other };
+
+struct Info
+{
+    Type type = Nothing;
+    int error = 0; // for Nothing: the system's error number
+    // Nothing is there at all, not even a dangling link (rather than: it cannot be reached).
+    bool missing() const;
+};
+
+Info inspect(const QByteArray &path, bool followLinks = true);
+// Whether both name the same file (after links).
+bool sameFile(const QByteArray &a, const QByteArray &b);
+// Why the file at `path` could not be opened for reading, in the system's words or ours.
+QByteArray whyUnreadable(const QByteArray &path);
+// The system's words for an error number, in the user's language.
+QByteArray systemMessage(int error);
+
+} // namespace Paths
+
+#endif // PATHS_H
