@@ -51,5 +51,5 @@ int main(int argc, char *argv[])
             &window,
             [&window, file = QFileInfo(path).absoluteFilePath()] { window.openFile(file); },
             Qt::QueuedConnection);
-    return app.exec();
+    return QApplication::exec();
 }

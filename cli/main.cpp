@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return usageError(QStringLiteral("no command given"));
-    const QString command = positional.first();
+    const QString &command = positional.first();
     QList<QByteArray> paths;
     for (qsizetype i = 1; i < positional.size(); ++i)
         paths << positional.at(i).toLatin1();

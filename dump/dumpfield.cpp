@@ -46,7 +46,7 @@ std::vector<DumpField> makeFields()
 {
     using F = DumpField;
     std::vector<DumpField> fields = {
-        // section, label, gap, group, key, column, name, value
+        // section, label, gap, group, key, column, compareName, value
         // The product code prints as its bytes in file order: 0a1b2c3d.
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr,
          "product_code", "product_code", "product code",

@@ -31,13 +31,13 @@ struct DumpField
     enum Section { Identification, Counter };
 
     Section section;
-    const char *label;  // the report's label, or a counter's error name (translated, context
-                        // QObject); nullptr when the report leaves the field out
-    bool gap;           // the report leaves an empty line after it
-    const char *group;  // the JSON object (or, for counters, array) that holds it, or nullptr
-    const char *key;    // the JSON key; a counter's code, E3
-    const char *column; // the CSV column, or nullptr
-    QByteArray name;    // what compare calls it, or empty
+    const char *label;      // the report's label, or a counter's error name (translated, context
+                            // QObject); nullptr when the report leaves the field out
+    bool gap;               // the report leaves an empty line after it
+    const char *group;      // the JSON object (or, for counters, array) that holds it, or nullptr
+    const char *key;        // the JSON key; a counter's code, E3
+    const char *column;     // the CSV column, or nullptr
+    QByteArray compareName; // what compare calls it, or empty
     std::function<Value(const DumpInfo &)> value;
 
     static const std::vector<DumpField> &all();

@@ -44,8 +44,8 @@ bool CompareRenderer::render(QByteArray &out, const QByteArray &nameA, const QBy
     for (const DumpField &field : DumpField::all()) {
         const QByteArray x = shown(field.value(left));
         const QByteArray y = shown(field.value(right));
-        if (!field.name.isEmpty() && x != y)
-            fields += "\n  " + field.name + ": " + x + " -> " + y;
+        if (!field.compareName.isEmpty() && x != y)
+            fields += "\n  " + field.compareName + ": " + x + " -> " + y;
     }
     if (fields.isEmpty())
         fields = " none (only bytes that are not decoded)";

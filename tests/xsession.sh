@@ -25,7 +25,9 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$work/config
+# The programs must show on this X server, even where the caller runs Qt offscreen.
 unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
 
 passed=0
 failed=0
@@ -62,6 +64,7 @@ id=
 start_program() {
     (cd "$2" && exec "$1" "${@:3}" >"$work/out.log" 2>&1) &
     started_pid=$!
+    pids+=("$started_pid") # a program that never showed a window is ended with the session
     id=
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --pid "$started_pid" --name '^Tavro Tool' 2>/dev/null | head -n 1)

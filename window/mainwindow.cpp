@@ -77,13 +77,15 @@ MainWindow::~MainWindow()
 void MainWindow::updateVersionInfo()
 {
     QString about = ui->about_lbl->text();
-    // A translation that dropped a marker is left unstamped there, not stamped in the wrong place.
-    const int buildAt = about.indexOf(QLatin1String("build"));
+    // Each number goes after its marker and the blank that follows it: "v. 1.1", "build 140". A
+    // translation that dropped a marker is left unstamped there, not stamped in the wrong place.
+    const QLatin1String buildMarker("build"), versionMarker("v.");
+    const auto buildAt = about.indexOf(buildMarker);
     if (buildAt >= 0)
-        about.insert(buildAt + 6, QString::number(TAVRO_BUILD));
-    const int versionAt = about.indexOf(QLatin1String("v."));
+        about.insert(buildAt + buildMarker.size() + 1, QString::number(TAVRO_BUILD));
+    const auto versionAt = about.indexOf(versionMarker);
     if (versionAt >= 0)
-        about.insert(versionAt + 3, version);
+        about.insert(versionAt + versionMarker.size() + 1, version);
     ui->about_lbl->setText(about);
     setWindowTitle(QLatin1String("Tavro Tool v. ") + version);
 }
@@ -99,9 +101,8 @@ void MainWindow::changeEvent(QEvent *e)
 
 void MainWindow::on_load_btn_clicked()
 {
-    const QString lastPath = settings->value(lastOpenPathKey).toString();
     fileName = QFileDialog::getOpenFileName(
-        this, tr("Open file"), lastPath.isEmpty() ? QString() : lastPath,
+        this, tr("Open file"), settings->value(lastOpenPathKey).toString(),
         tr("All supported formats (*.bin *.eep);;bin (*.bin);;eep (*.eep)"));
     if (fileName.isEmpty())
         return;
@@ -113,7 +114,7 @@ void MainWindow::on_clear_save_btn_clicked()
 {
     // The proposal is built in fileName itself, so every use on the same load adds one more
     // "_clear"; a path without any dot is proposed unchanged.
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const auto dot = fileName.lastIndexOf(QLatin1Char('.'));
     if (dot >= 0)
         fileName.insert(dot, QLatin1String("_clear"));
     const QString target =

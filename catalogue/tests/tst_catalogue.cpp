@@ -263,6 +263,9 @@ void TestCatalogue::malformedCataloguesRefused_data()
     QTest::newRow("depends on another catalogue")
         << good + section(0x96, QByteArray::fromHex("00000004002f0078"));
     QTest::newRow("hash table of half an entry") << good + section(0x42, QByteArray(4, '\1'));
+    // Qt finds a text by a binary search of the hashes, which must be in order.
+    QTest::newRow("hashes out of order")
+        << good + section(0x42, QByteArray::fromHex("00000002000000000000000100000000"));
     QTest::newRow("message without an end")
         << good + section(0x69, QByteArray::fromHex("0600000001"));
 }

@@ -36,6 +36,7 @@ private slots:
     void clear();
     void clearUnderFaults_data();
     void clearUnderFaults();
+    void clearKeepsFileThatAppears();
     void compare_data();
     void compare();
     void brokenOutput();
@@ -103,7 +104,7 @@ QByteArray shellQuoted(const QByteArray &bytes)
 //   d engine.bin                 unknown engine
 //   e fifo.bin                   cannot open (a FIFO: never opened in a way that blocks)
 //   f <non-UTF-8 byte>.bin       valid
-//   notes.txt                    not covered
+//   notes.txt, .bin              not covered (.bin is a name with nothing before its suffix)
 //   sub/G UPPER.EEP              valid
 //   linked -> sub                a link to a folder: not followed
 void TestCli::initTestCase()
@@ -118,6 +119,7 @@ void TestCli::initTestCase()
     oddName = QFile::encodeName(dir.path()) + "/boards/f \xff\xfe.bin";
     QVERIFY(writeRaw(oddName, TestImage::valid()));
     QVERIFY(TestImage::write(path("boards/notes.txt"), TestImage::valid()));
+    QVERIFY(TestImage::write(path("boards/.bin"), TestImage::valid()));
     QVERIFY(TestImage::write(path("boards/sub/G UPPER.EEP"), TestImage::valid()));
     QVERIFY(QFile::link(path("boards/sub"), path("boards/linked")));
     QVERIFY(TestImage::write(path("valid.bin"), TestImage::valid()));
@@ -522,6 +524,48 @@ void TestCli::clearUnderFaults()
              expected);
 }
 
+// Without --force nothing is replaced, not even a file that appears at the output while the
+// copy is written: the copy's sync is slowed down, and the file written meanwhile must stay.
+void TestCli::clearKeepsFileThatAppears()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("strace is missing");
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString target = work.filePath(QStringLiteral("output.bin"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    process.setProcessEnvironment(environment);
+    process.start(strace, {QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                           QStringLiteral("inject=fsync:delay_exit=1500000:when=1"),
+                           QStringLiteral(TAVRO_CLI), QStringLiteral("clear"), path("valid.bin"),
+                           QStringLiteral("-o"), target});
+    QVERIFY(process.waitForStarted());
+    // The copy is being written once tavro-cli holds a file in the folder.
+    const auto holdsCopy = [&] {
+        const QString children =
+            QStringLiteral("/proc/%1/task/%1/children").arg(process.processId());
+        const QString child = QString::fromLatin1(TestImage::read(children)).section(u' ', 0, 0);
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(child));
+        const QStringList entries =
+            child.isEmpty() ? QStringList() : fds.entryList(QDir::AllEntries | QDir::System);
+        return std::any_of(entries.begin(), entries.end(), [&](const QString &fd) {
+            return QFile::symLinkTarget(fds.filePath(fd)).startsWith(work.path() + u'/');
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(holdsCopy(), 10000);
+    const QByteArray colleagues(512, '\x5a');
+    QVERIFY(TestImage::write(target, colleagues));
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("File exists"));
+    QCOMPARE(TestImage::read(target), colleagues);
+    QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("output.bin")});
+}
+
 void TestCli::compare_data()
 {
     QTest::addColumn<QByteArray>("second");
@@ -612,6 +656,11 @@ void TestCli::oddNames_data()
         << QByteArray("bidi\xe2\x80\xae"
                       "evil.bin")
         << QByteArray("text") << true << QByteArray("bidi\\342\\200\\256evil.bin");
+    for (const char *isolate : {"\xe2\x81\xa6", "\xe2\x81\xa7", "\xe2\x81\xa8", "\xe2\x81\xa9"}) {
+        QTest::addRow("directional isolate %s, terminal", QByteArray(isolate).toHex().constData())
+            << QByteArray("bidi") + isolate + "evil.bin" << QByteArray("text") << true
+            << "bidi\\342\\201\\" + QByteArray::number(uchar(isolate[2]), 8) + "evil.bin";
+    }
     // Without its bytes passed through exactly, the file named would not exist.
     const QByteArray notUtf8 = "f \xff\xfe.bin";
     QTest::newRow("not UTF-8, pipe")
