@@ -51,7 +51,7 @@ struct Block
 
 // Walks every message in turn; each must end with its end tag inside the block. Collects where
 // messages start, since those are the only offsets the hash table may name.
-bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
+bool messagesWellFormed(Block messages, std::set<quint32> &starts)
 {
     quint32 at = 0;
     while (at < messages.size) {
@@ -86,7 +86,7 @@ bool messagesWellFormed(const Block &messages, std::set<quint32> &starts)
 }
 
 // Pairs of (hash, offset of a message), sorted by hash for Qt's binary search.
-bool hashesWellFormed(const Block &hashes, const std::set<quint32> &starts)
+bool hashesWellFormed(Block hashes, const std::set<quint32> &starts)
 {
     if (hashes.size % 8 != 0)
         return false;
@@ -102,7 +102,7 @@ bool hashesWellFormed(const Block &hashes, const std::set<quint32> &starts)
 
 // A hash table of context names: a table size, then per bucket the offset (in 16-bit units
 // after the table) of a run of length-prefixed names that ends with a zero length.
-bool contextsWellFormed(const Block &contexts)
+bool contextsWellFormed(Block contexts)
 {
     if (contexts.size == 0)
         return true;
@@ -126,7 +126,7 @@ bool contextsWellFormed(const Block &contexts)
 }
 
 // The plural rules as Qt checks them itself: comparisons joined by and, or and new-rule codes.
-bool numerusRulesWellFormed(const Block &rules)
+bool numerusRulesWellFormed(Block rules)
 {
     enum { Equal = 1, Less = 2, LessOrEqual = 3, Between = 4, OperatorMask = 0x07 };
     enum { And = 0xfd, Or = 0xfe, NewRule = 0xff };

@@ -17,6 +17,7 @@ class Catalogue : public QTranslator
     Q_OBJECT
 
 public:
+    explicit Catalogue(QObject *parent = nullptr) : QTranslator(parent) {}
     ~Catalogue() override;
 
     // Loads the file at `path` when it is well formed; what was checked is exactly what Qt reads.

@@ -20,9 +20,6 @@
 
 namespace {
 
-// What a folder's walk takes for a dump.
-const QList<QByteArray> dumpSuffixes = {".bin", ".eep"};
-
 // "120 of 4000 files" on the terminal, once the work has lasted a second, at most ten times a
 // second; never when standard error is not a terminal (the clock is started only when it is).
 struct Progress
@@ -69,6 +66,7 @@ int report(Output &output, ReportRenderer &renderer, const QList<QByteArray> &pa
             return refuse(2, path + ": " + Paths::systemMessage(info.error));
     }
 
+    const QList<QByteArray> dumpSuffixes = {".bin", ".eep"}; // what a folder's walk takes
     Progress progress;
     if (Console::isTerminal(Console::Error)) {
         // Counting first costs one walk of the folders, reading no file.

@@ -18,6 +18,7 @@ struct DumpInfo;
 class ReportRenderer
 {
 public:
+    Q_DISABLE_COPY(ReportRenderer)
     virtual ~ReportRenderer() = default;
 
     // The renderer of `format` ("text", "json", "csv") writing into `out`, or nullptr when there
