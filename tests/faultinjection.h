@@ -90,25 +90,25 @@ inline int swapInAtOpen(const char *, int *, void **, unsigned int *)
     return 0;
 }
 
-// Fails the `failAt`-th call of a point from now on (every call when 0) with `failError`.
-inline int failAt = 0;
-inline int failError = EIO;
-inline int calls = 0;
+// Fails the `failingCall`-th call of a point from now on (every call when 0) with `failingError`.
+inline int failingCall = 0;
+inline int failingError = EIO;
+inline int callCount = 0;
 
 inline int failNthCall(const char *, int *, void **failinfo, unsigned int *)
 {
-    ++calls;
-    if (failAt != 0 && calls != failAt)
+    ++callCount;
+    if (failingCall != 0 && callCount != failingCall)
         return 0;
-    *failinfo = errnoInfo(failError);
+    *failinfo = errnoInfo(failingError);
     return 1;
 }
 
 inline void failCalls(const char *point, int at, int error)
 {
-    failAt = at;
-    failError = error;
-    calls = 0;
+    failingCall = at;
+    failingError = error;
+    callCount = 0;
     QCOMPARE(fiu_enable_external(point, 1, nullptr, 0, failNthCall), 0);
 }
 
