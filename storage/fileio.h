@@ -11,7 +11,8 @@
 
 // Reading and writing a user's files without losing them, on a flaky USB stick or a network share
 // too: every read is checked to the last byte and every save is on the disk before it counts.
-// fileio_posix.cpp talks to the system directly; fileio_qt.cpp does the same with Qt alone.
+// fileio_posix.cpp and the files beside it talk to the system directly; fileio_qt.cpp does the same
+// with Qt alone.
 namespace FileIo {
 
 struct ReadResult

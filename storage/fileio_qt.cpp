@@ -32,8 +32,10 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
     if (mode == CreateOnly && QFileInfo::exists(path))
         return SaveResult{SaveResult::Failed, QStringLiteral("File exists")};
     // commit() does not report a failing final flush, so the write count and the flush are
-    // checked here. A file not committed is discarded.
+    // checked here. A file not committed is discarded. Where no new file may be made beside it,
+    // the file is written where it is, as the POSIX save does: only over one of the same size.
     QSaveFile file(path);
+    file.setDirectWriteFallback(QFileInfo(path).size() == bytes.size());
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
         file.commit())
         return SaveResult{SaveResult::Saved, QString()};

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 // What every implementation of the storage routines promises, POSIX or Qt alone: this suite is
 // built against both (tst_fileio and tst_fileio_qt).
@@ -60,6 +61,7 @@ void TestFileIo::save_data()
     QTest::newRow("through a link to a file") << "link" << replace << true;
     QTest::newRow("a folder") << "folder" << replace << false;
     QTest::newRow("below a regular file") << "below file" << replace << false;
+    QTest::newRow("file writable in a folder that is not") << "locked folder" << replace << true;
 }
 
 void TestFileIo::save()
@@ -71,7 +73,8 @@ void TestFileIo::save()
     QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
     QString path = folder.filePath(QStringLiteral("board.bin"));
     const QString linked = folder.filePath(QStringLiteral("linked.bin"));
-    if (target == QLatin1String("file") || target == QLatin1String("link"))
+    if (target == QLatin1String("file") || target == QLatin1String("link") ||
+        target == QLatin1String("locked folder"))
         write(path, old);
     if (target == QLatin1String("link")) {
         QVERIFY(QFile::link(path, linked));
@@ -81,11 +84,22 @@ void TestFileIo::save()
     } else if (target == QLatin1String("below file")) {
         write(folder.filePath(QStringLiteral("plain")), "x");
         path = folder.filePath(QStringLiteral("plain/board.bin"));
+    } else if (target == QLatin1String("locked folder")) {
+        // Root may write anywhere: it saves as nobody, who owns the file but not the folder.
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
     }
     const QStringList before =
         QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
+    const bool asNobody = target == QLatin1String("locked folder") && ::geteuid() == 0;
+    if (asNobody)
+        QCOMPARE(::seteuid(65534), 0);
     const FileIo::SaveResult saved = FileIo::save(path, image, FileIo::SaveMode(mode));
+    if (asNobody)
+        QCOMPARE(::seteuid(0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0700), 0);
     QCOMPARE(saved.ok(), saves);
     QCOMPARE(saved.error.isEmpty(), saves);
     if (saves)

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "eepromdump.h"
+#include "faultinjection.h"
+#include "testimage.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+// The image record on storage that misbehaves: faults injected into the system calls with
+// libfiu's POSIX preload (the suite runs under LD_PRELOAD=fiu_posix_preload.so) must neither
+// reach a report nor cost the loaded image or the file saved over.
+class TestDumpFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void saveFaultsKeepTarget_data();
+    void saveFaultsKeepTarget();
+    void incompleteReadIsAFailedLoad_data();
+    void incompleteReadIsAFailedLoad();
+    void fifoSwappedInAtOpen();
+
+private:
+    QTemporaryDir dir;
+};
+
+using namespace FaultInjection;
+
+namespace {
+
+const QByteArray image = TestImage::valid();
+const QByteArray existingBytes(512, '\x5a');
+
+} // namespace
+
+void TestDumpFaults::initTestCase()
+{
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    requireInjection();
+}
+
+void TestDumpFaults::saveFaultsKeepTarget_data()
+{
+    QTest::addColumn<QByteArray>("point");
+    QTest::addColumn<QString>("target");
+    for (const char *point : {"posix/io/sync/fsync", "posix/io/oc/close", "posix/io/rw/write"}) {
+        for (const char *target : {"new", "existing", "hard-linked"})
+            QTest::addRow("%s, %s", point, target)
+                << QByteArray(point) << QString::fromLatin1(target);
+    }
+}
+
+// A medium that reports a lost write only at the sync or the close (NFS, CIFS, a failing stick)
+// must not get a file that says it was saved.
+void TestDumpFaults::saveFaultsKeepTarget()
+{
+    QFETCH(QByteArray, point);
+    QFETCH(QString, target);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString path = folder.filePath(QStringLiteral("board.bin"));
+    const QString other = folder.filePath(QStringLiteral("other name.bin"));
+    if (target != QLatin1String("new"))
+        QVERIFY(TestImage::write(path, existingBytes));
+    if (target == QLatin1String("hard-linked"))
+        QCOMPARE(::link(native(path).constData(), native(other).constData()), 0);
+    const QStringList before = entries(folder.path());
+
+    EepromDump dump;
+    dump.loadImage(image);
+    FileIo::SaveResult outcome;
+    QCOMPARE(fiu_enable(point.constData(), 1, errnoInfo(EIO), 0), 0);
+    const bool saved = dump.clearAndSave(path, &outcome);
+    fiu_disable(point.constData());
+
+    QVERIFY(!saved);
+    QVERIFY(!outcome.error.isEmpty());
+    // In place the old bytes go back through the same failing call, so no one can say they are
+    // on the disk again.
+    QCOMPARE(outcome.status, target == QLatin1String("hard-linked") && !point.endsWith("write")
+                                 ? FileIo::SaveResult::Damaged
+                                 : FileIo::SaveResult::Failed);
+    QCOMPARE(dump.data, image);
+    QCOMPARE(entries(folder.path()), before); // no temporary file left either
+    if (target == QLatin1String("new"))
+        QVERIFY(!QFileInfo::exists(path));
+    else
+        QCOMPARE(TestImage::read(path), existingBytes);
+
+    // Once the medium behaves, the same save goes through, to every name of the file.
+    QVERIFY(dump.clearAndSave(path, &outcome));
+    QCOMPARE(outcome.status, FileIo::SaveResult::Saved);
+    QCOMPARE(TestImage::read(path), TestImage::cleaned(image));
+    if (target == QLatin1String("hard-linked"))
+        QCOMPARE(TestImage::read(other), TestImage::cleaned(image));
+}
+
+void TestDumpFaults::incompleteReadIsAFailedLoad_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("file truncated while read") << QStringLiteral("truncate");
+    QTest::newRow("read error") << QStringLiteral("error");
+    QTest::newRow("read interrupted for ever") << QStringLiteral("interrupted");
+}
+
+// Zeros standing in for bytes that never arrived must not reach a report or a cleaned copy.
+void TestDumpFaults::incompleteReadIsAFailedLoad()
+{
+    QFETCH(QString, fault);
+    const QString path = dir.filePath(QStringLiteral("flaky.bin"));
+    QVERIFY(TestImage::write(path, image));
+
+    EepromDump dump;
+    dump.loadImage(TestImage::cleaned(image)); // an earlier image, which must not be saved now
+    truncateTarget = native(path);
+    if (fault == QLatin1String("truncate"))
+        QCOMPARE(fiu_enable_external("posix/io/rw/read", 1, nullptr, 0, truncateWhileRead), 0);
+    else
+        QCOMPARE(fiu_enable("posix/io/rw/read", 1,
+                            errnoInfo(fault == QLatin1String("error") ? EIO : EINTR), 0),
+                 0);
+    const QString report = dump.load(path);
+    fiu_disable("posix/io/rw/read");
+
+    QCOMPARE(report, QStringLiteral("File size : 512 bytes<br>"
+                                    "Read error: the file could not be read completely<br>"));
+    QCOMPARE(dump.error, quint8(1));
+    QVERIFY(dump.data.isEmpty());
+    const QString target = dir.filePath(QStringLiteral("flaky_clear.bin"));
+    QVERIFY(!dump.clearAndSave(target));
+    QVERIFY(!QFileInfo::exists(target));
+}
+
+// The path is a regular file when looked at and a FIFO when opened: the open must not wait for
+// a writer that never comes.
+void TestDumpFaults::fifoSwappedInAtOpen()
+{
+    const QString path = dir.filePath(QStringLiteral("swapped.bin"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(TestImage::write(path, image));
+    QCOMPARE(::mkfifo(native(fifo).constData(), 0600), 0);
+
+    EepromDump dump;
+    swapFrom = native(fifo);
+    swapTo = native(path);
+    QCOMPARE(fiu_enable_external("posix/io/oc/open", 1, nullptr, 0, swapInAtOpen), 0);
+    const QString report = dump.load(path);
+    fiu_disable("posix/io/oc/open");
+
+    QVERIFY(S_ISFIFO(statOf(path).st_mode)); // the swap did happen
+    QCOMPARE(report, QStringLiteral("Err open file<br>"));
+    QCOMPARE(dump.error, quint8(1));
+}
+
+QTEST_GUILESS_MAIN(TestDumpFaults)
+#include "tst_dumpfaults.moc"

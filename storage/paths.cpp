@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "paths.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+// What tavro-cli asks of a path, through std::filesystem so that it builds on every system.
+// Errors are the system's numbers, in the system's category.
+namespace Paths {
+
+namespace fs = std::filesystem;
+
+bool Info::missing() const
+{
+    const std::error_code code(error, std::system_category());
+    return type == Nothing &&
+           (code == std::errc::no_such_file_or_directory || code == std::errc::not_a_directory);
+}
+
+Info inspect(const QByteArray &path, bool followLinks)
+{
+    std::error_code error;
+    const fs::file_status status = followLinks ? fs::status(path.constData(), error)
+                                               : fs::symlink_status(path.constData(), error);
+    if (error)
+        return {Nothing, error.value()};
+    const fs::file_type type = status.type();
+    return {type == fs::file_type::regular     ? File
+            : type == fs::file_type::directory ? Folder
+                                               : Other,
+            0};
+}
+
+bool sameFile(const QByteArray &a, const QByteArray &b)
+{
+    std::error_code error;
+    const bool same = fs::equivalent(a.constData(), b.constData(), error);
+    if (error != std::errc::not_supported)
+        return same;
+    // Two FIFOs, devices or sockets, which equivalent() does not compare: one is reached by the
+    // same canonical path (two hard links of one FIFO are not recognised).
+    const fs::path first = fs::canonical(a.constData(), error);
+    return !error && first == fs::canonical(b.constData(), error) && !error;
+}
+
+QByteArray whyUnreadable(const QByteArray &path)
+{
+    const Info info = inspect(path);
+    if (info.type == Nothing)
+        return systemMessage(info.error);
+    if (info.type != File)
+        return info.type == Folder ? "is a folder" : "is not a regular file";
+    // Only a regular file gets here, so opening it has no effect of its own.
+    std::FILE *file = std::fopen(path.constData(), "rb");
+    if (!file)
+        return systemMessage(errno);
+    std::fclose(file);
+    return "cannot be read";
+}
+
+QByteArray systemMessage(int error)
+{
+#ifdef Q_OS_UNIX
+    return std::strerror(error);
+#else
+    return QByteArray::fromStdString(std::system_category().message(error));
+#endif
+}
+
+} // namespace Paths

@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef POSIXFILE_H
+#define POSIXFILE_H
+
+#include "fileio.h"
+
+#include <QObject>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+#include <utility>
+
+// Shared by the POSIX read and save, inside storage only: descriptor calls, errors, the target.
+namespace FileIo {
+
+inline QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Reasons of our own are translated; the system's come in its own words (strerror follows the
+// user's locale).
+inline SaveResult failed(const QString &why)
+{
+    return SaveResult{SaveResult::Failed, why};
+}
+
+inline SaveResult failed(int error)
+{
+    return failed(systemError(error));
+}
+
+// Closes a descriptor on every way out of a function, unless it was closed and checked.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : fd(fd) {}
+    ~Descriptor() { reset(); }
+    Q_DISABLE_COPY(Descriptor)
+    int get() const { return fd; }
+    bool valid() const { return fd >= 0; }
+    void reset(int other = -1)
+    {
+        if (fd >= 0)
+            ::close(fd);
+        fd = other;
+    }
+    // The last chance to hear of a failed write on NFS and some USB drivers.
+    bool close() { return ::close(std::exchange(fd, -1)) == 0; }
+
+private:
+    int fd;
+};
+
+// Retries interrupted calls, but not for ever: a file system that always interrupts must fail.
+template <typename Call> auto uninterrupted(Call call)
+{
+    auto result = call();
+    for (int interruptions = 1; result < 0 && errno == EINTR && interruptions < 100;
+         ++interruptions)
+        result = call();
+    return result;
+}
+
+inline qint64 readUpTo(int fd, char *data, quint64 limit)
+{
+    quint64 done = 0;
+    while (done < limit) {
+        const ssize_t n = uninterrupted([&] { return ::read(fd, data + done, limit - done); });
+        if (n <= 0)
+            return n < 0 ? -1 : qint64(done);
+        done += quint64(n);
+    }
+    return qint64(done);
+}
+
+inline bool sync(int fd)
+{
+    return uninterrupted([fd] { return ::fsync(fd); }) == 0;
+}
+
+// Writes `bytes` over the file from its start (`written` tells how far it got) and makes them
+// durable. The system drops set-id bits from a file written by its owner: they are set again.
+inline bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &written)
+{
+    written = 0;
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    while (written < bytes.size()) {
+        const ssize_t n = uninterrupted([&] {
+            return ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        });
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        written += n;
+    }
+    if (mode & (S_ISUID | S_ISGID))
+        (void)!::fchmod(fd, mode); // only the owner may
+    return sync(fd);
+}
+
+// What a save writes to: the file a name resolves to, after every symbolic link.
+struct Target
+{
+    QByteArray path;
+    QByteArray folder;
+    bool exists = false;
+    struct stat info = {};
+};
+
+std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode, Target &);
+bool mustWriteInPlace(const Target &target, int folder);
+bool onPseudoFileSystem(const struct statfs &fs);
+QString pseudoFileRefusal();
+SaveResult writeInPlace(const Target &target, const QByteArray &bytes);
+SaveResult replaceByRename(const Target &, int folder, bool confirmable, const QByteArray &,
+                           SaveMode);
+
+} // namespace FileIo
+
+#endif // POSIXFILE_H
