@@ -37,11 +37,6 @@ int Output::finish(int status)
     return 2;
 }
 
-QByteArray Output::name(const QByteArray &path) const
-{
-    return terminal ? ReportRenderer::escaped(path) : path;
-}
-
 void Output::message(const QByteArray &text)
 {
     static const bool terminal = Console::isTerminal(Console::Error);

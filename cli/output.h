@@ -5,6 +5,8 @@
 #ifndef OUTPUT_H
 #define OUTPUT_H
 
+#include "reportrenderer.h"
+
 #include <QByteArray>
 
 // Standard output, buffered, with every write checked: a closed pipe (`| head`) and a full disk
@@ -23,7 +25,10 @@ public:
     int finish(int status);
     bool isTerminal() const { return terminal; }
     // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
-    QByteArray name(const QByteArray &path) const;
+    QByteArray name(const QByteArray &path) const
+    {
+        return terminal ? ReportRenderer::escaped(path) : path;
+    }
     static void message(const QByteArray &text);
 
 private:

@@ -57,13 +57,13 @@ std::vector<DumpField> makeFields()
         {F::Identification, nullptr, false, "engine", "word", nullptr, "engine type",
          [](const DumpInfo &info) { return word(info.engineType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name",
-         "engine", "", [](const DumpInfo &info) { return text(nameOf(engines, info.engineType)); }},
+         "engine", "", [](const DumpInfo &info) { return text(engineName(info.engineType)); }},
         {F::Identification, nullptr, false, "mcu", "word", nullptr, "MCU type",
          [](const DumpInfo &info) { return word(info.mcuType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu",
          "",
          [](const DumpInfo &info) {
-             const char *name = nameOf(mcus, info.mcuType);
+             const char *name = mcuName(info.mcuType);
              return name ? text(name)
                          : text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
          }},
@@ -80,8 +80,10 @@ std::vector<DumpField> makeFields()
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Last error : "), true, nullptr,
          "last_error", "last_error", "last error",
          [](const DumpInfo &info) {
-             return info.lastError ? Value{Value::Text, DumpField::code(info.lastError)}
-                                   : text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
+             // The code as the window prints it ("%X"): E3, or 5 without a leading zero.
+             return info.lastError
+                        ? Value{Value::Text, QByteArray::number(info.lastError, 16).toUpper()}
+                        : text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
          }},
     };
     for (int i = 0; i < ErrorCount; ++i) {

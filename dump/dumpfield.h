@@ -41,8 +41,6 @@ struct DumpField
     std::function<Value(const DumpInfo &)> value;
 
     static const std::vector<DumpField> &all();
-    // An error code as the window prints it ("%X"): E3, or 5 without a leading zero.
-    static QByteArray code(quint8 code) { return QByteArray::number(code, 16).toUpper(); }
     // A 16-bit word as the fields print it: 0x2124.
     static QByteArray word(quint16 word);
     // How JSON and CSV name a problem: "wrong size"; empty for none.

@@ -43,6 +43,6 @@ DumpInfo DumpInfo::decode(const QByteArray &bytes)
         quint16(std::accumulate(image + IdentificationBlock, image + Checksum, 0u));
     info.lastError = image[LastError];
     std::copy_n(image + ErrorCounters, ErrorCount, info.errorStats);
-    info.problem = nameOf(engines, info.engineType) ? NoProblem : UnknownEngine;
+    info.problem = engineName(info.engineType) ? NoProblem : UnknownEngine;
     return info;
 }

@@ -4,7 +4,6 @@
 
 #include "eepromdump.h"
 
-#include "dumpinfo.h"
 #include "dumpreport.h"
 
 #include <QObject>
@@ -14,11 +13,6 @@
 QString EepromDump::load(const QString &path)
 {
     return keep(DumpInfo::read(QFile::encodeName(path)));
-}
-
-QString EepromDump::loadImage(const QByteArray &bytes)
-{
-    return keep(DumpInfo::decode(bytes));
 }
 
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;

@@ -5,13 +5,10 @@
 #ifndef EEPROMDUMP_H
 #define EEPROMDUMP_H
 
+#include "dumpinfo.h"
 #include "fileio.h"
-#include "imagelayout.h"
 
-#include <QByteArray>
 #include <QString>
-
-struct DumpInfo;
 
 // The board image last loaded, and what was decoded from it: the window's one record. Problems
 // are never thrown: they are told in the report and by `error`.
@@ -24,7 +21,7 @@ public:
     // Reads and checks the file; returns the window's report of it.
     QString load(const QString &path);
     // The same checks and report as load(), for bytes already in memory.
-    QString loadImage(const QByteArray &bytes);
+    QString loadImage(const QByteArray &bytes) { return keep(DumpInfo::decode(bytes)); }
     // Saves a cleaned copy of the image; the loaded one is cleared only once the copy is on disk.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 

@@ -23,18 +23,15 @@ constexpr int EngineType = 496;          // word
 constexpr int McuType = 507;             // word, at an odd offset
 constexpr int Checksum = 509;            // word: the sum of the bytes from 256 up to here
 
-// The two words that name a known part, engine or MCU; any other engine word is no Tavro image.
-struct Part
+// The engines and MCUs known by their words; nullptr for any other word. An image whose engine is
+// not known is no Tavro image.
+constexpr const char *engineName(quint16 word)
 {
-    quint16 word;
-    const char *name;
-};
-constexpr Part engines[] = {{0x2124, "C.E.Set. Srl"}, {0x292C, "SOLE"}};
-constexpr Part mcus[] = {{0x0000, "Tavro 01 A0052-25"}, {0xBC42, "Tavro 02 C0 141 C48"}};
-// The part's name, or nullptr for a word of none.
-constexpr const char *nameOf(const Part (&parts)[2], quint16 word)
+    return word == 0x2124 ? "C.E.Set. Srl" : word == 0x292C ? "SOLE" : nullptr;
+}
+constexpr const char *mcuName(quint16 word)
 {
-    return parts[0].word == word ? parts[0].name : parts[1].word == word ? parts[1].name : nullptr;
+    return word == 0x0000 ? "Tavro 01 A0052-25" : word == 0xBC42 ? "Tavro 02 C0 141 C48" : nullptr;
 }
 
 // The parts of the image as compare names them, in order.

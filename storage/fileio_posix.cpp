@@ -7,15 +7,16 @@
 // The POSIX way, used wherever the system has it: the read, and the save that picks its strategy.
 namespace FileIo {
 
-ReadResult readRegularFile(const QByteArray &name, quint64 maxSize)
+ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
     struct stat info;
     // Only regular files are opened: opening a device can have effects of its own (a tape
     // rewinds). The check is repeated on what was opened, since the path may change meanwhile.
-    if (name.isEmpty() || ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (nativePath.isEmpty() || ::stat(nativePath.constData(), &info) != 0 ||
+        !S_ISREG(info.st_mode))
         return {};
     // Non-blocking, so that a FIFO swapped in after the check cannot stall the window.
-    Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    Descriptor file(::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
     const quint64 size = quint64(info.st_size);

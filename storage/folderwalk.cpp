@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -14,11 +13,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-QByteArray bytesOf(const fs::path &path)
-{
-    return QByteArray::fromStdString(path.string());
-}
 
 bool walkFolder(const QByteArray &folder, const QList<QByteArray> &suffixes,
                 const FolderWalk::Visit &visit, const FolderWalk::Failure &failure)
@@ -33,7 +27,7 @@ bool walkFolder(const QByteArray &folder, const QList<QByteArray> &suffixes,
     QList<std::pair<QByteArray, bool>> entries; // name, is a folder
     // The iterator ends on an error too; only the error code tells it from the end of the folder.
     for (; entry != fs::directory_iterator(); entry.increment(error)) {
-        const QByteArray name = bytesOf(entry->path().filename());
+        const QByteArray name = QByteArray::fromStdString(entry->path().filename().string());
         // The type as the folder lists it, else from the entry itself, never through a link.
         std::error_code unknown;
         const bool isFolder = !entry->is_symlink(unknown) && entry->is_directory(unknown);
@@ -47,17 +41,11 @@ bool walkFolder(const QByteArray &folder, const QList<QByteArray> &suffixes,
     if (error)
         failure(folder, error.value());
 
-    // Names are unique in a folder, so their bytes alone order it (unsigned, as QByteArray does).
-    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
-        return std::string_view(a.first.constData(), size_t(a.first.size())) <
-               std::string_view(b.first.constData(), size_t(b.first.size()));
+    std::sort(entries.begin(), entries.end()); // by the names' bytes
+    return std::all_of(entries.cbegin(), entries.cend(), [&](const auto &entry) {
+        const QByteArray path = prefix + entry.first;
+        return entry.second ? walkFolder(path, suffixes, visit, failure) : visit(path);
     });
-    for (const auto &[name, isFolder] : std::as_const(entries)) {
-        const QByteArray path = prefix + name;
-        if (!(isFolder ? walkFolder(path, suffixes, visit, failure) : visit(path)))
-            return false;
-    }
-    return true;
 }
 
 } // namespace

@@ -39,14 +39,8 @@ Info inspect(const QByteArray &path, bool followLinks)
 
 bool sameFile(const QByteArray &a, const QByteArray &b)
 {
-    std::error_code error;
-    const bool same = fs::equivalent(a.constData(), b.constData(), error);
-    if (error != std::errc::not_supported)
-        return same;
-    // Two FIFOs, devices or sockets, which equivalent() does not compare: one is reached by the
-    // same canonical path (two hard links of one FIFO are not recognised).
-    const fs::path first = fs::canonical(a.constData(), error);
-    return !error && first == fs::canonical(b.constData(), error) && !error;
+    std::error_code error; // FIFOs, devices and sockets are never compared: not the same
+    return fs::equivalent(a.constData(), b.constData(), error);
 }
 
 QByteArray whyUnreadable(const QByteArray &path)
