@@ -46,39 +46,40 @@ std::vector<DumpField> makeFields()
 {
     using F = DumpField;
     std::vector<DumpField> fields = {
-        // section, label, gap, group, key, column, compareName, value
+        // section, label, gap, group, key, column, tallied, compareName, value
         // The product code prints as its bytes in file order: 0a1b2c3d.
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr,
-         "product_code", "product_code", "product code",
+         "product_code", "product_code", true, "product code",
          [](const DumpInfo &info) {
              return Value{Value::Text,
                           QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0')};
          }},
-        {F::Identification, nullptr, false, "engine", "word", nullptr, "engine type",
+        {F::Identification, nullptr, false, "engine", "word", nullptr, false, "engine type",
          [](const DumpInfo &info) { return word(info.engineType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name",
-         "engine", "", [](const DumpInfo &info) { return text(engineName(info.engineType)); }},
-        {F::Identification, nullptr, false, "mcu", "word", nullptr, "MCU type",
+         "engine", true, "",
+         [](const DumpInfo &info) { return text(engineName(info.engineType)); }},
+        {F::Identification, nullptr, false, "mcu", "word", nullptr, false, "MCU type",
          [](const DumpInfo &info) { return word(info.mcuType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu",
-         "",
+         true, "",
          [](const DumpInfo &info) {
              const char *name = mcuName(info.mcuType);
              return name ? text(name)
                          : text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
          }},
-        {F::Identification, nullptr, false, "checksum", "stored", "checksum_stored",
+        {F::Identification, nullptr, false, "checksum", "stored", "checksum_stored", false,
          "stored checksum", [](const DumpInfo &info) { return word(info.storedChecksum); }},
-        {F::Identification, nullptr, false, "checksum", "computed", "checksum_computed",
+        {F::Identification, nullptr, false, "checksum", "computed", "checksum_computed", false,
          "computed checksum", [](const DumpInfo &info) { return word(info.computedChecksum); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "EEPROM checksum:"), true, "checksum",
-         "ok", "checksum_ok", "checksum verdict",
+         "ok", "checksum_ok", false, "checksum verdict",
          [](const DumpInfo &info) {
              return info.checksumOk() ? text(QT_TRANSLATE_NOOP("QObject", "OK"), Value::Yes)
                                       : text(QT_TRANSLATE_NOOP("QObject", "Error"), Value::No);
          }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Last error : "), true, nullptr,
-         "last_error", "last_error", "last error",
+         "last_error", "last_error", true, "last error",
          [](const DumpInfo &info) {
              // The code as the window prints it ("%X"): E3, or 5 without a leading zero.
              return info.lastError
@@ -88,6 +89,7 @@ std::vector<DumpField> makeFields()
     };
     for (int i = 0; i < ErrorCount; ++i) {
         fields.push_back({F::Counter, errorNames[i], false, "errors", errorCodes[i], errorCodes[i],
+                          false,
                           "count of " + QByteArray(errorCodes[i]) + " (" + errorNames[i] + ')',
                           [i](const DumpInfo &info) {
                               return Value{Value::Count, QByteArray::number(info.errorStats[i])};
@@ -111,7 +113,14 @@ QByteArray DumpField::word(quint16 word)
 
 const char *DumpField::problemName(DumpInfo::Problem problem)
 {
-    static const char *const names[] = {"", "cannot open", "wrong size", "incomplete read",
-                                        "unknown engine"};
+    static const char *const names[] = {
+        "", "cannot open", "wrong size", "incomplete read", "bad records", "unknown engine"};
     return names[problem];
+}
+
+const char *DumpField::verdictName(DumpInfo::Verdict verdict)
+{
+    static const char *const names[] = {"valid", "bad-checksum", "wrong-size", "unknown-engine",
+                                        "unreadable"};
+    return names[int(verdict)];
 }

@@ -37,6 +37,7 @@ struct DumpField
     const char *group;      // the JSON object (or, for counters, array) that holds it, or nullptr
     const char *key;        // the JSON key; a counter's code, E3
     const char *column;     // the CSV column, or nullptr
+    bool tallied;           // a summary counts the files for each of its values
     QByteArray compareName; // what compare calls it, or empty
     std::function<Value(const DumpInfo &)> value;
 
@@ -45,6 +46,9 @@ struct DumpField
     static QByteArray word(quint16 word);
     // How JSON and CSV name a problem: "wrong size"; empty for none.
     static const char *problemName(DumpInfo::Problem problem);
+    // How tavro-cli names a verdict: "bad-checksum".
+    static const char *verdictName(DumpInfo::Verdict verdict);
+    static constexpr int VerdictCount = 5;
 };
 
 #endif // DUMPFIELD_H

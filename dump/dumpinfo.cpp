@@ -4,7 +4,7 @@
 
 #include "dumpinfo.h"
 
-#include "fileio.h"
+#include "imagefile.h"
 
 #include <QtEndian>
 
@@ -24,6 +24,47 @@ DumpInfo DumpInfo::read(const QByteArray &nativePath)
     if (file.size == ImageSize && file.status != FileIo::ReadResult::Read)
         info.problem = IncompleteRead;
     return info;
+}
+
+DumpInfo DumpInfo::readAnyFormat(const QByteArray &nativePath)
+{
+    return decodeAnyFormat(FileIo::readRegularFile(nativePath, ImageFile::MaxTextSize));
+}
+
+DumpInfo DumpInfo::decodeAnyFormat(const FileIo::ReadResult &file)
+{
+    if (file.status == FileIo::ReadResult::CannotOpen)
+        return DumpInfo();
+    DumpInfo info;
+    if (file.status == FileIo::ReadResult::Read) {
+        const ImageFile::Decoded decoded = ImageFile::decode(file.bytes);
+        info = decode(decoded.bytes);
+        info.format = decoded.format;
+        info.refusal = decoded.refusal;
+        if (!info.refusal.isEmpty())
+            info.problem = BadRecords;
+    } else {
+        info.problem = file.status == FileIo::ReadResult::ReadFailed ? IncompleteRead : WrongSize;
+    }
+    info.size = file.size;
+    return info;
+}
+
+DumpInfo::Verdict DumpInfo::verdict() const
+{
+    switch (problem) {
+    case NoProblem:
+        return checksumOk() ? Verdict::Valid : Verdict::BadChecksum;
+    case WrongSize:
+        return Verdict::WrongSize;
+    case UnknownEngine:
+        return Verdict::UnknownEngine;
+    case CannotOpen:
+    case IncompleteRead:
+    case BadRecords:
+        break;
+    }
+    return Verdict::Unreadable;
 }
 
 DumpInfo DumpInfo::decode(const QByteArray &bytes)

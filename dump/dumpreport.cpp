@@ -17,6 +17,7 @@ static const char *const problemLines[] = {
     QT_TRANSLATE_NOOP("QObject", "Err open file"),
     QT_TRANSLATE_NOOP("QObject", "Wrong file size"),
     QT_TRANSLATE_NOOP("QObject", "Read error: the file could not be read completely"),
+    nullptr, // a programmer's text, refused: the refusal says where and why
     QT_TRANSLATE_NOOP("QObject", "Damaged file of not a Tavro firmware"),
 };
 
@@ -31,7 +32,10 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
     text += QObject::tr("File size : ") % QString::number(info.size) % QLatin1Char(' ') %
             QObject::tr("bytes") % br;
     if (!info.valid())
-        return text + QObject::tr(problemLines[info.problem]) + br;
+        return text +
+               (info.problem == DumpInfo::BadRecords ? info.refusal
+                                                     : QObject::tr(problemLines[info.problem])) +
+               br;
 
     bool counting = false;
     for (const DumpField &field : DumpField::all()) {

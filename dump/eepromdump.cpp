@@ -5,6 +5,7 @@
 #include "eepromdump.h"
 
 #include "dumpreport.h"
+#include "imagefile.h"
 
 #include <QObject>
 
@@ -44,13 +45,19 @@ QByteArray EepromDump::cleaned(QByteArray image)
 }
 
 FileIo::SaveResult EepromDump::save(const QByteArray &nativePath, const QByteArray &image,
-                                    FileIo::SaveMode mode)
+                                    FileIo::SaveMode mode, const ImageFormat &format)
 {
-    FileIo::SaveResult saved = FileIo::save(nativePath, image, mode);
-    if (saved.otherSize)
+    const QByteArray bytes = ImageFile::encode(image, format);
+    FileIo::SaveResult saved = FileIo::save(nativePath, bytes, mode);
+    if (saved.otherSize && format.kind == ImageFormat::Binary)
         saved.error = QObject::tr("the file is not a 512-byte dump, so it is not written over "
                                   "where it is: a file of another size is some other file "
                                   "chosen by mistake");
+    else if (saved.otherSize)
+        saved.error = QStringLiteral("the file is not %1 bytes long as the copy is, so it is not "
+                                     "written over where it is: a file of another size is some "
+                                     "other file chosen by mistake")
+                          .arg(bytes.size());
     return saved;
 }
 

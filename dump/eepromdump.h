@@ -27,9 +27,10 @@ public:
 
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
     static QByteArray cleaned(QByteArray image);
-    // Saves `image` (already cleaned) at `nativePath`, with every refusal told in words.
+    // Saves `image` (already cleaned) at `nativePath` in `format`, with every refusal told in
+    // words.
     static FileIo::SaveResult save(const QByteArray &nativePath, const QByteArray &image,
-                                   FileIo::SaveMode mode);
+                                   FileIo::SaveMode mode, const ImageFormat &format = {});
 
     quint8 error = 0;
     QByteArray data;

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "intelhex.h"
+
+#include "imageformat.h"
+#include "recordtext.h"
+
+namespace {
+
+enum Type { Data, End, SegmentBase, SegmentStart, LinearBase, LinearStart };
+
+// A record's bytes as its line holds them: count, address, type, data, checksum.
+QByteArray record(int type, quint16 address, const QByteArray &data)
+{
+    QByteArray bytes;
+    bytes += char(data.size());
+    bytes += char(address >> 8);
+    bytes += char(address & 0xff);
+    bytes += char(type);
+    bytes += data;
+    return bytes + char(uchar(0x100 - RecordText::sum(bytes, bytes.size())));
+}
+
+// False with the text's error set at the first thing wrong.
+bool read(RecordText &records, QByteArray &image, ImageFormat &format)
+{
+    format = ImageFormat();
+    format.kind = ImageFormat::IntelHex;
+    format.recordLength = 0;
+    quint64 base = 0;
+    while (records.next()) {
+        if (!records.startsWith(":"))
+            return records.refuse(
+                QStringLiteral("it does not start with \":\", as an Intel HEX record does"));
+        if (!records.decode(1))
+            return false;
+        const QByteArray &bytes = records.bytes;
+        const int size = int(bytes.size());
+        if (size < 5)
+            return records.refuse(
+                QStringLiteral("a record of %1 bytes is too short: it needs 5").arg(size));
+        const int count = uchar(bytes.at(0));
+        const int type = uchar(bytes.at(3));
+        const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + 4;
+        if (size != count + 5)
+            return records.refuse(QStringLiteral("the record announces %1 data bytes but holds %2")
+                                      .arg(count)
+                                      .arg(size - 5));
+        if (!records.checksumIs(uchar(0x100 - RecordText::sum(bytes, size - 1))))
+            return false;
+        switch (type) {
+        case Data:
+            format.recordLength = qMax(format.recordLength, count);
+            if (!records.place(base + RecordText::bigEndian(bytes, 1, 2), data, count))
+                return false;
+            break;
+        case End:
+            if (count != 0)
+                return records.refuse(QStringLiteral("the end record holds data"));
+            return records.finish(image, format);
+        case SegmentBase:
+        case LinearBase:
+            if (count != 2)
+                return records.refuse(
+                    QStringLiteral("an address record must hold 2 bytes, not %1").arg(count));
+            base = quint64(RecordText::bigEndian(bytes, 4, 2)) << (type == SegmentBase ? 4 : 16);
+            format.addressRecord = type;
+            break;
+        case SegmentStart:
+        case LinearStart:
+            if (count != 4)
+                return records.refuse(
+                    QStringLiteral("a start address record must hold 4 bytes, not %1").arg(count));
+            format.startRecord = type;
+            format.start = RecordText::bigEndian(bytes, 4, 4);
+            break;
+        default:
+            return records.refuse(
+                QStringLiteral("unknown record type %1").arg(RecordText::hex(uchar(type))));
+        }
+    }
+    records.error = QStringLiteral("the end record (:00000001FF) is missing");
+    return false;
+}
+
+} // namespace
+
+bool IntelHex::decode(const QByteArray &text, QByteArray &image, ImageFormat &format,
+                      QString &refusal)
+{
+    RecordText records(text);
+    if (read(records, image, format))
+        return true;
+    refusal = records.error;
+    return false;
+}
+
+QByteArray IntelHex::encode(const QByteArray &image, const ImageFormat &format)
+{
+    QByteArray out;
+    const int length =
+        format.recordLength > 0 && format.recordLength < 256 ? format.recordLength : 16;
+    if (format.addressRecord == SegmentBase || format.addressRecord == LinearBase)
+        RecordText::appendLine(out, ":", record(format.addressRecord, 0, QByteArray(2, '\0')),
+                               format);
+    for (qsizetype offset = 0; offset < image.size(); offset += length)
+        RecordText::appendLine(out, ":", record(Data, quint16(offset), image.mid(offset, length)),
+                               format);
+    if (format.startRecord == SegmentStart || format.startRecord == LinearStart)
+        RecordText::appendLine(
+            out, ":", record(format.startRecord, 0, RecordText::bigEndian(format.start, 4)),
+            format);
+    RecordText::appendLine(out, ":", record(End, 0, QByteArray()), format);
+    return out;
+}

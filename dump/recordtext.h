@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef RECORDTEXT_H
+#define RECORDTEXT_H
+
+#include "imagelayout.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct ImageFormat;
+
+// What Intel HEX and Motorola S-record files have in common: one record a line, written in
+// hexadecimal digits after a mark, whose data records together must give each byte of the image
+// exactly once. Reads the lines one by one, places the data where the records say, and words
+// each refusal with the number of its line; writes such lines too.
+class RecordText
+{
+public:
+    explicit RecordText(const QByteArray &text) : text(text) {}
+
+    // Moves to the next line; false once only blank lines are left.
+    bool next();
+    int lineNumber() const { return number; }
+    // Whether the current line starts with `mark`.
+    bool startsWith(const char *mark) const;
+    char at(qsizetype i) const { return i < lineSize ? text.at(lineStart + i) : '\0'; }
+    // Decodes the current line's digits after its first `from` characters into `bytes`.
+    bool decode(qsizetype from);
+    // Puts data bytes at `address` (taken as given: no address wraps around).
+    bool place(quint64 address, const uchar *data, int size);
+    // After the end record: true when nothing but blank lines follows and each byte of the image
+    // was given; then `image` holds it, and `format` how the text was written.
+    bool finish(QByteArray &image, ImageFormat &format);
+    // Whether the current record's last byte is `expected`; refuses the text if not.
+    bool checksumIs(uchar expected);
+    // Refuses the text, naming the current line: always false.
+    bool refuse(const QString &why);
+
+    // The sum of the first `size` bytes, as a byte.
+    static uchar sum(const QByteArray &bytes, qsizetype size);
+    // `size` bytes from `from` read as one big-endian number, and a number written so.
+    static quint32 bigEndian(const QByteArray &bytes, qsizetype from, int size);
+    static QByteArray bigEndian(quint32 value, int size);
+    // A byte as two upper-case hexadecimal digits, as refusals show it.
+    static QString hex(uchar byte);
+
+    // A whole line: `mark`, then `bytes` as digits in the case `format` asks, then its line end.
+    static void appendLine(QByteArray &out, const char *mark, const QByteArray &bytes,
+                           const ImageFormat &format);
+
+    QByteArray bytes; // the current line, decoded
+    QString error;    // why the text is refused
+
+private:
+    const QByteArray &text;
+    qsizetype contentEnd = -1; // where the blank lines at the end begin
+    qsizetype position = 0;
+    qsizetype lineStart = 0;
+    qsizetype lineSize = 0;
+    int number = 0;
+    int lineEnds = -1; // 1 CR LF, 0 LF, -1 not seen yet
+    bool lower = false;
+    bool upper = false;
+    int givenOn[ImageLayout::ImageSize] = {}; // the line that gave each byte, 0 none yet
+    uchar image[ImageLayout::ImageSize] = {};
+};
+
+#endif // RECORDTEXT_H
