@@ -14,20 +14,20 @@
 // Standard output and error: the descriptors themselves where POSIX has them, else C's streams.
 namespace Console {
 
-bool isTerminal([[maybe_unused]] Stream stream)
+bool isTerminal([[maybe_unused]] int descriptor)
 {
 #ifdef Q_OS_UNIX
-    return ::isatty(stream) == 1;
+    return ::isatty(descriptor) == 1;
 #else
     return false;
 #endif
 }
 
-int write(Stream stream, QByteArray &pending)
+int write(int descriptor, QByteArray &pending)
 {
 #ifdef Q_OS_UNIX
     while (!pending.isEmpty()) {
-        const ssize_t n = ::write(stream, pending.constData(), size_t(pending.size()));
+        const ssize_t n = ::write(descriptor, pending.constData(), size_t(pending.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -36,13 +36,61 @@ int write(Stream stream, QByteArray &pending)
     }
     return 0;
 #else
-    std::FILE *file = stream == Output ? stdout : stderr;
+    if (descriptor != Output && descriptor != Error)
+        return EBADF;
+    std::FILE *file = descriptor == Output ? stdout : stderr;
     errno = 0;
     pending.remove(0, qsizetype(std::fwrite(pending.constData(), 1, size_t(pending.size()), file)));
     if (pending.isEmpty() && std::fflush(file) == 0)
         return 0;
     return errno != 0 ? errno : EIO;
 #endif
+}
+
+FileIo::ReadResult readInput(quint64 maxSize)
+{
+    FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}};
+    char buffer[1 << 16];
+    for (;;) {
+        const size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
+        input.size += n;
+        if (input.size <= maxSize)
+            input.bytes.append(buffer, qsizetype(n));
+        if (n < sizeof buffer && (std::ferror(stdin) || std::feof(stdin)))
+            break;
+        if (interrupted())
+            return {FileIo::ReadResult::ReadFailed, input.size, {}};
+    }
+    if (std::ferror(stdin))
+        return {FileIo::ReadResult::ReadFailed, input.size, {}};
+    if (input.size > maxSize)
+        return {FileIo::ReadResult::NotRead, input.size, {}};
+    return input;
+}
+
+namespace {
+
+volatile std::sig_atomic_t interruptions = 0;
+
+extern "C" void onInterrupt(int)
+{
+    if (interruptions) {
+        std::signal(SIGINT, SIG_DFL);
+        std::raise(SIGINT);
+    }
+    interruptions = 1;
+}
+
+} // namespace
+
+void catchInterrupt()
+{
+    std::signal(SIGINT, onInterrupt);
+}
+
+bool interrupted()
+{
+    return interruptions != 0;
 }
 
 void failWritesInsteadOfSignals()

@@ -4,6 +4,7 @@
 
 #include "paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -65,6 +66,35 @@ QByteArray systemMessage(int error)
 #else
     return QByteArray::fromStdString(std::system_category().message(error));
 #endif
+}
+
+int descriptorOf(const QByteArray &path)
+{
+    if (path == "/dev/stdout")
+        return 1;
+    if (path == "/dev/stderr")
+        return 2;
+    for (const char *folder : {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/"}) {
+        const QByteArray number = path.mid(qsizetype(qstrlen(folder)));
+        if (path.startsWith(folder) && !number.isEmpty() && number.size() < 10 &&
+            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return number.toInt();
+    }
+    return -1;
+}
+
+QByteArray canonical(const QByteArray &path)
+{
+    std::error_code error;
+    const fs::path resolved = fs::weakly_canonical(path.constData(), error);
+    return error ? path : QByteArray::fromStdString(resolved.string());
+}
+
+int makeFolders(const QByteArray &path)
+{
+    std::error_code error;
+    fs::create_directories(path.constData(), error);
+    return error.value();
 }
 
 } // namespace Paths

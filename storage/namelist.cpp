@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "namelist.h"
+
+#include <cerrno>
+
+// Read through C's streams, so that it builds on every system.
+NameList::NameList(const QByteArray &nativePath, char separator)
+    : file(nativePath.isEmpty() ? stdin : std::fopen(nativePath.constData(), "rb")),
+      separator(separator)
+{
+    if (!file)
+        failure = errno;
+}
+
+NameList::~NameList()
+{
+    if (file && file != stdin)
+        std::fclose(file);
+}
+
+bool NameList::next(QByteArray &name)
+{
+    while (file && !failure) {
+        const qsizetype end = pending.indexOf(separator, start);
+        if (end >= 0 || (ended && start < pending.size())) {
+            const qsizetype stop = end >= 0 ? end : pending.size();
+            name = pending.mid(start, stop - start);
+            start = stop + 1;
+            if (!name.isEmpty())
+                return true;
+            continue;
+        }
+        if (ended)
+            return false;
+        pending.remove(0, start);
+        start = 0;
+        char buffer[1 << 16];
+        errno = 0;
+        const size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        pending.append(buffer, qsizetype(n));
+        if (std::ferror(file))
+            failure = errno ? errno : EIO;
+        ended = n < sizeof buffer;
+    }
+    return false;
+}
