@@ -5,22 +5,19 @@
 #ifndef COMMANDS_H
 #define COMMANDS_H
 
-#include <QByteArray>
-#include <QList>
+class Arguments;
 
-class Output;
-class ReportRenderer;
-
-// The three commands of tavro-cli. Each takes its arguments already parsed (paths as the system
-// spells them) and returns the exit status: 0 all good, 1 a finding or a refusal, 2 a usage
-// error, a path that does not exist, or output that could not be written (141 when its reader
-// closed it early).
+// The commands of tavro-cli, one file each. Each takes the parsed command line and returns the
+// exit status: 0 all good, 1 a finding or a refusal, 2 a usage error, a path that does not
+// exist, or output that could not be written (141 when its reader closed it early), 130 when the
+// user interrupted.
 namespace Commands {
 
-// `renderer` writes into `output`'s buffer.
-int report(Output &output, ReportRenderer &renderer, const QList<QByteArray> &paths);
-int clear(const QByteArray &input, const QByteArray &output, bool force);
-int compare(const QByteArray &a, const QByteArray &b);
+// The report of each file, or with `summary` the counts over all of them.
+int report(const Arguments &arguments, bool summary);
+int clear(const Arguments &arguments);
+int compare(const Arguments &arguments);
+int convert(const Arguments &arguments);
 
 } // namespace Commands
 

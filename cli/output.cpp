@@ -6,7 +6,9 @@
 
 #include "console.h"
 #include "paths.h"
+#include "progress.h"
 #include "reportrenderer.h"
+#include "sentence.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,6 +25,8 @@ bool Output::flush(bool now)
     // A terminal sees each file's result as soon as it is there.
     if (!now && !terminal && pending.size() < (1 << 16))
         return true;
+    if (terminal && !pending.isEmpty())
+        Progress::clear();
     error = Console::write(Console::Output, pending);
     return error == 0;
 }
@@ -33,14 +37,26 @@ int Output::finish(int status)
         return status;
     if (error == EPIPE)
         return 141;
-    message("cannot write the output: " + Paths::systemMessage(error));
+    message(QStringLiteral("cannot write the output: %1"), {Paths::systemMessage(error)});
     return 2;
 }
 
 void Output::message(const QByteArray &text)
 {
+    Progress::clear();
     static const bool terminal = Console::isTerminal(Console::Error);
     const QByteArray line =
         "tavro-cli: " + (terminal ? ReportRenderer::escaped(text) : text) + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr); // a whole line goes at once
+}
+
+void Output::message(const QString &sentence, const QList<QByteArray> &values)
+{
+    message(Sentence::fill(sentence, values));
+}
+
+int Output::fail(int status, const QString &sentence, const QList<QByteArray> &values)
+{
+    message(sentence, values);
+    return status;
 }

@@ -8,6 +8,8 @@
 #include "reportrenderer.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 // Standard output, buffered, with every write checked: a closed pipe (`| head`) and a full disk
 // (`> /dev/full`) must be told apart from success, and from each other. Messages go to standard
@@ -30,6 +32,10 @@ public:
         return terminal ? ReportRenderer::escaped(path) : path;
     }
     static void message(const QByteArray &text);
+    // A sentence with its placeholders filled in (see Sentence) as a message.
+    static void message(const QString &sentence, const QList<QByteArray> &values = {});
+    // A command's exit status, once the sentence that explains it is on standard error.
+    static int fail(int status, const QString &sentence, const QList<QByteArray> &values = {});
 
 private:
     bool terminal;

@@ -17,6 +17,9 @@ namespace CompareRenderer {
 // Both must hold whole images; the names are shown as they are given. Returns whether identical.
 bool render(QByteArray &out, const QByteArray &nameA, const QByteArray &nameB, const DumpInfo &left,
             const DumpInfo &right);
+// The first line of that alone: identical, or in how many bytes they differ.
+bool verdict(QByteArray &out, const QByteArray &nameA, const QByteArray &nameB,
+             const DumpInfo &left, const DumpInfo &right);
 
 } // namespace CompareRenderer
 

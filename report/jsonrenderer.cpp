@@ -11,20 +11,22 @@
 void JsonRenderer::add(const QByteArray &path, const DumpInfo &info)
 {
     using Value = DumpField::Value;
-    out += std::exchange(first, false) ? "\n" : ",\n";
+    if (!lines)
+        out += std::exchange(first, false) ? "\n" : ",\n";
     json.beginObject().key("path").string(path).key("size");
-    if (info.problem == DumpInfo::CannotOpen)
+    const bool opened = info.problem != DumpInfo::CannotOpen;
+    if (opened)
+        json.number(info.size);
+    else
+        json.null();
+    json.key("valid").boolean(info.valid()).key("problem");
+    if (info.valid())
         json.null();
     else
-        json.number(info.size);
-    json.key("valid").boolean(info.valid()).key("problem");
-    if (!info.valid()) {
-        json.string(DumpField::problemName(info.problem)).end();
-        return;
-    }
-    json.null();
+        json.string(DumpField::problemName(info.problem));
+    static const std::vector<DumpField> none;
     const char *group = nullptr; // the object or array open inside the file's object
-    for (const DumpField &field : DumpField::all()) {
+    for (const DumpField &field : info.valid() ? DumpField::all() : none) {
         const bool counter = field.section == DumpField::Counter;
         if (qstrcmp(field.group, group) != 0) {
             if (group)
@@ -49,5 +51,18 @@ void JsonRenderer::add(const QByteArray &path, const DumpInfo &info)
     }
     if (group)
         json.end();
+    json.key("format");
+    if (opened)
+        json.string(ImageFormat::name(info.format.kind));
+    else
+        json.null();
     json.end();
+    if (lines)
+        out += '\n';
+}
+
+void JsonRenderer::end()
+{
+    if (!lines)
+        out += first ? "]\n" : "\n]\n";
 }

@@ -8,16 +8,23 @@
 #include "jsonwriter.h"
 #include "reportrenderer.h"
 
-// One array of objects, one file a line; keys as tavro-cli(1) documents them, and stable.
+// One array of objects, one file a line; or, as JSON Lines, the objects alone, one a line, so
+// that the output of several runs joins into one. Keys as tavro-cli(1) documents them, and
+// stable.
 class JsonRenderer : public ReportRenderer
 {
 public:
-    explicit JsonRenderer(QByteArray &out) : ReportRenderer(out), json(out) { out += '['; }
+    JsonRenderer(QByteArray &out, bool lines) : ReportRenderer(out), json(out), lines(lines)
+    {
+        if (!lines)
+            out += '[';
+    }
     void add(const QByteArray &path, const DumpInfo &info) override;
-    void end() override { out += first ? "]\n" : "\n]\n"; }
+    void end() override;
 
 private:
     JsonWriter json;
+    bool lines;
     bool first = true;
 };
 

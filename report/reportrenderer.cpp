@@ -6,17 +6,28 @@
 
 #include "csvrenderer.h"
 #include "jsonrenderer.h"
+#include "summaryrenderer.h"
 #include "textrenderer.h"
 
+#include <QStringList>
+
 std::unique_ptr<ReportRenderer> ReportRenderer::create(const QString &format, QByteArray &out,
-                                                       bool terminal)
+                                                       const Style &style, bool summary)
 {
+    if (summary) {
+        const QStringList formats = {QStringLiteral("text"), QStringLiteral("json"),
+                                     QStringLiteral("csv")};
+        const qsizetype index = formats.indexOf(format);
+        if (index < 0)
+            return nullptr;
+        return std::make_unique<SummaryRenderer>(out, SummaryRenderer::Format(index), style);
+    }
     if (format == QLatin1String("text"))
-        return std::make_unique<TextRenderer>(out, terminal);
-    if (format == QLatin1String("json"))
-        return std::make_unique<JsonRenderer>(out);
+        return std::make_unique<TextRenderer>(out, style.terminal);
+    if (format == QLatin1String("json") || format == QLatin1String("jsonl"))
+        return std::make_unique<JsonRenderer>(out, format == QLatin1String("jsonl"));
     if (format == QLatin1String("csv"))
-        return std::make_unique<CsvRenderer>(out);
+        return std::make_unique<CsvRenderer>(out, style);
     return nullptr;
 }
 

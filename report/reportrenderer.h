@@ -21,11 +21,21 @@ public:
     Q_DISABLE_COPY(ReportRenderer)
     virtual ~ReportRenderer() = default;
 
-    // The renderer of `format` ("text", "json", "csv") writing into `out`, or nullptr when there
-    // is no such format. On a `terminal`, names are shown escaped. Writes what comes before the
-    // first report (CSV's header, JSON's opening bracket).
+    // How the output is laid out.
+    struct Style
+    {
+        bool terminal = false; // names escaped, the summary's bars drawn as blocks
+        char delimiter = ',';  // CSV's
+        bool header = true;    // CSV's header row
+        bool bom = false;      // CSV: UTF-8's byte order mark first, for spreadsheets
+    };
+
+    // The renderer of `format` writing into `out`, or nullptr when there is no such format: a
+    // report of each file ("text", "json", "jsonl", "csv"), or with `summary` the counts over all
+    // of them ("text", "json", "csv"). Writes what comes before the first file (CSV's header,
+    // JSON's opening bracket).
     static std::unique_ptr<ReportRenderer> create(const QString &format, QByteArray &out,
-                                                  bool terminal);
+                                                  const Style &style, bool summary = false);
     // Whether the output is for people, in their language; the others stay English.
     virtual bool isForPeople() const { return false; }
     virtual void add(const QByteArray &path, const DumpInfo &info) = 0;

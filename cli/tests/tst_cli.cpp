@@ -242,16 +242,16 @@ void TestCli::reportCsvAndText()
     QCOMPARE(rows.size(), 4); // header, two rows, and the end of the last line
     QVERIFY(rows.at(0).startsWith("path,size,valid,problem,product_code,engine,mcu,"
                                   "checksum_stored,checksum_computed,checksum_ok,last_error,E0,"));
-    QVERIFY(rows.at(0).endsWith(",EC,ED\r"));
+    QVERIFY(rows.at(0).endsWith(",EC,ED,format\r"));
     const QList<QByteArray> valid = rows.at(1).chopped(1).split(',');
-    QCOMPARE(valid.size(), 25);
+    QCOMPARE(valid.size(), 26);
     QCOMPARE(valid.mid(1, 7), QList<QByteArray>({"512", "true", "", "0a1b2c3d", "C.E.Set. Srl",
                                                  "Tavro 02 C0 141 C48", valid.at(8)}));
     QCOMPARE(valid.mid(9), QList<QByteArray>({"true", "E3", "1", "2", "3", "4", "5", "6", "7", "8",
-                                              "9", "10", "11", "12", "13", "14"}));
+                                              "9", "10", "11", "12", "13", "14", "bin"}));
     QCOMPARE(rows.at(2).chopped(1).split(',').mid(1, 3),
              QList<QByteArray>({"100", "false", "wrong size"}));
-    QCOMPARE(rows.at(2).count(','), 24);
+    QCOMPARE(rows.at(2).count(','), 25);
 
     // The text is the window's report, line by line, under each path.
     const Run text =
@@ -313,7 +313,8 @@ void TestCli::exitStatus_data()
     QTest::newRow("a checksum error")
         << QStringList{report, path("valid.bin"), path("checksum.bin")} << 1 << QByteArray();
     QTest::newRow("no dump in the folder")
-        << QStringList{report, path("empty")} << 1 << QByteArray("no .bin or .eep file found");
+        << QStringList{report, path("empty")} << 1
+        << QByteArray("no .bin, .eep, .hex, .s19 or .srec file found");
     QTest::newRow("a path that does not exist")
         << QStringList{report, path("valid.bin"), path("missing.bin")} << 2
         << QByteArray("missing.bin: No such file or directory");

@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "arguments.h"
+
+#include "output.h"
+#include "sentence.h"
+
+#include <cstdio>
+
+namespace {
+
+struct Option
+{
+    char letter; // the short name, or 0
+    const char *name;
+    bool takesValue;
+    const char *commands; // those that take it, or nullptr for all
+};
+
+const Option options[] = {
+    {'h', "help", false, nullptr},
+    {'v', "version", false, nullptr},
+    {'f', "format", true, "report summary"},
+    {0, "only", true, "report"},
+    {0, "last-error", true, "report"},
+    {'l', "files-with-matches", false, "report"},
+    {0, "files-from", true, "report summary clear"},
+    {'0', "null", false, "report summary clear"},
+    {0, "no-header", false, "report summary"},
+    {0, "delimiter", true, "report summary"},
+    {0, "bom", false, "report summary"},
+    {'o', "output", true, "clear convert"},
+    {0, "suffix", true, "clear"},
+    {'d', "output-dir", true, "clear"},
+    {0, "dry-run", false, "clear"},
+    {0, "force", false, "clear convert"},
+    {0, "to", true, "convert"},
+    {'q', "quiet", false, "compare"},
+};
+
+const Option *findOption(char letter, const QByteArray &name)
+{
+    for (const Option &option : options) {
+        if (letter ? option.letter == letter : name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const char Arguments::usage[] =
+    "Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]\n"
+    "                        PATH...\n"
+    "       tavro-cli summary [-f text|json|csv] PATH...\n"
+    "       tavro-cli clear INPUT -o OUTPUT [--force]\n"
+    "       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]\n"
+    "       tavro-cli compare [-q] A B\n"
+    "       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]\n";
+
+const char Arguments::help[] =
+    "Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control\n"
+    "boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola "
+    "S-record\n"
+    "text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.\n"
+    "\n"
+    "Commands:\n"
+    "  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is\n"
+    "                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in\n"
+    "                    sorted order; - is standard input\n"
+    "  summary PATH...   how many files there are of each verdict, engine, MCU, last error and\n"
+    "                    product code, and for each error how many boards have it, its total\n"
+    "                    and its largest count\n"
+    "  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and\n"
+    "                    counters) zero, everything else unchanged, in the format of its input\n"
+    "  compare A B       tells whether two reads of a board are identical, and if not, which\n"
+    "                    bytes and decoded fields differ; of two folders, each pair of files with\n"
+    "                    the same relative path, and the files on one side only\n"
+    "  convert INPUT     writes the image in another format, byte for byte\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format F        report as text (the default), json, jsonl (one object a line) or\n"
+    "                        csv; summary as text, json or csv\n"
+    "      --only VERDICT    report only the files of that verdict: valid, bad-checksum,\n"
+    "                        wrong-size, unknown-engine or unreadable; repeatable\n"
+    "      --last-error E    report only the images whose last error is E (E3, or none);\n"
+    "                        repeatable\n"
+    "  -l, --files-with-matches\n"
+    "                        report only the paths of the files, one a line\n"
+    "      --files-from F    report, summary, clear: the paths to take are read from the file F\n"
+    "                        (- for standard input), one a line\n"
+    "  -0, --null            the paths of --files-from, and those -l prints, end in a NUL\n"
+    "                        character instead (find -print0, xargs -0)\n"
+    "      --no-header       CSV without its header row\n"
+    "      --delimiter C     CSV with the fields separated by C (; for example)\n"
+    "      --bom             CSV starting with UTF-8's byte order mark, for spreadsheets\n"
+    "  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is\n"
+    "                        standard output\n"
+    "      --suffix S        clear: each copy beside its input, S inserted before the extension\n"
+    "  -d, --output-dir D    clear: each copy under D, at its input's path relative to the\n"
+    "                        folder given\n"
+    "      --dry-run         clear: lists what would be written, and writes nothing\n"
+    "      --force           clear, convert: replace an existing file, even the input itself\n"
+    "      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)\n"
+    "  -q, --quiet           compare: no output, the exit status only\n"
+    "  -h, --help            this help\n"
+    "  -v, --version         the version and build number\n"
+    "  --                    ends the options: a file name after it may start with -\n"
+    "\n"
+    "Exit status: 0 every file is a valid image with a right checksum (report, summary), some\n"
+    "file is selected (report with --only or --last-error), every copy is written (clear,\n"
+    "convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,\n"
+    "or the files differ; 2 a usage error, a path that does not exist, a file compare cannot\n"
+    "read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).\n";
+
+bool Arguments::parse()
+{
+    QList<QByteArray> positional;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = argv[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || argument.size() < 2 || argument.at(0) != '-') {
+            positional << argument;
+            continue;
+        }
+        const bool isLong = argument.startsWith("--");
+        const qsizetype equals = argument.indexOf('=');
+        // Each letter of a bundle in turn; a long option at once.
+        for (qsizetype at = 1; at < argument.size(); ++at) {
+            const QByteArray name = isLong ? argument.mid(2, equals < 0 ? -1 : equals - 2)
+                                           : QByteArray(1, argument.at(at));
+            const Option *option = findOption(isLong ? 0 : name.at(0), name);
+            if (!option) {
+                error = Sentence::fill(QStringLiteral("unknown option \"%1\" (\"--\" ends the "
+                                                      "options: tavro-cli %2 -- %1)"),
+                                       {argument, positional.value(0, "COMMAND")});
+                return false;
+            }
+            const QByteArray shown = isLong ? "--" + name : "-" + name;
+            QByteArray value;
+            if (option->takesValue) {
+                if (isLong && equals >= 0)
+                    value = argument.mid(equals + 1);
+                else if (!isLong && at + 1 < argument.size())
+                    value = argument.mid(at + 1);
+                else if (i + 1 < argc)
+                    value = argv[++i];
+                else {
+                    error = Sentence::fill(QStringLiteral("%1 needs a value"), {shown});
+                    return false;
+                }
+            } else if (isLong && equals >= 0) {
+                error = Sentence::fill(QStringLiteral("%1 takes no value"), {shown});
+                return false;
+            }
+            given.append({option->name, value});
+            if (isLong || option->takesValue)
+                break;
+        }
+    }
+    if (positional.isEmpty())
+        return true;
+    command = positional.takeFirst();
+    operands = positional;
+    const QList<QByteArray> commands = {"report", "summary", "clear", "compare", "convert"};
+    if (!commands.contains(command))
+        return true; // named as unknown by the caller
+    for (const auto &entry : std::as_const(given)) {
+        const Option *option = findOption(0, entry.first);
+        if (!option->commands || QByteArray(option->commands).split(' ').contains(command))
+            continue;
+        QByteArray takers = QByteArray(option->commands).replace(' ', ", ");
+        const qsizetype last = takers.lastIndexOf(", ");
+        if (last >= 0)
+            takers.replace(last, 2, " and ");
+        error = Sentence::fill(QStringLiteral("--%1 is not an option of %2 (it is one of the "
+                                              "options that belong to %3)"),
+                               {entry.first, command, takers});
+        return false;
+    }
+    return true;
+}
+
+bool Arguments::isSet(const char *name) const
+{
+    for (const auto &option : given) {
+        if (option.first == name)
+            return true;
+    }
+    return false;
+}
+
+QByteArray Arguments::value(const char *name, const QByteArray &otherwise) const
+{
+    const QList<QByteArray> all = values(name);
+    return all.isEmpty() ? otherwise : all.last();
+}
+
+QList<QByteArray> Arguments::values(const char *name) const
+{
+    QList<QByteArray> all;
+    for (const auto &option : given) {
+        if (option.first == name)
+            all << option.second;
+    }
+    return all;
+}
+
+int Arguments::usageError(const QByteArray &why)
+{
+    if (!why.isEmpty())
+        Output::message(why);
+    std::fputs(usage, stderr);
+    return 2;
+}

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef ARGUMENTS_H
+#define ARGUMENTS_H
+
+#include <QByteArray>
+#include <QList>
+
+#include <utility>
+
+// tavro-cli's command line: the command, its operands and its options, as the system spells them
+// (bytes, so that any file name passes through). Options may come anywhere, short ones bundled
+// (-0l) or with their value attached (-fjson), long ones with "=" or the next argument for their
+// value; "--" ends them, and "-" alone is an operand.
+class Arguments
+{
+public:
+    Arguments(int &argc, char **argv) : argc(argc), argv(argv) {}
+
+    // False with `error` set for an unknown option, a missing value, or an option that the
+    // command does not take.
+    bool parse();
+    bool isSet(const char *name) const;
+    // The last value given for the option named by its long name, or `otherwise`.
+    QByteArray value(const char *name, const QByteArray &otherwise = QByteArray()) const;
+    QList<QByteArray> values(const char *name) const;
+
+    // Tells why on standard error, then how the commands are used: the exit status 2.
+    static int usageError(const QByteArray &why);
+
+    static const char usage[];
+    static const char help[];
+
+    int &argc;
+    char **argv;
+    QByteArray command;
+    QList<QByteArray> operands;
+    QByteArray error;
+
+private:
+    QList<std::pair<QByteArray, QByteArray>> given; // long name, value
+};
+
+#endif // ARGUMENTS_H

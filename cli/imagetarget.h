@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef IMAGETARGET_H
+#define IMAGETARGET_H
+
+#include <QByteArray>
+
+struct ImageFormat;
+
+// Where clear and convert write an image: a file, saved the safe way (EepromDump::save), or a
+// stream of this process ("-" standard output, /dev/stdout, /dev/fd/N), written as it is so that
+// `>> log` appends rather than being replaced. Every refusal and failure is told on standard
+// error.
+namespace ImageTarget {
+
+enum Outcome { Written, Refused, Failed };
+
+// Whether the image may go to `target`: not a folder or another kind of file, not an existing
+// file without `force` (the input itself said as much), not a binary image onto a terminal.
+Outcome check(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
+              bool force);
+Outcome write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,
+              bool force);
+
+} // namespace ImageTarget
+
+#endif // IMAGETARGET_H

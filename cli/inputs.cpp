@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "inputs.h"
+
+#include "console.h"
+#include "dumpinfo.h"
+#include "folderwalk.h"
+#include "imagefile.h"
+#include "namelist.h"
+#include "output.h"
+#include "paths.h"
+
+const QList<QByteArray> Inputs::suffixes = {".bin", ".eep", ".hex", ".s19", ".srec"};
+
+DumpInfo Inputs::read(const QByteArray &path)
+{
+    if (path == "-")
+        return DumpInfo::decodeAnyFormat(Console::readInput(ImageFile::MaxTextSize));
+    return DumpInfo::readAnyFormat(path);
+}
+
+void Inputs::walk(const Visit &visit)
+{
+    if (list.isEmpty()) {
+        for (const QByteArray &path : std::as_const(paths)) {
+            if (!walkPath(path, visit))
+                return;
+        }
+        return;
+    }
+    NameList names(list == "-" ? QByteArray() : list, separator);
+    QByteArray path;
+    while (names.next(path)) {
+        if (!walkPath(path, visit))
+            return;
+    }
+    if (names.error()) {
+        Output::message(QStringLiteral("%1: cannot read the list of files: %2"),
+                        {list, Paths::systemMessage(names.error())});
+        worst = 2;
+    }
+}
+
+bool Inputs::walkPath(const QByteArray &path, const Visit &visit)
+{
+    // A path that is not there is a mistake in the command; one that cannot be reached
+    // (permissions) is reported like any file that cannot be opened.
+    if (path == "-")
+        return visit(path, path) && !Console::interrupted();
+    const Paths::Info info = Paths::inspect(path, false);
+    if (info.missing()) {
+        Output::message(QStringLiteral("%1: %2"), {path, Paths::systemMessage(info.error)});
+        worst = 2;
+        return !Console::interrupted();
+    }
+    bool going = true;
+    FolderWalk::walk(
+        {path}, suffixes,
+        [&](const QByteArray &file) {
+            going = !Console::interrupted() && visit(file, path) && !Console::interrupted();
+            return going;
+        },
+        [&](const QByteArray &folder, int error) {
+            Output::message(QStringLiteral("%1: cannot read the folder: %2"),
+                            {folder, Paths::systemMessage(error)});
+            worst = qMax(worst, 1);
+        });
+    return going;
+}
+
+quint64 Inputs::count() const
+{
+    quint64 files = 0;
+    if (list.isEmpty()) {
+        FolderWalk::walk(
+            paths, suffixes,
+            [&files](const QByteArray &) {
+                ++files;
+                return !Console::interrupted();
+            },
+            [](const QByteArray &, int) {});
+    }
+    return files;
+}

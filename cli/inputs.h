@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#ifndef INPUTS_H
+#define INPUTS_H
+
+#include <QByteArray>
+#include <QList>
+
+#include <functional>
+
+struct DumpInfo;
+
+// The files a batch covers, one after another: the paths given, or those a list names
+// (--files-from), each folder walked for dumps, "-" standard input. A path that does not exist
+// is named on standard error and the batch goes on without it; the walk stops once the user
+// interrupts (Ctrl-C).
+class Inputs
+{
+public:
+    // `list`: the file that names the paths ("-" standard input), or empty for `paths`; its
+    // names end in `separator`.
+    Inputs(const QList<QByteArray> &paths, const QByteArray &list, char separator)
+        : paths(paths), list(list), separator(separator)
+    {
+    }
+
+    // `root` is the path given that led to `file`: the folder it was found in, or the file.
+    using Visit = std::function<bool(const QByteArray &file, const QByteArray &root)>;
+    // Visits each file in turn until a visit returns false or the user interrupts.
+    void walk(const Visit &visit);
+    // How many files walk() will visit, counted without reading any (0 for a list, which can be
+    // read only once).
+    quint64 count() const;
+    // After walk(): 2 when a path did not exist or the list could not be read, 1 when a folder
+    // could not be read, else 0.
+    int trouble() const { return worst; }
+
+    // The image in the file at `path`, in any format; "-" reads standard input.
+    static DumpInfo read(const QByteArray &path);
+    // What a folder's walk takes: .bin, .eep, .hex, .s19, .srec.
+    static const QList<QByteArray> suffixes;
+
+private:
+    bool walkPath(const QByteArray &path, const Visit &visit);
+
+    QList<QByteArray> paths;
+    QByteArray list;
+    char separator;
+    int worst = 0;
+};
+
+#endif // INPUTS_H

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "progress.h"
+
+#include "console.h"
+#include "sentence.h"
+
+bool Progress::shown = false;
+
+bool Progress::wanted()
+{
+    return Console::isTerminal(Console::Error);
+}
+
+void Progress::start(quint64 files)
+{
+    total = files;
+    if (wanted())
+        clock.start();
+}
+
+void Progress::step(quint64 done)
+{
+    if (!clock.isValid() || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
+        return;
+    drawnAt = clock.elapsed();
+    QByteArray line =
+        '\r' + Sentence::fill(total ? QStringLiteral("%1 of %2 files") : QStringLiteral("%1 files"),
+                              {QByteArray::number(done), QByteArray::number(total)});
+    Console::write(Console::Error, line);
+    shown = true;
+}
+
+void Progress::clear()
+{
+    QByteArray erase = "\r\033[K";
+    if (shown)
+        Console::write(Console::Error, erase);
+    shown = false;
+}

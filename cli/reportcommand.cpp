@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Wendrix
+//
+// SPDX-License-Identifier: MIT
+
+#include "commands.h"
+
+#include "arguments.h"
+#include "catalogue.h"
+#include "console.h"
+#include "dumpfield.h"
+#include "dumpinfo.h"
+#include "inputs.h"
+#include "output.h"
+#include "progress.h"
+#include "reportrenderer.h"
+#include "sentence.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <clocale>
+#include <optional>
+
+namespace {
+
+// The files a filtered report lists: those of the verdicts and last errors asked for.
+struct Selection
+{
+    QList<DumpInfo::Verdict> verdicts;
+    QList<int> lastErrors; // 0 for none recorded
+
+    bool filters() const { return !verdicts.isEmpty() || !lastErrors.isEmpty(); }
+    bool selects(const DumpInfo &info) const
+    {
+        return (verdicts.isEmpty() || verdicts.contains(info.verdict())) &&
+               (lastErrors.isEmpty() || (info.valid() && lastErrors.contains(info.lastError)));
+    }
+};
+
+// The selection --only and --last-error ask for; a message for a value that names nothing.
+std::optional<Selection> selection(const Arguments &arguments)
+{
+    Selection selection;
+    for (const QByteArray &name : arguments.values("only")) {
+        int verdict = 0;
+        while (verdict < DumpField::VerdictCount &&
+               name != DumpField::verdictName(DumpInfo::Verdict(verdict)))
+            ++verdict;
+        if (verdict == DumpField::VerdictCount) {
+            Output::message(QStringLiteral("unknown verdict \"%1\" (valid, bad-checksum, "
+                                           "wrong-size, unknown-engine or unreadable)"),
+                            {name});
+            return std::nullopt;
+        }
+        selection.verdicts << DumpInfo::Verdict(verdict);
+    }
+    for (const QByteArray &code : arguments.values("last-error")) {
+        bool number = false;
+        const int value = code.toLower() == "none" ? 0 : code.toInt(&number, 16);
+        if ((!number && value != 0) || value < 0 || value > 0xff || (number && code.size() > 2)) {
+            Output::message(QStringLiteral("unknown error code \"%1\" (E0 to ED as the report "
+                                           "shows them, or none)"),
+                            {code});
+            return std::nullopt;
+        }
+        selection.lastErrors << value;
+    }
+    return selection;
+}
+
+// The layout the CSV options ask for; a message for a delimiter that cannot be one.
+std::optional<ReportRenderer::Style> style(const Arguments &arguments, bool terminal)
+{
+    ReportRenderer::Style style;
+    style.terminal = terminal;
+    style.header = !arguments.isSet("no-header");
+    style.bom = arguments.isSet("bom");
+    const QByteArray delimiter = arguments.value("delimiter", ",");
+    if (delimiter.size() != 1 || QByteArrayLiteral("\"\r\n").contains(delimiter.at(0))) {
+        Output::message(QStringLiteral("the delimiter must be one character, not a quote or a "
+                                       "line break: \"%1\""),
+                        {delimiter});
+        return std::nullopt;
+    }
+    style.delimiter = delimiter.at(0);
+    return style;
+}
+
+} // namespace
+
+int Commands::report(const Arguments &arguments, bool summary)
+{
+    const std::optional<Selection> selected = selection(arguments);
+    Output output;
+    const std::optional<ReportRenderer::Style> layout = style(arguments, output.isTerminal());
+    if (!selected || !layout)
+        return Arguments::usageError(QByteArray());
+    const QByteArray format = arguments.value("format", "text");
+    const bool csvOptions =
+        arguments.isSet("no-header") || arguments.isSet("delimiter") || arguments.isSet("bom");
+    if (csvOptions && format != "csv")
+        return Arguments::usageError("--no-header, --delimiter and --bom are for CSV");
+    const bool namesOnly = arguments.isSet("files-with-matches");
+    if (namesOnly && arguments.isSet("format"))
+        return Arguments::usageError("-l prints the paths alone, in no format");
+    std::unique_ptr<ReportRenderer> renderer;
+    if (!namesOnly)
+        renderer =
+            ReportRenderer::create(QString::fromLatin1(format), output.buffer(), *layout, summary);
+    if (!namesOnly && !renderer)
+        return Arguments::usageError(
+            Sentence::fill(QStringLiteral("unknown format \"%1\""), {format}));
+    const QByteArray list = arguments.value("files-from");
+    if (arguments.operands.isEmpty() == list.isEmpty())
+        return Arguments::usageError(Sentence::fill(
+            list.isEmpty() ? QStringLiteral("%1 needs at least one PATH")
+                           : QStringLiteral("the PATHs come from --files-from or from the command "
+                                            "line, not both"),
+            {arguments.command}));
+    if (arguments.operands.count("-") > 1)
+        return Arguments::usageError("standard input can be read only once");
+
+    // A report for people is in the user's language, chosen as the window chooses it; the
+    // others are for programs and stay English. Installing a translator takes an application
+    // object, which those do without.
+    std::optional<QCoreApplication> app;
+    Catalogue catalogue;
+    if (renderer && renderer->isForPeople()) {
+        app.emplace(arguments.argc, arguments.argv);
+        // Qt adopts the user's C locale; the messages on standard error stay as in the other
+        // formats.
+        std::setlocale(LC_ALL, "C");
+        if (catalogue.loadFor(QCoreApplication::applicationDirPath(),
+                              QStringLiteral(TAVRO_TRANSLATIONS_DIR),
+                              QLocale::system().uiLanguages()))
+            QCoreApplication::installTranslator(&catalogue);
+    }
+
+    Console::catchInterrupt();
+    const char end = arguments.isSet("null") ? '\0' : '\n';
+    Inputs inputs(arguments.operands, list, end);
+    Progress progress;
+    if (Progress::wanted())
+        progress.start(inputs.count()); // counting costs one walk of the folders, reading no file
+    bool allGood = true;
+    quint64 done = 0;
+    quint64 listed = 0;
+    inputs.walk([&](const QByteArray &file, const QByteArray &) {
+        const DumpInfo info = Inputs::read(file);
+        allGood = allGood && info.verdict() == DumpInfo::Verdict::Valid;
+        ++done;
+        if (selected->selects(info)) {
+            ++listed;
+            if (renderer)
+                renderer->add(file, info);
+            else
+                output.buffer() += output.name(file) + end;
+        }
+        if (!output.flush(false))
+            return false;
+        progress.step(done);
+        return true;
+    });
+    Progress::clear();
+    if (Console::interrupted())
+        return output.finish(130);
+    if (renderer)
+        renderer->end(); // after a failed write, only into the buffer
+    const int found = selected->filters() ? (listed > 0 ? 0 : 1)
+                                          : (allGood && done > 0 && !inputs.trouble() ? 0 : 1);
+    const int status = output.finish(found);
+    if (done == 0 && status == 1 && !inputs.trouble())
+        Output::message(QStringLiteral("no .bin, .eep, .hex, .s19 or .srec file found"));
+    return status <= 1 && inputs.trouble() == 2 ? 2 : status;
+}
