@@ -5,16 +5,51 @@
 #include "catalogue.h"
 #include "console.h"
 #include "mainwindow.h"
+#include "tavroversion.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char usage[] =
+    "Usage: tavro-tool [QT-OPTION...] [--] [FILE]\n"
+    "Opens the Tavro Tool window, which checks and cleans 512-byte EEPROM dumps of Tavro\n"
+    "washing-machine control boards; a FILE given is loaded once the window is shown.\n"
+    "\n"
+    "  --help       this help\n"
+    "  --version    the version and build number\n"
+    "\n"
+    "Qt's own options (-platform, -style, -name and the others) go to Qt. For whole batches of\n"
+    "dumps from the command line, see tavro-cli(1). See tavro-tool(1).\n";
+
+// --help and --version, asked for before "--": answered without a window, as desktop programs
+// answer them, so that they work without a display too. Anything else is left as it was.
+int answered(int argc, char *argv[])
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return std::fputs(usage, stdout) < 0 || std::fflush(stdout) != 0;
+        if (std::strcmp(argv[i], "--version") == 0)
+            return std::printf("tavro-tool %s (build %d)\n", TAVRO_VERSION, TAVRO_BUILD) < 0 ||
+                   std::fflush(stdout) != 0;
+    }
+    return -1;
+}
+
+} // namespace
+
 // Start-up: the window is built before the catalogue is loaded; installing the translator
 // then sends it a language-change event, on which it retranslates itself.
 int main(int argc, char *argv[])
 {
+    if (const int status = answered(argc, argv); status >= 0)
+        return status;
     // Past a file-size limit a save must fail as on a full disk, not end the program.
     Console::failWritesInsteadOfSignals();
     QApplication app(argc, argv);

@@ -145,4 +145,10 @@ if [ -n "$id" ]; then
     close_program
 fi
 
+# 7. --help and --version are answered without a window, even without a display.
+check "--version prints the version and exits" bash -c \
+    'env -u DISPLAY "$1" --version | grep -qx "tavro-tool $2 (build [0-9]*)"' _ "$program" "$TAVRO_VERSION"
+check "--help prints the usage and exits" bash -c \
+    'env -u DISPLAY "$1" -name x --help | head -n 1 | grep -qx "Usage: tavro-tool .*"' _ "$program"
+
 finish
