@@ -2,10 +2,12 @@
 #
 # SPDX-License-Identifier: MIT
 
-# Installation and the Debian packages. One component for the program and one per language, each
-# its own package:
-#   tool     tavro-tool: the program, tavro-cli and its bash completion, the desktop entry, icons,
-#            AppStream data, man pages, copyright and changelog (every rule without a COMPONENT);
+# Installation and the Debian packages. One component for the program, one for tavro-cli and one
+# per language, each its own package:
+#   tool     tavro-tool: the program, the desktop entry, icons, AppStream data, its man page,
+#            copyright and changelog (every rule without a COMPONENT); it recommends tavro-cli;
+#   cli      tavro-cli: tavro-cli, its bash completion and man page, copyright and changelog, with
+#            QtCore alone, for servers without a display;
 #   l10n_XX  tavro-tool-l10n-XX: the catalogue of language XX (TAVRO_LANGUAGES), for the exact
 #            same version of the program. They install side by side; each user gets their own.
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
@@ -37,9 +39,9 @@ endif()
 
 # The command-line companion, with its bash completion where bash-completion looks for it.
 if(TARGET tavro-cli)
-    install(TARGETS tavro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS tavro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
     install(FILES ${tavro_resources}/completion/tavro-cli
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT cli)
 endif()
 
 install(FILES ${tavro_resources}/${TAVRO_APP_ID}.desktop
@@ -53,8 +55,8 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-set(tavro_components tool)
-set(tavro_packages tavro-tool)
+set(tavro_components tool cli)
+set(tavro_packages tavro-tool tavro-cli)
 if(QT STREQUAL Qt6)
     set(tavro_qt_translations_package qt6-translations-l10n)
 else()
@@ -89,7 +91,8 @@ if(GZIP_EXECUTABLE)
                 ${tavro_gz_dir}/changelog.gz)
     install(FILES ${tavro_gz_dir}/tavro-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     if(TARGET tavro-cli)
-        install(FILES ${tavro_gz_dir}/tavro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        install(FILES ${tavro_gz_dir}/tavro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+                COMPONENT cli)
     endif()
 endif()
 foreach(component package IN ZIP_LISTS tavro_components tavro_packages)
@@ -133,6 +136,8 @@ set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
 # The German package before the revision put lang.qm beside the program, where it would now win over every
 # user's language: the program must not stay installed with it.
 set(CPACK_DEBIAN_TOOL_PACKAGE_BREAKS "tavro-tool-l10n-de (<< ${TAVRO_PACKAGE_VERSION})")
+# The window does without tavro-cli, but whoever installs the one mostly wants the other.
+set(CPACK_DEBIAN_TOOL_PACKAGE_RECOMMENDS tavro-cli)
 set(CPACK_DEBIAN_TOOL_DESCRIPTION
     "${PROJECT_DESCRIPTION}
 Tavro Tool opens a 512-byte EEPROM image of a Tavro washing-machine control
@@ -141,9 +146,24 @@ code, engine, control board, checksum verdict, last error and the counters
 of the fourteen errors E0 to ED. It also writes a cleaned copy of the image
 with the error history set to zero.
 .
-tavro-cli does the same from the command line for whole batches of dumps:
-reports as text, JSON or CSV, cleaned copies, and the comparison of two
-reads of a board.")
+The command-line companion for whole batches of dumps is in the package
+tavro-cli.")
+
+set(CPACK_DEBIAN_CLI_PACKAGE_NAME tavro-cli)
+set(CPACK_DEBIAN_CLI_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_CLI_PACKAGE_SHLIBDEPS ON)
+# /usr/bin/tavro-cli, its man page and completion came with tavro-tool before this revision.
+set(CPACK_DEBIAN_CLI_PACKAGE_BREAKS "tavro-tool (<< ${TAVRO_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_CLI_PACKAGE_REPLACES "tavro-tool (<< ${TAVRO_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_CLI_DESCRIPTION
+    "command-line checks of Tavro washing-machine EEPROM dumps
+tavro-cli makes the checks of Tavro Tool on whole batches of 512-byte EEPROM
+images of Tavro washing-machine control boards, from scripts and without a
+display: reports as text, JSON, JSON Lines or CSV, filtered by verdict or last
+error, a summary of a fleet, cleaned copies, the comparison of two reads or
+two folders of reads, and conversion. It reads the binary images and the
+Intel HEX and Motorola S-record files that device programmers write. It
+needs QtCore alone, so it installs on a server without a graphical desktop.")
 
 set(tavro_language_name_de German)
 set(tavro_language_name_es Spanish)

@@ -4,8 +4,9 @@
 #
 # SPDX-License-Identifier: MIT
 
-# Checks the Debian packages for real: the program's and the language packages. Their metadata
-# validates, lintian finds no error and no warning, and, installed with apt-get (the program with
+# Checks the Debian packages for real: the program's, tavro-cli's and the language packages. Their
+# metadata validates, lintian finds no error and no warning; tavro-cli's package, installed alone,
+# reports a dump without the window's package; and, installed with apt-get (the program with
 # the Italian and the German package), the program opens its window in each user's language:
 # Italian, German and English by LANG; tavro-cli's text report follows. Given a dump's path, or
 # opened with gio as a file manager opens a .eep dump, the program loads it. With the German
@@ -13,18 +14,19 @@
 # changes the system, so that part runs only as root with CI=true or TAVRO_INSTALL_TEST=1;
 # otherwise it checks the packages without installing them.
 # Usage: TAVRO_VERSION=1.2 TAVRO_BUILD=150 TAVRO_PACKAGE_VERSION=1.2.150+1 \
-#            package_test.sh tavro-tool_VERSION_ARCH.deb \
+#            package_test.sh tavro-tool_VERSION_ARCH.deb tavro-cli_VERSION_ARCH.deb \
 #            tavro-tool-l10n-XX_VERSION_all.deb...
 # with the version and build number that the build was configured with (script/package does so).
 set -u
 : "${TAVRO_VERSION:?the version of the program}" "${TAVRO_BUILD:?its build number}" \
     "${TAVRO_PACKAGE_VERSION:?and the version the packages must carry}"
-if [ $# -lt 2 ]; then
-    echo "usage: $0 tavro-tool_VERSION_ARCH.deb tavro-tool-l10n-XX_VERSION_all.deb..." >&2
+if [ $# -lt 3 ]; then
+    echo "usage: $0 tavro-tool_VERSION_ARCH.deb tavro-cli_VERSION_ARCH.deb tavro-tool-l10n-XX_VERSION_all.deb..." >&2
     exit 2
 fi
 deb=$(realpath "$1")
-shift
+cli_deb=$(realpath "$2")
+shift 2
 l10n_debs=()
 for file in "$@"; do l10n_debs+=("$(realpath "$file")"); done
 
@@ -37,6 +39,7 @@ translations=/usr/share/tavro-tool/translations
 languages="de es fr it pl"
 unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked"
+dpkg-deb -x "$cli_deb" "$unpacked"
 metainfo=$unpacked/usr/share/metainfo/$app_id.metainfo.xml
 check "desktop entry validates" desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop"
 check "AppStream metadata validates" appstreamcli validate --no-net "$metainfo"
@@ -59,7 +62,7 @@ for language in $languages; do
                  grep -q "<summary xml:lang=\"$1\">" "$2" && grep -q "<p xml:lang=\"$1\">" "$2"' \
         _ "$language" "$metainfo"
 done
-lintian_out=$(lintian --display-info "$deb" "${l10n_debs[@]}" 2>&1 | grep -v 'running with root privileges')
+lintian_out=$(lintian --display-info "$deb" "$cli_deb" "${l10n_debs[@]}" 2>&1 | grep -v 'running with root privileges')
 [ -n "$lintian_out" ] && echo "$lintian_out" | sed 's/^/  lintian: /'
 check "lintian reports no error and no warning" bash -c '! grep -q "^[EW]:" <<<"$1"' _ "$lintian_out"
 check "file name" test "$(basename "$deb")" = "tavro-tool_${version}_$(dpkg --print-architecture).deb"
@@ -72,6 +75,18 @@ check "/usr/bin/tavro-tool a relative link to it" \
 check "tavro-cli in /usr/bin, stripped, without GUI libraries" bash -c \
     'file "$1" | grep -q ", stripped" && ! objdump -p "$1" | grep -Eq "NEEDED.*(Gui|Widgets)"' \
     _ "$unpacked/usr/bin/tavro-cli"
+cli_depends=$(dpkg-deb -f "$cli_deb" Depends)
+echo "  tavro-cli Depends: $cli_depends"
+check "tavro-cli's package: its file name, QtCore and no GUI library among its dependencies" bash -c \
+    'test "$(basename "$1")" = "tavro-cli_${2}_$(dpkg --print-architecture).deb" &&
+     grep -Eq "libqt(6core6|5core5a)" <<<"$3" && ! grep -Eqi "gui|widgets|libx|libgl" <<<"$3"' \
+    _ "$cli_deb" "$version" "$cli_depends"
+check "tavro-cli's package holds tavro-cli, its man page and completion; tavro-tool's none of them" bash -c \
+    'test "$(dpkg-deb -c "$1" | grep -c "tavro-cli\(\.1\.gz\)\?$")" = 3 && ! dpkg-deb -c "$2" | grep -q "/tavro-cli"' \
+    _ "$cli_deb" "$deb"
+check "tavro-cli breaks and replaces the tavro-tool that held it; tavro-tool recommends it" bash -c \
+    'test "$(dpkg-deb -f "$1" Breaks)" = "tavro-tool (<< $3)" && test "$(dpkg-deb -f "$1" Replaces)" = "tavro-tool (<< $3)" &&
+     test "$(dpkg-deb -f "$2" Recommends)" = tavro-cli' _ "$cli_deb" "$deb" "$version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "dependencies computed" grep -Eq 'libqt(6widgets6|5widgets5) ' <<<"$depends"
@@ -100,7 +115,7 @@ if [ "$(id -u)" != 0 ] || { [ "${CI:-}" != true ] && [ "${TAVRO_INSTALL_TEST:-}"
     finish
     exit
 fi
-packages="tavro-tool"
+packages="tavro-tool tavro-cli"
 for language in $languages; do packages="$packages tavro-tool-l10n-$language"; done
 for package in $packages; do
     if dpkg -s "$package" >/dev/null 2>&1; then
@@ -123,11 +138,17 @@ apt_get() {
 # Whatever happens below, nothing of ours stays installed.
 trap 'dpkg --purge $packages >>"$work/apt.log" 2>&1; cleanup' EXIT
 # What the packages bring that is not on the system yet must be gone again at the end.
-new_paths=$(for file in "$deb" "$it_deb" "$de_deb"; do dpkg-deb --fsys-tarfile "$file" | tar -t; done |
+new_paths=$(for file in "$deb" "$cli_deb" "$it_deb" "$de_deb"; do dpkg-deb --fsys-tarfile "$file" | tar -t; done |
     sed 's|^\./|/|; s|/$||' | sort -u | while read -r path; do
         [ -n "$path" ] && [ ! -e "$path" ] && [ ! -L "$path" ] && echo "$path"
     done)
 
+# A server without the window: tavro-cli's package alone reports a dump.
+cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
+check "tavro-cli installs alone with apt-get install ./tavro-cli…" apt_get install "$cli_deb"
+check "tavro-cli alone, without the window's package, reports a dump" bash -c \
+    '! dpkg -s tavro-tool >/dev/null 2>&1 && tavro-cli report --format csv "$1" | grep -q "^$1,512,true,,"' \
+    _ "$work/board.bin"
 check "installs with apt-get install ./tavro-tool… ./tavro-tool-l10n-it… ./tavro-tool-l10n-de…" \
     apt_get install "$deb" "$it_deb" "$de_deb"
 check "program on the PATH" test "$(command -v tavro-tool)" = /usr/bin/tavro-tool
@@ -143,7 +164,6 @@ check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
      test -f /usr/share/bash-completion/completions/tavro-cli'
 check "installed tavro-cli tells its version" \
     test "$(tavro-cli --version)" = "tavro-cli $TAVRO_VERSION (build $TAVRO_BUILD)"
-cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
 # From here on each program started gets its user's language from LANG alone.
 unset LANGUAGE LC_ALL LC_MESSAGES
 check "installed tavro-cli reports a dump" bash -c \
@@ -277,6 +297,7 @@ check "German user without the German package: the buttons read 'Load...' and 'C
     test "$buttons" = "Load...|Clear and save..."
 
 check "program purges with apt-get purge" apt_get purge tavro-tool
+check "tavro-cli purges with apt-get purge" apt_get purge tavro-cli
 for package in $packages; do
     check "$package purged" bash -c '! dpkg -s "$1" >/dev/null 2>&1' _ "$package"
 done
