@@ -2,9 +2,12 @@
 //
 // SPDX-License-Identifier: MIT
 
-// Writes synthetic board images for the batch figure: make_dumps DIR COUNT. Most are valid with
-// varied counters and product codes; every tenth has a wrong checksum and every twenty-fifth an
-// unknown engine, so that a batch report takes each of its paths.
+// Writes synthetic board images for the batch figures: make_dumps DIR COUNT [bin|ihex|srec]. Most
+// are valid with varied counters and product codes; every tenth has a wrong checksum and every
+// twenty-fifth an unknown engine, so that a batch report takes each of its paths. As Intel HEX
+// or S-record they are written by the program's own writer, as a programmer lays them out.
+
+#include "imagefile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,12 +25,18 @@ void setWord(unsigned char *image, int offset, unsigned value)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_dumps DIR COUNT\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: make_dumps DIR COUNT [bin|ihex|srec]\n");
         return 2;
     }
     const std::string dir = argv[1];
     const long count = std::strtol(argv[2], nullptr, 10);
+    const std::string kind = argc == 4 ? argv[3] : "bin";
+    ImageFormat format;
+    format.kind = kind == "ihex"   ? ImageFormat::IntelHex
+                  : kind == "srec" ? ImageFormat::SRecord
+                                   : ImageFormat::Binary;
+    const char *suffix = kind == "ihex" ? "hex" : kind == "srec" ? "s19" : "bin";
     unsigned seed = 12345;
     for (long n = 0; n < count; ++n) {
         unsigned char image[512];
@@ -45,10 +54,13 @@ int main(int argc, char **argv)
             sum += image[i];
         setWord(image, 509, n % 10 == 9 ? sum + 1 : sum);
 
+        const QByteArray bytes =
+            ImageFile::encode(QByteArray(reinterpret_cast<const char *>(image), 512), format);
         char name[32];
-        std::snprintf(name, sizeof name, "/dump-%05ld.bin", n);
+        std::snprintf(name, sizeof name, "/dump-%05ld.%s", n, suffix);
         std::FILE *file = std::fopen((dir + name).c_str(), "wb");
-        if (!file || std::fwrite(image, 1, sizeof image, file) != sizeof image ||
+        if (!file ||
+            std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) != size_t(bytes.size()) ||
             std::fclose(file) != 0) {
             std::fprintf(stderr, "make_dumps: cannot write %s%s\n", dir.c_str(), name);
             return 1;
