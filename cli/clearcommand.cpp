@@ -111,7 +111,7 @@ int Commands::clear(const Arguments &arguments)
         return Arguments::usageError("clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR");
     if (arguments.operands.isEmpty() == list.isEmpty())
         return Arguments::usageError("clear needs PATHs, or --files-from, not both");
-    if (arguments.operands.contains("-") || list == "-")
+    if (arguments.operands.contains("-"))
         return Arguments::usageError("standard input is cleared with -o OUTPUT only");
     if (folder.isEmpty() && suffix.isEmpty())
         return Arguments::usageError("an empty --suffix would write each copy over its input");

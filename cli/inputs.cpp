@@ -33,7 +33,8 @@ void Inputs::walk(const Visit &visit)
     NameList names(list == "-" ? QByteArray() : list, separator);
     QByteArray path;
     while (names.next(path)) {
-        if (!walkPath(path, visit))
+        // A list names files: "-" there is the file of that name, not standard input.
+        if (!walkPath(path == "-" ? "./-" : path, visit))
             return;
     }
     if (names.error()) {

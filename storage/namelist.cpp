@@ -5,8 +5,12 @@
 #include "namelist.h"
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
-// Read through C's streams, so that it builds on every system.
+// Opened through C's streams, so that it builds on every system; read through the descriptor
+// where POSIX has one.
 NameList::NameList(const QByteArray &nativePath, char separator)
     : file(nativePath.isEmpty() ? stdin : std::fopen(nativePath.constData(), "rb")),
       separator(separator)
@@ -38,12 +42,24 @@ bool NameList::next(QByteArray &name)
         pending.remove(0, start);
         start = 0;
         char buffer[1 << 16];
+#ifdef Q_OS_UNIX
+        // What the pipe holds now, so that the names a slow writer (find) gives are taken as
+        // they come; fread would wait for its buffer to fill.
+        const ssize_t n = ::read(::fileno(file), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failure = errno;
+        pending.append(buffer, qsizetype(qMax<ssize_t>(n, 0)));
+        ended = n <= 0;
+#else
         errno = 0;
         const size_t n = std::fread(buffer, 1, sizeof buffer, file);
         pending.append(buffer, qsizetype(n));
         if (std::ferror(file))
             failure = errno ? errno : EIO;
         ended = n < sizeof buffer;
+#endif
     }
     return false;
 }

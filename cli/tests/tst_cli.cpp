@@ -42,8 +42,25 @@ private slots:
     void brokenOutput();
     void oddNames_data();
     void oddNames();
+    void reportMore_data();
+    void reportMore() { checkLine(); }
+    void summary_data();
+    void summary() { checkLine(); }
+    void clearMore_data();
+    void clearMore() { checkLine(); }
+    void compareMore_data();
+    void compareMore() { checkLine(); }
+    void convert_data();
+    void convert() { checkLine(); }
+    void interrupt();
+    void completion_data();
+    void completion();
 
 private:
+    // Runs the bash line of the current row in the test's folder, where T is tavro-cli, W a
+    // folder of the row's own and `tree DIR` lists the files under DIR; checks its exit status,
+    // its standard output (exactly when the row's begins with '=') and its standard error.
+    void checkLine();
     struct Run
     {
         int status = -1;
@@ -125,6 +142,17 @@ void TestCli::initTestCase()
     QVERIFY(TestImage::write(path("valid.bin"), TestImage::valid()));
     QVERIFY(TestImage::write(path("checksum.bin"), withChecksumError()));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("empty")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("formats")));
+    for (const char *format : {"hex", "s19"}) {
+        const QString name = QStringLiteral("formats/valid.") + QLatin1String(format);
+        QCOMPARE(run({QStringLiteral("convert"), path("valid.bin"), QStringLiteral("-o"),
+                      dir.filePath(name), QStringLiteral("--to"),
+                      QLatin1String(format[0] == 'h' ? "ihex" : "srec")})
+                     .status,
+                 0);
+    }
+    QVERIFY(TestImage::write(path("formats/bad.hex"),
+                             ":10000000030A11181F262D343B424950575E656C79\n:00000001FF\n"));
 }
 
 void TestCli::cleanupTestCase()
@@ -700,6 +728,274 @@ void TestCli::oddNames()
     QVERIFY2(r.out.contains(shown), r.out.constData());
     if (terminal)
         QVERIFY(!r.out.contains('\x1b') && !r.out.contains("\xc2\x9b") && !r.out.contains("a\r\n"));
+}
+
+namespace {
+
+void row(const char *name, const QByteArray &line, int status, const QByteArray &out,
+         const QByteArray &err = QByteArray(), bool terminal = false)
+{
+    QTest::newRow(name) << line << status << out << err << terminal;
+}
+
+void columns()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    QTest::addColumn<bool>("terminal"); // on a terminal standard error joins the output
+}
+
+} // namespace
+
+void TestCli::checkLine()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    QFETCH(bool, terminal);
+    const Run r = shell("cd " + shellQuoted(QFile::encodeName(dir.path())) +
+                            " && T() { '" TAVRO_CLI "' \"$@\"; } && tree() { find \"$@\" -type f | "
+                            "LC_ALL=C sort; } && W=$(mktemp -d -p .) && " +
+                            line,
+                        terminal);
+    if (terminal && r.err.startsWith("script:"))
+        QSKIP(r.err.constData());
+    QVERIFY2(r.status == status, (r.out + r.err).constData());
+    if (out.startsWith('='))
+        QCOMPARE(r.out, out.mid(1));
+    else
+        QVERIFY2(r.out.contains(out), r.out.constData());
+    QVERIFY2((terminal ? r.out : r.err).contains(err), r.err.constData());
+}
+
+void TestCli::reportMore_data()
+{
+    columns();
+    row("a verdict, paths only", "T report --only bad-checksum -l boards", 0,
+        "=boards/b checksum.bin\n");
+    row("two verdicts", "T report --only wrong-size --only unknown-engine -l boards", 0,
+        "=boards/c short.bin\nboards/d engine.bin\n");
+    row("unreadable", "T report --only unreadable -l boards formats", 0,
+        "=boards/e fifo.bin\nformats/bad.hex\n");
+    row("last error, in any case",
+        "T report --last-error e3 --only valid -l boards/sub checksum.bin", 0,
+        "=boards/sub/G UPPER.EEP\n");
+    row("nothing selected", "T report --last-error none -l boards", 1, "=");
+    row("paths ended by NUL", "T report --only bad-checksum -0l boards checksum.bin | tr '\\0' '|'",
+        0, "=boards/b checksum.bin|checksum.bin|");
+    row("JSON Lines", "T report -f jsonl valid.bin checksum.bin", 1,
+        "\"format\":\"bin\"}\n{\"path\":\"checksum.bin\",");
+    row("CSV for European spreadsheets",
+        "T report -f csv --no-header --delimiter ';' --bom valid.bin", 0,
+        "\xef\xbb\xbfvalid.bin;512;true;;0a1b2c3d;C.E.Set. Srl;Tavro 02 C0 141 C48;");
+    row("a path that does not exist among others",
+        "T report -f csv missing.bin valid.bin 'folder A'", 2, "\r\nvalid.bin,512,true,",
+        "tavro-cli: folder A: No such file or directory");
+    row("standard input", "T report -f csv - < valid.bin", 0, "\r\n'-,512,true,,0a1b2c3d,");
+    row("standard input in S-records", "T report - < formats/valid.s19", 0,
+        "-\nFile size : 1420 bytes\nProduct code : 0a1b2c3d\n");
+    row("the programmer's formats", "T report -f csv formats", 1,
+        "\r\nformats/bad.hex,56,false,bad "
+        "records,,,,,,,,,,,,,,,,,,,,,,ihex\r\nformats/valid.hex,1453,"
+        "true,");
+    row("a HEX file refused with its line", "T report formats/bad.hex", 1,
+        "=formats/bad.hex\nFile size : 56 bytes\nline 1: checksum 0x79, expected 0x78\n");
+    row("a list of files", "printf 'valid.bin\\n\\nchecksum.bin\\n' | T report --files-from - -l",
+        1, "=valid.bin\nchecksum.bin\n");
+    row("a list ended by NUL",
+        "find boards/sub -type f -print0 | T report --files-from - -0 -l | tr '\\0' '|'", 0,
+        "=boards/sub/G UPPER.EEP|");
+    row("a list that cannot be read", "T report --files-from nolist", 2, "=",
+        "nolist: cannot read the list of files: No such file or directory");
+    row("a name after --", "cp valid.bin ./-lead.bin && T report -f csv -- -lead.bin", 0,
+        "\n'-lead.bin,512,true,");
+    row("a name like an option", "T report -lead.bin", 2, "=",
+        "unknown option \"-lead.bin\" (\"--\" ends the options: tavro-cli report -- -lead.bin)");
+    row("-l with a format", "T report -l -f csv valid.bin", 2, "=", "-l prints the paths alone");
+    row("CSV's options without CSV", "T report --bom valid.bin", 2, "=", "are for CSV");
+}
+
+void TestCli::summary_data()
+{
+    columns();
+    const QByteArray bar(30, '#');
+    row("text", "T summary boards", 1,
+        "7 files\n  3  valid\n  1  bad checksum\n  1  wrong size\n  1  unknown engine\n"
+        "  1  unreadable\n\nProduct code\n  4  0a1b2c3d\n\nEngine type\n  4  C.E.Set. Srl\n");
+    row("a bar for each error", "T summary boards", 1, "4     56       14  " + bar + "\n");
+    row("bars drawn on a terminal", "T summary boards", 1, "14  \xe2\x96\x88\xe2\x96\x88",
+        QByteArray(), true);
+    row("JSON", "T summary -f json boards", 1,
+        "{\"files\":7,\"verdicts\":{\"valid\":3,\"bad-checksum\":1,\"wrong-size\":1,"
+        "\"unknown-engine\":1,\"unreadable\":1},\"product_code\":[{\"value\":\"0a1b2c3d\","
+        "\"files\":4}],");
+    row("JSON counters", "T summary -f json boards", 1,
+        "{\"code\":\"ED\",\"name\":\"Connection error 2\",\"boards\":4,\"total\":56,"
+        "\"largest\":14}]}\n");
+    row("CSV", "T summary -f csv --delimiter ';' boards", 1,
+        "group;value;files;total;largest\r\nfiles;;7;;\r\nverdict;valid;3;;\r\n");
+    row("CSV counters", "T summary -f csv boards", 1, "last_error,E3,4,,\r\nerror,E0,4,4,1\r\n");
+    row("a path that does not exist", "T summary valid.bin missing.bin", 2, "1 file\n  1  valid\n",
+        "missing.bin: No such file or directory");
+}
+
+// A folder `in` of a valid image, one as HEX and one of an unknown engine, for clear to clean.
+static const QByteArray folderToClear =
+    "mkdir -p $W/in/sub && cp valid.bin $W/in/a.bin && cp formats/valid.hex $W/in/sub/b.hex && "
+    "cp 'boards/d engine.bin' $W/in/sub/c.bin && cd $W && ";
+
+void TestCli::clearMore_data()
+{
+    columns();
+    row("beside each input, in its format",
+        folderToClear + "T clear in --suffix _clear; s=$?; tree in; T report -f csv --no-header "
+                        "in/sub/b_clear.hex | cut -d, -f12,26; exit $s",
+        1, "=in/a.bin\nin/a_clear.bin\nin/sub/b.hex\nin/sub/b_clear.hex\nin/sub/c.bin\n0,ihex\r\n",
+        "in/sub/c.bin: not a valid image (unknown engine); nothing written\ntavro-cli: 2 written, "
+        "1 refused, 0 failed\n");
+    row("again, forced: earlier copies are no inputs",
+        folderToClear + "T clear in --suffix _clear && T clear --force in --suffix _clear; s=$?; "
+                        "tree in; exit $s",
+        1, "=in/a.bin\nin/a_clear.bin\nin/sub/b.hex\nin/sub/b_clear.hex\nin/sub/c.bin\n",
+        "2 written, 1 refused, 0 failed\n");
+    row("nothing replaced without --force",
+        folderToClear + "cp a.bin in/a_clear.bin 2>/dev/null; cp in/a.bin in/a_x.bin && "
+                        "T clear in/a.bin --suffix _x; s=$?; cmp in/a.bin in/a_x.bin && exit $s",
+        1, "=",
+        "in/a_x.bin: exists; --force replaces it\ntavro-cli: 0 written, 1 refused, 0 failed");
+    row("under another folder", folderToClear + "T clear in -d out; s=$?; tree out; exit $s", 1,
+        "=out/a.bin\nout/sub/b.hex\n", "2 written, 1 refused, 0 failed\n");
+    row("a dry run", folderToClear + "T clear in -d out --dry-run; s=$?; tree out 2>&1; exit $s", 1,
+        "in/a.bin -> out/a.bin\nin/sub/b.hex -> out/sub/b.hex\nfind: ",
+        "2 would be written, 1 refused");
+    row("a list of files",
+        folderToClear + "echo in/a.bin | T clear --files-from - --suffix .c; tree in", 0,
+        "=in/a.bin\nin/a.c.bin\nin/sub/b.hex\nin/sub/c.bin\n");
+    row("the copies inside the folder cleaned", folderToClear + "T clear in -d in/out", 2, "=",
+        "in/out is inside in, whose dumps are cleared");
+    row("-o and --suffix", "T clear valid.bin -o x.bin --suffix _c", 2, "=",
+        "-o names the one copy");
+    row("appended to a log through /dev/stdout",
+        "echo log > $W/log && T clear valid.bin -o /dev/stdout >> $W/log && head -n 1 $W/log && "
+        "stat -c %s $W/log",
+        0, "=log\n516\n");
+    row("into descriptor 3", "T clear formats/valid.s19 -o /dev/fd/3 3>$W/s; head -c 10 $W/s", 0,
+        "=S113000000");
+    row("standard input to standard output", "T clear - -o - < formats/valid.hex | head -n 1", 0,
+        "=:1000000000000000000000000000000000000000F0\r\n");
+}
+
+void TestCli::compareMore_data()
+{
+    columns();
+    row("quiet, identical in two formats", "T compare -q valid.bin formats/valid.hex", 0, "=");
+    row("quiet, different", "T compare -q valid.bin checksum.bin", 1, "=");
+    row("standard input", "T compare - valid.bin < formats/valid.s19", 0,
+        "=- and valid.bin are identical\n");
+    const QByteArray folders =
+        "mkdir -p $W/a/sub $W/b/sub && cp valid.bin $W/a/x.bin && cp valid.bin $W/b/x.bin && "
+        "cp valid.bin $W/a/sub/y.bin && cp checksum.bin $W/b/sub/y.bin && cp valid.bin $W/a/o.eep "
+        "&& "
+        "cp formats/valid.hex $W/b/sub/z.hex && cd $W && ";
+    row("two folders", folders + "T compare a b", 1,
+        "=only in a: o.eep\na/sub/y.bin and b/sub/y.bin differ in 1 byte\nonly in b: sub/z.hex\n"
+        "a/x.bin and b/x.bin are identical\n");
+    row("two folders, quiet", folders + "T compare -q a b", 1, "=");
+    row("two folders, a file that cannot be compared",
+        folders + "head -c 100 a/x.bin > b/x.bin && T compare a b", 2,
+        "a/sub/y.bin and b/sub/y.bin differ", "b/x.bin: is 100 bytes long, not 512");
+    row("a file and a folder", "T compare valid.bin boards", 2, "=",
+        "boards: cannot be opened: is a folder");
+}
+
+void TestCli::convert_data()
+{
+    columns();
+    row("binary to HEX and back",
+        "T convert valid.bin -o $W/v.hex --to ihex && T convert $W/v.hex -o - --to bin | "
+        "cmp - valid.bin && head -n 1 $W/v.hex",
+        0, "=:10000000030A11181F262D343B424950575E656C78\r\n");
+    row("S-records to HEX",
+        "T convert formats/valid.s19 -o - --to srec | T convert - -o - --to ihex "
+        "| cmp - formats/valid.hex",
+        0, "=");
+    row("a HEX file's layout kept",
+        "tr -d '\\r' < formats/valid.hex | tr A-F a-f > $W/l.hex && T clear $W/l.hex -o - | head "
+        "-n 1",
+        0, "=:1000000000000000000000000000000000000000f0\n");
+    row("a text that is no image", "T convert formats/bad.hex -o $W/x.bin --to bin", 1, "=",
+        "formats/bad.hex: not a 512-byte image (line 1: checksum 0x79, expected 0x78); nothing "
+        "written");
+    row("an existing output", "T convert valid.bin -o checksum.bin --to bin", 1, "=",
+        "checksum.bin: exists; --force replaces it");
+    row("no format", "T convert valid.bin -o $W/x", 2, "=", "convert needs --to bin, ihex or srec");
+    row("binary onto a terminal", "T convert formats/valid.hex -o - --to bin", 1,
+        "-: is a terminal, which shows no binary image", QByteArray(), true);
+}
+
+// Ctrl-C between two files: the progress line erased, exit status 130.
+void TestCli::interrupt()
+{
+    const Run r =
+        shell("cd " + shellQuoted(QFile::encodeName(dir.path())) +
+                  " || exit; (echo valid.bin; sleep 1.3; echo valid.bin; sleep 1.5; echo valid.bin)"
+                  " | '" TAVRO_CLI "' summary --files-from - & sleep 2; kill -INT $!; "
+                  "wait $!; echo \"exit $?\"",
+              true);
+    if (r.err.startsWith("script:"))
+        QSKIP(r.err.constData());
+    QVERIFY2(r.out.endsWith("\r2 files\r\x1b[Kexit 130\r\n"), r.out.constData());
+}
+
+void TestCli::completion_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("offered");
+    const QString cli = QStringLiteral("tavro-cli");
+    const QString report = QStringLiteral("report");
+    QTest::newRow("a folder with a blank") << QStringList{cli, report, QStringLiteral("cli")}
+                                           << QStringList{QStringLiteral("client A")};
+    QTest::newRow("in it, escaped") << QStringList{cli, report, QStringLiteral("client\\ A/")}
+                                    << QStringList{QStringLiteral("client A/x.Eep")};
+    QTest::newRow("in it, quoted") << QStringList{cli, report, QStringLiteral("'client A/")}
+                                   << QStringList{QStringLiteral("client A/x.Eep")};
+    QTest::newRow("dumps of every format, in any case")
+        << QStringList{cli, report, QString()}
+        << QStringList{QStringLiteral("a.BIN"), QStringLiteral("client A"),
+                       QStringLiteral("s.S19")};
+    QTest::newRow("summary's formats")
+        << QStringList{cli, QStringLiteral("summary"), QStringLiteral("-f"), QString()}
+        << QStringList{QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("text")};
+    QTest::newRow("verdicts") << QStringList{cli, report, QStringLiteral("--only"),
+                                             QStringLiteral("u")}
+                              << QStringList{QStringLiteral("unknown-engine"),
+                                             QStringLiteral("unreadable")};
+}
+
+void TestCli::completion()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    QTemporaryDir work;
+    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("client A")));
+    for (const char *name : {"client A/x.Eep", "a.BIN", "n.txt", "s.S19"})
+        QVERIFY(TestImage::write(work.filePath(QLatin1String(name)), QByteArray()));
+    QProcess bash;
+    bash.setWorkingDirectory(work.path());
+    bash.start(
+        QStringLiteral("bash"),
+        QStringList{QStringLiteral("-c"),
+                    QStringLiteral(". '%1' && COMP_WORDS=(\"$@\") && COMP_CWORD=$(($# - 1)) && "
+                                   "_tavro_cli && printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
+                        .arg(QStringLiteral(TAVRO_COMPLETION)),
+                    QStringLiteral("_")} +
+            words);
+    QVERIFY(bash.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+             offered);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
