@@ -356,6 +356,25 @@ void TestCli::exitStatus_data()
         << QStringList{report, QStringLiteral("--force"), path("valid.bin")} << 2
         << QByteArray("belong to clear");
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QByteArray();
+    QTest::newRow("an option of report given to summary")
+        << QStringList{QStringLiteral("summary"), QStringLiteral("--only"), QStringLiteral("valid"),
+                       path("valid.bin")}
+        << 2
+        << QByteArray("--only is not an option of summary (it is one of the options that "
+                      "belong to report)");
+    QTest::newRow("a value after =, and bundled")
+        << QStringList{report, QStringLiteral("--format=json"), QStringLiteral("-0lq"),
+                       path("valid.bin")}
+        << 2 << QByteArray("--quiet is not an option of report");
+    QTest::newRow("a value bundled")
+        << QStringList{report, QStringLiteral("-fjson"), path("valid.bin")} << 0 << QByteArray();
+    QTest::newRow("a flag given a value")
+        << QStringList{QStringLiteral("compare"), QStringLiteral("--quiet=yes"), path("valid.bin"),
+                       path("valid.bin")}
+        << 2 << QByteArray("--quiet takes no value");
+    QTest::newRow("an option without its value")
+        << QStringList{QStringLiteral("clear"), path("valid.bin"), QStringLiteral("-o")} << 2
+        << QByteArray("-o needs a value");
     QTest::newRow("empty output name")
         << QStringList{QStringLiteral("clear"), path("valid.bin"), QStringLiteral("-o"), QString()}
         << 2 << QByteArray("clear writes one OUTPUT");
@@ -878,6 +897,16 @@ void TestCli::clearMore_data()
         "in/out is inside in, whose dumps are cleared");
     row("-o and --suffix", "T clear valid.bin -o x.bin --suffix _c", 2, "=",
         "-o names the one copy");
+    row("a HEX file with a second name, cleaned where it is",
+        "cp formats/valid.hex $W/h.hex && ln $W/h.hex $W/l.hex && T clear $W/h.hex -o $W/h.hex "
+        "--force && cmp $W/h.hex $W/l.hex && T report -f csv --no-header $W/l.hex | cut -d, "
+        "-f12,26",
+        0, "=0,ihex\r\n");
+    row("another size where it must be written in place",
+        "head -c 1000 /dev/zero > $W/t.hex && ln $W/t.hex $W/u.hex && T convert valid.bin -o "
+        "$W/t.hex "
+        "--to ihex --force; s=$?; stat -c %s $W/u.hex; exit $s",
+        1, "=1000\n", "the file is not 1453 bytes long as the copy is");
     row("appended to a log through /dev/stdout",
         "echo log > $W/log && T clear valid.bin -o /dev/stdout >> $W/log && head -n 1 $W/log && "
         "stat -c %s $W/log",

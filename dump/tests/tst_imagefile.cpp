@@ -163,6 +163,43 @@ void TestImageFile::decode_data()
         << withLine(srec, 4, "S113")
         << QStringLiteral("line 4: the record announces 19 "
                           "bytes after its count but holds 0");
+
+    // Each layout a programmer may choose, kept; each record that breaks the rules, refused.
+    QByteArray wide = record(QByteArray::fromHex("0B000048444154412E5333"), "S0") + "\r\n";
+    QByteArray segmented = record(QByteArray::fromHex("020000020000")) + "\r\n";
+    for (int offset = 0; offset < 512; offset += 64) {
+        const QByteArray data = TestImage::valid().mid(offset, 64);
+        wide += record('\x45' + address(offset, 4) + data, "S3") + "\r\n";
+        segmented += record('\x40' + address(offset, 2) + '\0' + data) + "\r\n";
+    }
+    QTest::newRow("S-record: header text, S3 records of 64 bytes, S7 end")
+        << wide + record(QByteArray::fromHex("0500001234"), "S7") + "\r\n"
+        << none;
+    QTest::newRow("Intel HEX: segment base, 64-byte records")
+        << segmented + record(QByteArray::fromHex("0400000300001000")) + "\r\n" + end << none;
+    QTest::newRow("address record of 3 bytes")
+        << record(QByteArray::fromHex("03000004000000")) + "\r\n" + hex
+        << QStringLiteral("line 1: an address record must hold 2 bytes, not 3");
+    QTest::newRow("start address record of 2 bytes")
+        << withLine(hex, 33, record(QByteArray::fromHex("020000050000"))) + end
+        << QStringLiteral("line 33: a start address record must hold 4 bytes, not 2");
+    QByteArray halves;
+    for (int line = 0; line < 32; line += 2)
+        halves += hex.split('\n').at(line) + '\n';
+    QTest::newRow("every other record missing")
+        << halves + end << QStringLiteral("addresses 16–31, 48–63, 80–95, 112–127, … missing");
+    QTest::newRow("data in an S-record's end")
+        << withLine(srec, 33, record(QByteArray::fromHex("040000FF"), "S9"))
+        << QStringLiteral("line 33: an S9 record holds no data");
+    QTest::newRow("an S1 record without data or address")
+        << withLine(srec, 2, record(QByteArray::fromHex("02AA"), "S1"))
+        << QStringLiteral("line 2: an S1 record needs at least 3 bytes, not 2");
+    QTest::newRow("an S-record without its count")
+        << withLine(srec, 2, "S1") << QStringLiteral("line 2: the record has no count");
+    QTest::newRow("a stray line") << withLine(srec, 2, ":00000001FF")
+                                  << QStringLiteral(
+                                         "line 2: it does not start with S and a digit, as "
+                                         "an S-record does");
 }
 
 void TestImageFile::decode()
