@@ -18,7 +18,7 @@ void CsvRenderer::appendField(QByteArray &out, const QByteArray &bytes, char del
         out += text;
 }
 
-void CsvRenderer::begin(QByteArray &out, const Style &style, const QByteArray &header)
+void CsvRenderer::begin(QByteArray &out, Style style, const QByteArray &header)
 {
     if (style.bom)
         out += "\xef\xbb\xbf";
@@ -26,7 +26,7 @@ void CsvRenderer::begin(QByteArray &out, const Style &style, const QByteArray &h
         out += QByteArray(header).replace(',', style.delimiter) + "\r\n";
 }
 
-CsvRenderer::CsvRenderer(QByteArray &out, const Style &style)
+CsvRenderer::CsvRenderer(QByteArray &out, Style style)
     : ReportRenderer(out), delimiter(style.delimiter)
 {
     QByteArray header = "path,size,valid,problem";

@@ -13,11 +13,11 @@
 class CsvRenderer : public ReportRenderer
 {
 public:
-    CsvRenderer(QByteArray &out, const Style &style);
+    CsvRenderer(QByteArray &out, Style style);
     void add(const QByteArray &path, const DumpInfo &info) override;
 
     // What comes before the first row: the byte order mark and the header, as `style` asks.
-    static void begin(QByteArray &out, const Style &style, const QByteArray &header);
+    static void begin(QByteArray &out, Style style, const QByteArray &header);
     // A field, quoted when it holds the delimiter, a quote or a line break. A field that a
     // spreadsheet would take for a formula (a name given as `=cmd|...`.bin) starts with a quote
     // mark.

@@ -12,7 +12,7 @@
 #include <QStringList>
 
 std::unique_ptr<ReportRenderer> ReportRenderer::create(const QString &format, QByteArray &out,
-                                                       const Style &style, bool summary)
+                                                       Style style, bool summary)
 {
     if (summary) {
         const QStringList formats = {QStringLiteral("text"), QStringLiteral("json"),

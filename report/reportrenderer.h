@@ -35,7 +35,7 @@ public:
     // of them ("text", "json", "csv"). Writes what comes before the first file (CSV's header,
     // JSON's opening bracket).
     static std::unique_ptr<ReportRenderer> create(const QString &format, QByteArray &out,
-                                                  const Style &style, bool summary = false);
+                                                  Style style, bool summary = false);
     // Whether the output is for people, in their language; the others stay English.
     virtual bool isForPeople() const { return false; }
     virtual void add(const QByteArray &path, const DumpInfo &info) = 0;

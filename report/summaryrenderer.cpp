@@ -45,7 +45,7 @@ QString bar(quint64 value, quint64 most, bool terminal)
 
 } // namespace
 
-SummaryRenderer::SummaryRenderer(QByteArray &out, Format format, const Style &style)
+SummaryRenderer::SummaryRenderer(QByteArray &out, Format format, Style style)
     : ReportRenderer(out), format(format), style(style)
 {
     for (const DumpField &field : DumpField::all()) {

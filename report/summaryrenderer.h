@@ -21,7 +21,7 @@ class SummaryRenderer : public ReportRenderer
 {
 public:
     enum Format { Text, Json, Csv };
-    SummaryRenderer(QByteArray &out, Format format, const Style &style);
+    SummaryRenderer(QByteArray &out, Format format, Style style);
     bool isForPeople() const override { return format == Text; }
     void add(const QByteArray &path, const DumpInfo &info) override;
     void end() override;
