@@ -6,6 +6,7 @@
 
 #include "imagelayout.h"
 #include "intelhex.h"
+#include "recordtext.h"
 #include "srecord.h"
 
 #include <algorithm>
@@ -34,14 +35,17 @@ ImageFile::Decoded ImageFile::decode(const QByteArray &contents)
     Decoded decoded;
     if (contents.size() == ImageLayout::ImageSize) {
         decoded.bytes = contents;
-    } else if (contents.startsWith(':') && firstLineIsRecord(contents, 1)) {
-        IntelHex::decode(contents, decoded.bytes, decoded.format, decoded.refusal);
-    } else if (contents.startsWith('S') && contents.size() > 1 &&
-               std::isdigit(uchar(contents.at(1))) && firstLineIsRecord(contents, 2)) {
-        SRecord::decode(contents, decoded.bytes, decoded.format, decoded.refusal);
-    } else {
-        decoded.bytes = contents;
+        return decoded;
     }
+    RecordText records(contents);
+    if (contents.startsWith(':') && firstLineIsRecord(contents, 1))
+        IntelHex::decode(records, decoded.bytes, decoded.format);
+    else if (contents.startsWith('S') && contents.size() > 1 &&
+             std::isdigit(uchar(contents.at(1))) && firstLineIsRecord(contents, 2))
+        SRecord::decode(records, decoded.bytes, decoded.format);
+    else
+        decoded.bytes = contents;
+    decoded.refusal = records.error; // empty unless a text was refused
     return decoded;
 }
 

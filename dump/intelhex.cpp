@@ -23,8 +23,9 @@ QByteArray record(int type, quint16 address, const QByteArray &data)
     return bytes + char(uchar(0x100 - RecordText::sum(bytes, bytes.size())));
 }
 
-// False with the text's error set at the first thing wrong.
-bool read(RecordText &records, QByteArray &image, ImageFormat &format)
+} // namespace
+
+bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &format)
 {
     format = ImageFormat();
     format.kind = ImageFormat::IntelHex;
@@ -82,18 +83,6 @@ bool read(RecordText &records, QByteArray &image, ImageFormat &format)
         }
     }
     records.error = QStringLiteral("the end record (:00000001FF) is missing");
-    return false;
-}
-
-} // namespace
-
-bool IntelHex::decode(const QByteArray &text, QByteArray &image, ImageFormat &format,
-                      QString &refusal)
-{
-    RecordText records(text);
-    if (read(records, image, format))
-        return true;
-    refusal = records.error;
     return false;
 }
 

@@ -22,8 +22,9 @@ void append(QByteArray &out, int type, quint32 address, const QByteArray &data,
     RecordText::appendLine(out, mark, bytes, format);
 }
 
-// False with the text's error set at the first thing wrong.
-bool read(RecordText &records, QByteArray &image, ImageFormat &format)
+} // namespace
+
+bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format)
 {
     format = ImageFormat();
     format.kind = ImageFormat::SRecord;
@@ -89,18 +90,6 @@ bool read(RecordText &records, QByteArray &image, ImageFormat &format)
         }
     }
     records.error = QStringLiteral("the end record (S7, S8 or S9) is missing");
-    return false;
-}
-
-} // namespace
-
-bool SRecord::decode(const QByteArray &text, QByteArray &image, ImageFormat &format,
-                     QString &refusal)
-{
-    RecordText records(text);
-    if (read(records, image, format))
-        return true;
-    refusal = records.error;
     return false;
 }
 

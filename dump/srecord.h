@@ -6,8 +6,8 @@
 #define SRECORD_H
 
 #include <QByteArray>
-#include <QString>
 
+class RecordText;
 struct ImageFormat;
 
 // Motorola S-record, as many device programmers write memory contents (.s19, .srec, .hex):
@@ -16,7 +16,7 @@ struct ImageFormat;
 namespace SRecord {
 
 // As IntelHex::decode: the image, or the refusal with its line.
-bool decode(const QByteArray &text, QByteArray &image, ImageFormat &format, QString &refusal);
+bool decode(RecordText &records, QByteArray &image, ImageFormat &format);
 QByteArray encode(const QByteArray &image, const ImageFormat &format);
 
 } // namespace SRecord
