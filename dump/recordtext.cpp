@@ -8,18 +8,27 @@
 
 #include <QStringList>
 
+#include <array>
+
 namespace {
 
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
+// Each byte's value as a hexadecimal digit, -1 for a byte that is none; and 1 for a lower-case
+// letter among them, 2 for an upper-case one, else 0.
+constexpr std::array<signed char, 256> digitValues = [] {
+    std::array<signed char, 256> values{};
+    for (int c = 0; c < 256; ++c)
+        values[size_t(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                     : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                     : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                            : -1);
+    return values;
+}();
+constexpr std::array<uchar, 256> letterCases = [] {
+    std::array<uchar, 256> cases{};
+    for (int c = 0; c < 256; ++c)
+        cases[size_t(c)] = c >= 'a' && c <= 'f' ? 1 : c >= 'A' && c <= 'F' ? 2 : 0;
+    return cases;
+}();
 
 bool isBlank(char c)
 {
@@ -58,25 +67,26 @@ bool RecordText::startsWith(const char *mark) const
 
 bool RecordText::decode(qsizetype from)
 {
-    bytes.resize((lineSize - from + 1) / 2);
-    for (qsizetype i = from; i < lineSize; ++i) {
-        const char c = text.at(lineStart + i);
-        const int value = digitValue(c);
-        if (value < 0) {
+    const qsizetype digits = lineSize - from;
+    bytes.resize((digits + 1) / 2);
+    // Every file's thousand digits, two at a time, through tables.
+    const auto *in = reinterpret_cast<const uchar *>(text.constData() + lineStart + from);
+    char *out = bytes.data();
+    for (qsizetype i = 0; i < digits; ++i) {
+        const int high = digitValues[in[i]];
+        const int low = i + 1 < digits ? digitValues[in[i + 1]] : 0;
+        if (high < 0 || low < 0) {
+            const uchar c = in[high < 0 ? i : i + 1];
             if (c > ' ' && c < 0x7f)
                 return refuse(QStringLiteral("the character \"%1\" is not a hexadecimal digit")
-                                  .arg(QLatin1Char(c)));
-            return refuse(
-                QStringLiteral("the byte 0x%1 is not a hexadecimal digit").arg(hex(uchar(c))));
+                                  .arg(QLatin1Char(char(c))));
+            return refuse(QStringLiteral("the byte 0x%1 is not a hexadecimal digit").arg(hex(c)));
         }
-        lower = lower || (c >= 'a' && c <= 'f');
-        upper = upper || (c >= 'A' && c <= 'F');
-        if ((i - from) % 2 == 0)
-            bytes[(i - from) / 2] = char(value << 4);
-        else
-            bytes[(i - from) / 2] = char(bytes.at((i - from) / 2) | value);
+        cases |= letterCases[in[i]] | (i + 1 < digits ? letterCases[in[i + 1]] : 0);
+        out[i / 2] = char(high << 4 | low);
+        ++i;
     }
-    if ((lineSize - from) % 2 != 0)
+    if (digits % 2 != 0)
         return refuse(QStringLiteral("an odd number of hexadecimal digits"));
     return true;
 }
@@ -128,7 +138,7 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
         return false;
     }
     result = QByteArray(reinterpret_cast<const char *>(image), ImageLayout::ImageSize);
-    format.lowerCase = lower && !upper;
+    format.lowerCase = cases == 1; // lower-case letters, and no upper-case one
     format.crlf = lineEnds != 0;
     return true;
 }

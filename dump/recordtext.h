@@ -61,9 +61,8 @@ private:
     qsizetype lineStart = 0;
     qsizetype lineSize = 0;
     int number = 0;
-    int lineEnds = -1; // 1 CR LF, 0 LF, -1 not seen yet
-    bool lower = false;
-    bool upper = false;
+    int lineEnds = -1;                        // 1 CR LF, 0 LF, -1 not seen yet
+    uchar cases = 0;                          // 1: lower-case digits seen, 2: upper-case ones
     int givenOn[ImageLayout::ImageSize] = {}; // the line that gave each byte, 0 none yet
     uchar image[ImageLayout::ImageSize] = {};
 };
