@@ -166,10 +166,16 @@ int Commands::report(const Arguments &arguments, bool summary)
         return output.finish(130);
     if (renderer)
         renderer->end(); // after a failed write, only into the buffer
-    const int found = selected->filters() ? (listed > 0 ? 0 : 1)
-                                          : (allGood && done > 0 && !inputs.trouble() ? 0 : 1);
+    // A filter answers as grep does: whether something was selected, and 2 when a folder or a
+    // path could not be searched. A plain report tells whether every file was a good image.
+    const int trouble = inputs.trouble();
+    int found = allGood && done > 0 && !trouble ? 0 : 1;
+    if (selected->filters())
+        found = trouble ? 2 : listed > 0 ? 0 : 1;
+    else if (trouble == 2)
+        found = 2;
     const int status = output.finish(found);
-    if (done == 0 && status == 1 && !inputs.trouble())
+    if (done == 0 && status == 1 && !trouble)
         Output::message(QStringLiteral("no .bin, .eep, .hex, .s19 or .srec file found"));
-    return status <= 1 && inputs.trouble() == 2 ? 2 : status;
+    return status;
 }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "eepromdump.h"
+#include "imagefile.h"
 #include "testimage.h"
 
 #include <QTemporaryDir>
@@ -98,6 +99,12 @@ void TestEepromDump::failures_data()
         << changed(changed(TestImage::valid(), 496, 0x21), 497, 0x24) << damaged;
     QTest::newRow("engine 0x292D")
         << changed(changed(TestImage::valid(), 496, 0x2D), 497, 0x29) << damaged;
+    // The window reads the 512 bytes alone: a programmer's text of the image is a text.
+    ImageFormat intelHex;
+    intelHex.kind = ImageFormat::IntelHex;
+    QTest::newRow("Intel HEX of a valid image")
+        << ImageFile::encode(TestImage::valid(), intelHex)
+        << QStringLiteral("File size : 1453 bytes<br>Wrong file size<br>");
 }
 
 void TestEepromDump::failures()
