@@ -212,10 +212,10 @@ QList<QByteArray> Arguments::values(const char *name) const
     return all;
 }
 
-int Arguments::usageError(const QByteArray &why)
+int Arguments::usageError(const QString &sentence, const QList<QByteArray> &values)
 {
-    if (!why.isEmpty())
-        Output::message(why);
+    if (!sentence.isEmpty())
+        Output::message(sentence, values);
     std::fputs(usage, stderr);
     return 2;
 }

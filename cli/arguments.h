@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <utility>
 
@@ -27,8 +28,10 @@ public:
     QByteArray value(const char *name, const QByteArray &otherwise = QByteArray()) const;
     QList<QByteArray> values(const char *name) const;
 
-    // Tells why on standard error, then how the commands are used: the exit status 2.
-    static int usageError(const QByteArray &why);
+    // Tells why on standard error (a sentence and its values, as Output::message takes them),
+    // then how the commands are used: the exit status 2. Without a sentence, only the usage.
+    static int usageError(const QString &sentence = QString(),
+                          const QList<QByteArray> &values = {});
 
     static const char usage[];
     static const char help[];

@@ -66,7 +66,9 @@ ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target,
     if (ImageTarget::check(input, target, info.format, force) != ImageTarget::Written)
         return ImageTarget::Refused;
     if (listing) {
-        listing->buffer() += listing->name(input) + " -> " + listing->name(target) + '\n';
+        listing->buffer() += Sentence::fill(QStringLiteral("%1 -> %2"),
+                                            {listing->name(input), listing->name(target)}) +
+                             '\n';
         return ImageTarget::Written;
     }
     const qsizetype slash = target.lastIndexOf('/');
@@ -94,12 +96,13 @@ int Commands::clear(const Arguments &arguments)
     Output output;
     if (arguments.isSet("output")) {
         if (arguments.isSet("suffix") || arguments.isSet("output-dir"))
-            return Arguments::usageError("-o names the one copy; --suffix and -d name many");
+            return Arguments::usageError(
+                QStringLiteral("-o names the one copy; --suffix and -d name many"));
         if (arguments.operands.size() != 1 || !list.isEmpty())
-            return Arguments::usageError("clear needs one INPUT and -o OUTPUT");
+            return Arguments::usageError(QStringLiteral("clear needs one INPUT and -o OUTPUT"));
         const QList<QByteArray> outputs = arguments.values("output");
         if (outputs.size() != 1 || outputs.first().isEmpty())
-            return Arguments::usageError("clear writes one OUTPUT");
+            return Arguments::usageError(QStringLiteral("clear writes one OUTPUT"));
         const ImageTarget::Outcome outcome = clearOne(arguments.operands.first(), outputs.first(),
                                                       force, dryRun ? &output : nullptr);
         return output.finish(outcome == ImageTarget::Written ? 0 : 1);
@@ -108,23 +111,27 @@ int Commands::clear(const Arguments &arguments)
     const QByteArray suffix = arguments.value("suffix");
     const QByteArray folder = arguments.value("output-dir");
     if (!arguments.isSet("suffix") && folder.isEmpty())
-        return Arguments::usageError("clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR");
+        return Arguments::usageError(
+            QStringLiteral("clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR"));
     if (arguments.operands.isEmpty() == list.isEmpty())
-        return Arguments::usageError("clear needs PATHs, or --files-from, not both");
+        return Arguments::usageError(
+            QStringLiteral("clear needs PATHs, or --files-from, not both"));
     if (arguments.operands.contains("-"))
-        return Arguments::usageError("standard input is cleared with -o OUTPUT only");
+        return Arguments::usageError(
+            QStringLiteral("standard input is cleared with -o OUTPUT only"));
     if (folder.isEmpty() && suffix.isEmpty())
-        return Arguments::usageError("an empty --suffix would write each copy over its input");
+        return Arguments::usageError(
+            QStringLiteral("an empty --suffix would write each copy over its input"));
     // Copies written inside a folder being walked would be walked and cleared again.
     const QByteArray inside = Paths::canonical(folder) + '/';
     for (const QByteArray &path : arguments.operands) {
         const QByteArray walked = Paths::canonical(path) + '/';
         if (!folder.isEmpty() && Paths::inspect(path).type == Paths::Folder &&
             inside.startsWith(walked))
-            return Arguments::usageError(Sentence::fill(
+            return Arguments::usageError(
                 QStringLiteral("%1 is inside %2, whose dumps are cleared: choose a folder outside "
                                "it"),
-                {folder, path}));
+                {folder, path});
     }
 
     Console::catchInterrupt();

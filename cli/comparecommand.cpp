@@ -117,9 +117,9 @@ int Commands::compare(const Arguments &arguments)
     const bool folders = paths.size() == 2 && Paths::inspect(paths.at(0)).type == Paths::Folder &&
                          Paths::inspect(paths.at(1)).type == Paths::Folder;
     if (paths.size() != 2)
-        return Arguments::usageError("compare needs two files, or two folders");
+        return Arguments::usageError(QStringLiteral("compare needs two files, or two folders"));
     if (paths.at(0) == "-" && paths.at(1) == "-")
-        return Arguments::usageError("standard input can be read only once");
+        return Arguments::usageError(QStringLiteral("standard input can be read only once"));
     const bool quiet = arguments.isSet("quiet");
     if (folders)
         return compareFolders(paths.at(0), paths.at(1), quiet);

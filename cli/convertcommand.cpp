@@ -11,20 +11,19 @@
 #include "inputs.h"
 #include "output.h"
 #include "paths.h"
-#include "sentence.h"
 
 int Commands::convert(const Arguments &arguments)
 {
     const QList<QByteArray> outputs = arguments.values("output");
     if (arguments.operands.size() != 1 || outputs.size() != 1 || outputs.first().isEmpty())
-        return Arguments::usageError("convert needs one INPUT and -o OUTPUT");
+        return Arguments::usageError(QStringLiteral("convert needs one INPUT and -o OUTPUT"));
     const QByteArray to = arguments.value("to");
     int kind = ImageFormat::Binary;
     while (kind <= ImageFormat::SRecord && to != ImageFormat::name(ImageFormat::Kind(kind)))
         ++kind;
     if (kind > ImageFormat::SRecord)
-        return Arguments::usageError(Sentence::fill(
-            QStringLiteral("convert needs --to bin, ihex or srec, not \"%1\""), {to}));
+        return Arguments::usageError(
+            QStringLiteral("convert needs --to bin, ihex or srec, not \"%1\""), {to});
 
     const QByteArray &input = arguments.operands.first();
     const DumpInfo info = Inputs::read(input);

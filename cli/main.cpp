@@ -6,7 +6,6 @@
 #include "commands.h"
 #include "console.h"
 #include "output.h"
-#include "sentence.h"
 #include "tavroversion.h"
 
 #include <cerrno>
@@ -35,7 +34,7 @@ int main(int argc, char *argv[])
     Console::failWritesInsteadOfSignals();
     Arguments arguments(argc, argv);
     if (!arguments.parse())
-        return Arguments::usageError(arguments.error);
+        return Arguments::usageError(QStringLiteral("%1"), {arguments.error});
     if (arguments.isSet("help"))
         return print(QByteArray(Arguments::usage) + '\n' + Arguments::help);
     if (arguments.isSet("version"))
@@ -44,7 +43,7 @@ int main(int argc, char *argv[])
 
     const QByteArray &command = arguments.command;
     if (command.isEmpty())
-        return Arguments::usageError("no command given");
+        return Arguments::usageError(QStringLiteral("no command given"));
     if (command == "report" || command == "summary")
         return Commands::report(arguments, command == "summary");
     if (command == "clear")
@@ -53,6 +52,5 @@ int main(int argc, char *argv[])
         return Commands::compare(arguments);
     if (command == "convert")
         return Commands::convert(arguments);
-    return Arguments::usageError(
-        Sentence::fill(QStringLiteral("unknown command \"%1\""), {command}));
+    return Arguments::usageError(QStringLiteral("unknown command \"%1\""), {command});
 }

@@ -13,7 +13,6 @@
 #include "output.h"
 #include "progress.h"
 #include "reportrenderer.h"
-#include "sentence.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -94,31 +93,31 @@ int Commands::report(const Arguments &arguments, bool summary)
     Output output;
     const std::optional<ReportRenderer::Style> layout = style(arguments, output.isTerminal());
     if (!selected || !layout)
-        return Arguments::usageError(QByteArray());
+        return Arguments::usageError();
     const QByteArray format = arguments.value("format", "text");
     const bool csvOptions =
         arguments.isSet("no-header") || arguments.isSet("delimiter") || arguments.isSet("bom");
     if (csvOptions && format != "csv")
-        return Arguments::usageError("--no-header, --delimiter and --bom are for CSV");
+        return Arguments::usageError(
+            QStringLiteral("--no-header, --delimiter and --bom are for CSV"));
     const bool namesOnly = arguments.isSet("files-with-matches");
     if (namesOnly && arguments.isSet("format"))
-        return Arguments::usageError("-l prints the paths alone, in no format");
+        return Arguments::usageError(QStringLiteral("-l prints the paths alone, in no format"));
     std::unique_ptr<ReportRenderer> renderer;
     if (!namesOnly)
         renderer =
             ReportRenderer::create(QString::fromLatin1(format), output.buffer(), *layout, summary);
     if (!namesOnly && !renderer)
-        return Arguments::usageError(
-            Sentence::fill(QStringLiteral("unknown format \"%1\""), {format}));
+        return Arguments::usageError(QStringLiteral("unknown format \"%1\""), {format});
     const QByteArray list = arguments.value("files-from");
     if (arguments.operands.isEmpty() == list.isEmpty())
-        return Arguments::usageError(Sentence::fill(
-            list.isEmpty() ? QStringLiteral("%1 needs at least one PATH")
-                           : QStringLiteral("the PATHs come from --files-from or from the command "
-                                            "line, not both"),
-            {arguments.command}));
+        return Arguments::usageError(list.isEmpty()
+                                         ? QStringLiteral("%1 needs at least one PATH")
+                                         : QStringLiteral("the PATHs come from --files-from or "
+                                                          "from the command line, not both"),
+                                     {arguments.command});
     if (arguments.operands.count("-") > 1)
-        return Arguments::usageError("standard input can be read only once");
+        return Arguments::usageError(QStringLiteral("standard input can be read only once"));
 
     // A report for people is in the user's language, chosen as the window chooses it; the
     // others are for programs and stay English. Installing a translator takes an application
