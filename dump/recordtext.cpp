@@ -72,7 +72,7 @@ bool RecordText::decode(qsizetype from)
     // Every file's thousand digits, two at a time, through tables.
     const auto *in = reinterpret_cast<const uchar *>(text.constData() + lineStart + from);
     char *out = bytes.data();
-    for (qsizetype i = 0; i < digits; ++i) {
+    for (qsizetype i = 0; i < digits; i += 2) {
         const int high = digitValues[in[i]];
         const int low = i + 1 < digits ? digitValues[in[i + 1]] : 0;
         if (high < 0 || low < 0) {
@@ -84,7 +84,6 @@ bool RecordText::decode(qsizetype from)
         }
         cases |= letterCases[in[i]] | (i + 1 < digits ? letterCases[in[i + 1]] : 0);
         out[i / 2] = char(high << 4 | low);
-        ++i;
     }
     if (digits % 2 != 0)
         return refuse(QStringLiteral("an odd number of hexadecimal digits"));
