@@ -127,19 +127,19 @@ void SummaryRenderer::writeText()
     // The error counters as a table, with a bar for how often each error occurred in all.
     QStringList header = {QStringLiteral("Error"), QStringLiteral("boards"),
                           QStringLiteral("total"), QStringLiteral("largest")};
-    qsizetype widths[4] = {};
+    int widths[4] = {};
     quint64 most = 0;
     for (const Counter &counter : counters) {
         const QString name =
             QLatin1String(counter.field->key) + u' ' + QObject::tr(counter.field->label);
-        widths[0] = qMax(widths[0], name.size());
+        widths[0] = qMax(widths[0], int(name.size()));
         const quint64 numbers[3] = {counter.boards, counter.total, counter.largest};
         for (int i = 0; i < 3; ++i)
-            widths[i + 1] = qMax(widths[i + 1], QString::number(numbers[i]).size());
+            widths[i + 1] = qMax(widths[i + 1], int(QString::number(numbers[i]).size()));
         most = qMax(most, counter.total);
     }
     for (int i = 0; i < 4; ++i)
-        widths[i] = qMax(widths[i], header.at(i).size());
+        widths[i] = qMax(widths[i], int(header.at(i).size()));
     out += '\n' + header.at(0).leftJustified(widths[0]).toUtf8();
     for (int i = 1; i < 4; ++i)
         out += "  " + header.at(i).rightJustified(widths[i]).toUtf8();
