@@ -17,6 +17,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <optional>
 
@@ -54,15 +56,18 @@ std::optional<Selection> selection(const Arguments &arguments)
         selection.verdicts << DumpInfo::Verdict(verdict);
     }
     for (const QByteArray &code : arguments.values("last-error")) {
-        bool number = false;
-        const int value = code.toLower() == "none" ? 0 : code.toInt(&number, 16);
-        if ((!number && value != 0) || value < 0 || value > 0xff || (number && code.size() > 2)) {
+        // As the report writes it: one or two hexadecimal digits (E3, 5), or none.
+        const bool none = code.toLower() == "none";
+        const bool digits = !code.isEmpty() && code.size() <= 2 &&
+                            std::all_of(code.begin(), code.end(),
+                                        [](char c) { return std::isxdigit(uchar(c)) != 0; });
+        if (!none && !digits) {
             Output::message(QStringLiteral("unknown error code \"%1\" (E0 to ED as the report "
                                            "shows them, or none)"),
                             {code});
             return std::nullopt;
         }
-        selection.lastErrors << value;
+        selection.lastErrors << (none ? 0 : code.toInt(nullptr, 16));
     }
     return selection;
 }

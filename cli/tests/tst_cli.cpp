@@ -835,6 +835,11 @@ void TestCli::reportMore_data()
         "unknown option \"-lead.bin\" (\"--\" ends the options: tavro-cli report -- -lead.bin)");
     row("-l with a format", "T report -l -f csv valid.bin", 2, "=", "-l prints the paths alone");
     row("CSV's options without CSV", "T report --bom valid.bin", 2, "=", "are for CSV");
+    row("a last error that names none", "T report --last-error E3x valid.bin", 2, "=",
+        "unknown error code \"E3x\"");
+    row("a list naming -: the file of that name",
+        "cp valid.bin ./- && echo - | T report --files-from - -f csv --no-header | cut -d, -f1,2",
+        0, "=./-,512\n");
 }
 
 void TestCli::summary_data()
@@ -859,6 +864,11 @@ void TestCli::summary_data()
     row("CSV counters", "T summary -f csv boards", 1, "last_error,E3,4,,\r\nerror,E0,4,4,1\r\n");
     row("a path that does not exist", "T summary valid.bin missing.bin", 2, "1 file\n  1  valid\n",
         "missing.bin: No such file or directory");
+    row("no dump", "T summary empty", 1, "0 files\n",
+        "no .bin, .eep, .hex, .s19 or .srec file found");
+    row("CSV with a byte order mark, no header", "T summary -f csv --no-header --bom valid.bin", 0,
+        "\xef\xbb\xbf"
+        "files,,1,,\r\n");
 }
 
 // A folder `in` of a valid image, one as HEX and one of an unknown engine, for clear to clean.
@@ -913,6 +923,8 @@ void TestCli::clearMore_data()
         0, "=log\n516\n");
     row("into descriptor 3", "T clear formats/valid.s19 -o /dev/fd/3 3>$W/s; head -c 10 $W/s", 0,
         "=S113000000");
+    row("through /proc/self/fd", "T clear valid.bin -o /proc/self/fd/3 3>$W/p; stat -c %s $W/p", 0,
+        "=512\n");
     row("standard input to standard output", "T clear - -o - < formats/valid.hex | head -n 1", 0,
         "=:1000000000000000000000000000000000000000F0\r\n");
 }
@@ -924,6 +936,7 @@ void TestCli::compareMore_data()
     row("quiet, different", "T compare -q valid.bin checksum.bin", 1, "=");
     row("standard input", "T compare - valid.bin < formats/valid.s19", 0,
         "=- and valid.bin are identical\n");
+    row("standard input twice", "T compare - -", 2, "=", "standard input can be read only once");
     const QByteArray folders =
         "mkdir -p $W/a/sub $W/b/sub && cp valid.bin $W/a/x.bin && cp valid.bin $W/b/x.bin && "
         "cp valid.bin $W/a/sub/y.bin && cp checksum.bin $W/b/sub/y.bin && cp valid.bin $W/a/o.eep "
