@@ -152,7 +152,7 @@ check "installed tavro-cli writes a cleaned copy" bash -c \
     'tavro-cli clear "$1" -o "$1.clean" && tavro-cli compare "$1" "$1.clean" | grep -q "^variable data block"' \
     _ "$work/board.bin"
 check "tavro-cli's text report in Italian for an Italian user" bash -c \
-    'LANG=it_IT.UTF-8 tavro-cli report "$1" | grep -qx "Dimensione file : 512 byte"' _ "$work/board.bin"
+    'LANG=it_IT.UTF-8 tavro-cli report "$1" | grep -qx "Dimensione file: 512 byte"' _ "$work/board.bin"
 check "tavro-cli's text report in English for an English user" bash -c \
     'LANG=en_GB.UTF-8 tavro-cli report "$1" | grep -qx "File size : 512 bytes"' _ "$work/board.bin"
 check "tavro-cli's JSON stays English for an Italian user" bash -c \
@@ -217,7 +217,7 @@ if [ -n "$id" ]; then
     check "the status bar reads 'File caricato: ' and the path" \
         grep -qx "status bar: File caricato: $work/board.bin" <<<"$texts"
     check "the dump's report, in Italian" \
-        grep -q "^text: .* = Dimensione file : 512 byte Codice prodotto : 54310720 " <<<"$texts"
+        grep -q "^text: .* = Dimensione file: 512 byte Codice prodotto: 54310720 " <<<"$texts"
     check "'Azzera e salva...' enabled" grep -qx "push button: Azzera e salva..." <<<"$texts"
     close_program
     check "the path is not remembered for the open dialog" \

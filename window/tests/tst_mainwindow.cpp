@@ -2,17 +2,24 @@
 //
 // SPDX-License-Identifier: MIT
 
+#include "dumpinfo.h"
+#include "dumpreport.h"
 #include "tavroversion.h"
 #include "windowdriver.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
 #include <QSettings>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTranslator>
 
 // The window driven as a user would: buttons, the open dialog, drags and drops.
+using Window = WindowDriver;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -33,18 +40,28 @@ private slots:
     void languageChange();
     void translatedTextsFit_data();
     void translatedTextsFit();
+    void reportLinesFit_data();
+    void reportLinesFit();
     void resizeKeepsLayout();
 
 private:
+    static QList<QPair<QString, QString>> catalogues();
+    static void showIn(Window &w, QTranslator &translator, const QString &catalogue);
     QString writeDump(const QString &name, const QByteArray &bytes);
     QString storedPath();
 
     QTemporaryDir dir;
 };
 
-using Window = WindowDriver;
-
 namespace {
+
+// A board that has seen every fault often: each counter at 255, its widest.
+QByteArray wornImage()
+{
+    QByteArray image = TestImage::valid();
+    image.replace(160, 14, QByteArray(14, '\xff'));
+    return image;
+}
 
 // The version stamp as the About text must carry it.
 QString stamp()
@@ -284,7 +301,7 @@ void TestMainWindow::languageChange()
     QVERIFY(w.saveButton()->isEnabled());
     // The next load speaks the new language, and the old one again once it is removed.
     w.drop({QUrl::fromLocalFile(path)});
-    QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße : 512 Bytes")));
+    QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße: 512 Bytes")));
     QVERIFY(w.report().contains(QStringLiteral("E3 - Kein Abpumpen: 4")));
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
@@ -298,29 +315,27 @@ void TestMainWindow::languageChange()
 
 // The buttons and group boxes have fixed sizes and the About text does not wrap: a translation
 // longer than its place is cut off.
-void TestMainWindow::translatedTextsFit_data()
+// The catalogues by language, English (none) first.
+QList<QPair<QString, QString>> TestMainWindow::catalogues()
 {
-    QTest::addColumn<QString>("catalogue");
-    QTest::newRow("en") << QString();
+    QList<QPair<QString, QString>> found{{QStringLiteral("en"), QString()}};
     const QStringList languages =
         QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &language : languages)
-        QTest::newRow(qPrintable(language))
-            << QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+        found.append(
+            {language, QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm")});
+    return found;
 }
 
-void TestMainWindow::translatedTextsFit()
+// The window shown in the catalogue's language, in the font it gets under X without a desktop,
+// DejaVu Sans at 9 points, as Qt 5 draws it there: 13 pixels, one more than Qt 6. (Qt 5's
+// offscreen platform would use 12 points.)
+void TestMainWindow::showIn(Window &w, QTranslator &translator, const QString &catalogue)
 {
-    QFETCH(QString, catalogue);
-    QTranslator translator;
     if (!catalogue.isEmpty()) {
         QVERIFY(translator.load(catalogue));
         QVERIFY(QCoreApplication::installTranslator(&translator));
     }
-    Window w;
-    // Measured in the font the window gets under X without a desktop, DejaVu Sans at 9 points,
-    // as Qt 5 draws it there: 13 pixels, one more than Qt 6. (Qt 5's offscreen platform would
-    // use 12 points.)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     w.window->setFont(font);
@@ -329,6 +344,23 @@ void TestMainWindow::translatedTextsFit()
     QTRY_COMPARE(w.loadButton()->text(), translator.translate("MainWindow", "Load...").isEmpty()
                                              ? QStringLiteral("Load...")
                                              : translator.translate("MainWindow", "Load..."));
+}
+
+void TestMainWindow::translatedTextsFit_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    for (const auto &[language, catalogue] : catalogues())
+        QTest::newRow(qPrintable(language)) << catalogue;
+}
+
+void TestMainWindow::translatedTextsFit()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    Window w;
+    showIn(w, translator, catalogue);
+    if (QTest::currentTestFailed())
+        return;
 
     QStringList cut;
     for (QPushButton *button : {w.loadButton(), w.saveButton()}) {
@@ -364,6 +396,62 @@ void TestMainWindow::translatedTextsFit()
     if (text.idealWidth() > about->width())
         cut << QStringLiteral("a line of the About text");
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+// A report line too long for the view wraps and leaves its count alone on the next line. Rows:
+// catalogue x line of a full report, named after the English line.
+void TestMainWindow::reportLinesFit_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<int>("line");
+    const QStringList lines =
+        DumpReport::render(DumpInfo::decode(wornImage()), DumpReport::PlainText)
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const auto &[language, catalogue] : catalogues()) {
+        for (int i = 0; i < lines.size(); ++i)
+            QTest::newRow(qPrintable(language + QLatin1Char(' ') + lines.at(i))) << catalogue << i;
+    }
+}
+
+void TestMainWindow::reportLinesFit()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(int, line);
+    QTranslator translator;
+    Window w;
+    showIn(w, translator, catalogue);
+    if (QTest::currentTestFailed())
+        return;
+    w.window->openFile(writeDump(QStringLiteral("worn.bin"), wornImage()));
+    QCoreApplication::processEvents();
+
+    // The report is one paragraph whose lines end in <br>; the view wraps within them.
+    auto *view = w.find<QTextEdit>("msgbox");
+    const QTextBlock paragraph = view->document()->begin();
+    view->document()->documentLayout()->blockBoundingRect(paragraph);
+    QList<QPair<int, QString>> shown; // where each line starts, and what it says
+    int start = 0;
+    for (const QString &piece : paragraph.text().split(QChar::LineSeparator)) {
+        if (!piece.isEmpty())
+            shown.append({start, piece});
+        start += int(piece.size()) + 1;
+    }
+    QVERIFY(line < shown.size());
+    const QString &words = shown.at(line).second;
+    start = shown.at(line).first;
+    int rows = 0;
+    QTextLayout *layout = paragraph.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const int lineStart = layout->lineAt(i).textStart();
+        rows += lineStart >= start && lineStart < start + words.size();
+    }
+    QVERIFY2(rows == 1, qPrintable(QStringLiteral("\"%1\" takes %2 lines: %3 pixels, room for %4")
+                                       .arg(words)
+                                       .arg(rows)
+                                       .arg(view->fontMetrics().horizontalAdvance(words))
+                                       .arg(view->viewport()->width() -
+                                            2 * view->document()->documentMargin())));
     QCoreApplication::removeTranslator(&translator);
 }
 
