@@ -49,6 +49,15 @@ check "man pages of Tavro Tool $TAVRO_VERSION" bash -c \
     'for page in tavro-tool tavro-cli; do
          zcat "$1/$page.1.gz" | head -n 1 | grep -qF "\"Tavro Tool $2\"" || exit 1
      done' _ "$unpacked/usr/share/man/man1" "$TAVRO_VERSION"
+# The licence a software centre shows must be the one the package and the sources grant.
+licences=$(
+    sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo"
+    sed -n '/^Files: \*$/,/^$/s/^License: //p' "$unpacked/usr/share/doc/tavro-tool/copyright"
+    head -n 1 "$(dirname "$0")/../LICENSE" | sed -n 's/ License$//p'
+)
+echo "  licences (AppStream, copyright, LICENSE): $(paste -sd ' ' <<<"$licences")"
+check "one licence in the AppStream metadata, the package's copyright and LICENSE" \
+    test "$(wc -l <<<"$licences") $(sort -u <<<"$licences" | wc -l)" = "3 1"
 desktop_entry=$unpacked/usr/share/applications/$app_id.desktop
 for language in $languages; do
     check "desktop entry in '$language': Name, GenericName, Comment and Keywords" bash -c \
@@ -80,6 +89,13 @@ for size in 32 48 64 128 256; do
         'file "$1" | grep -q "$2 x $2"' _ "$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" "$size"
 done
 check "no catalogue in the program's package" bash -c '! dpkg-deb -c "$1" | grep -q "\.qm$"' _ "$deb"
+# catalogue_text LANGUAGE SOURCE: what the window shows for SOURCE in that language's catalogue.
+catalogue_text() {
+    python3 -c 'import sys, xml.etree.ElementTree as tree
+print(next(m.findtext("translation") for m in tree.parse(sys.argv[1]).iter("message")
+           if m.findtext("source") == sys.argv[2]))' \
+        "$(dirname "$0")/../translations/tavro_$1.ts" "$2"
+}
 found_languages=
 for file in "${l10n_debs[@]}"; do
     package=$(dpkg-deb -f "$file" Package)
@@ -88,9 +104,17 @@ for file in "${l10n_debs[@]}"; do
     files=$(dpkg-deb -c "$file" | awk '$1 !~ /^d/ {print $6}' | sort | paste -sd ' ')
     echo "  $package: $files"
     doc=./usr/share/doc/$package
+    man=./usr/share/man/$language/man1
     check "file name of $package" test "$(basename "$file")" = "${package}_${version}_all.deb"
-    check "$package: its catalogue in the translations folder, copyright, changelog" \
-        test "$files" = "$doc/changelog.gz $doc/copyright .$translations/tavro_$language.qm"
+    check "$package: its catalogue in the translations folder, man pages, copyright, changelog" \
+        test "$files" = "$doc/changelog.gz $doc/copyright $man/tavro-cli.1.gz $man/tavro-tool.1.gz .$translations/tavro_$language.qm"
+    dpkg-deb -x "$file" "$work/$package"
+    button=$(catalogue_text "$language" "Clear and save...")
+    check "$package: man pages of Tavro Tool $TAVRO_VERSION that name '$button' as the window does" \
+        bash -c 'for page in tavro-tool tavro-cli; do
+                     zcat "$1/$page.1.gz" | grep -m 1 "^\.TH" | grep -qF "\"Tavro Tool $2\"" &&
+                         zcat "$1/$page.1.gz" | grep -qF "$3" || exit 1
+                 done' _ "$work/$package/$man" "$TAVRO_VERSION" "$button"
     check "$package needs this very version of the program" \
         test "$(dpkg-deb -f "$file" Depends)" = "tavro-tool (= $version)"
 done
@@ -141,6 +165,10 @@ check "man page" test -f /usr/share/man/man1/tavro-tool.1.gz
 check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
     'test "$(command -v tavro-cli)" = /usr/bin/tavro-cli && test -f /usr/share/man/man1/tavro-cli.1.gz &&
      test -f /usr/share/bash-completion/completions/tavro-cli'
+check "man -L de tavro-cli shows the German page" \
+    bash -c 'man -L de tavro-cli 2>&1 | grep -qx "BESCHREIBUNG"'
+check "man -L it tavro-tool shows the Italian page, which names 'Azzera e salva...'" \
+    bash -c 'man -L it tavro-tool 2>&1 | grep -qx "DESCRIZIONE" && man -L it tavro-tool | grep -qF "Azzera e salva..."'
 check "installed tavro-cli tells its version" \
     test "$(tavro-cli --version)" = "tavro-cli $TAVRO_VERSION (build $TAVRO_BUILD)"
 cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
@@ -194,8 +222,8 @@ check "Italian: the buttons read 'Carica...' and 'Azzera e salva...'" \
 
 start_installed de_DE.UTF-8 german.png
 check "German: no 'err load lang file'" bash -c '! grep -q "err load lang file" "$1"' _ "$work/out.log"
-check "German: the buttons read 'Laden...' and 'Bereinigen...'" \
-    test "$buttons" = "Laden...|Bereinigen..."
+check "German: the buttons read 'Laden...' and 'Fehler löschen...'" \
+    test "$buttons" = "Laden...|Fehler löschen..."
 
 start_installed en_GB.UTF-8 english.png
 check "English: 'err load lang file' again" grep -qx 'err load lang file' "$work/out.log"
@@ -272,6 +300,8 @@ check "German package removes with apt-get remove" apt_get remove tavro-tool-l10
 check "German catalogue gone, the Italian one still there" \
     test ! -e "$translations/tavro_de.qm" -a -f "$translations/tavro_it.qm"
 check "program still installed" test -x "$programdir/tavro-tool"
+check "man -L de tavro-cli falls back to the English page" \
+    bash -c 'man -L de tavro-cli 2>&1 | grep -qx "DESCRIPTION"'
 start_installed de_DE.UTF-8 german-removed.png
 check "German user without the German package: the buttons read 'Load...' and 'Clear and save...'" \
     test "$buttons" = "Load...|Clear and save..."
