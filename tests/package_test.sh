@@ -50,13 +50,10 @@ check "man pages of Tavro Tool $TAVRO_VERSION" bash -c \
          zcat "$1/$page.1.gz" | head -n 1 | grep -qF "\"Tavro Tool $2\"" || exit 1
      done' _ "$unpacked/usr/share/man/man1" "$TAVRO_VERSION"
 # The licence a software centre shows must be the one the package and the sources grant.
-licences=$(
-    sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo"
+licences=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo"
     sed -n '/^Files: \*$/,/^$/s/^License: //p' "$unpacked/usr/share/doc/tavro-tool/copyright"
-    head -n 1 "$(dirname "$0")/../LICENSE" | sed -n 's/ License$//p'
-)
-echo "  licences (AppStream, copyright, LICENSE): $(paste -sd ' ' <<<"$licences")"
-check "one licence in the AppStream metadata, the package's copyright and LICENSE" \
+    sed -n '1s/ License$//p' "$(dirname "$0")/../LICENSE")
+check "one licence in the AppStream metadata, the copyright and LICENSE: $(paste -sd ' ' <<<"$licences")" \
     test "$(wc -l <<<"$licences") $(sort -u <<<"$licences" | wc -l)" = "3 1"
 desktop_entry=$unpacked/usr/share/applications/$app_id.desktop
 for language in $languages; do
@@ -89,13 +86,6 @@ for size in 32 48 64 128 256; do
         'file "$1" | grep -q "$2 x $2"' _ "$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" "$size"
 done
 check "no catalogue in the program's package" bash -c '! dpkg-deb -c "$1" | grep -q "\.qm$"' _ "$deb"
-# catalogue_text LANGUAGE SOURCE: what the window shows for SOURCE in that language's catalogue.
-catalogue_text() {
-    python3 -c 'import sys, xml.etree.ElementTree as tree
-print(next(m.findtext("translation") for m in tree.parse(sys.argv[1]).iter("message")
-           if m.findtext("source") == sys.argv[2]))' \
-        "$(dirname "$0")/../translations/tavro_$1.ts" "$2"
-}
 found_languages=
 for file in "${l10n_debs[@]}"; do
     package=$(dpkg-deb -f "$file" Package)
@@ -109,7 +99,8 @@ for file in "${l10n_debs[@]}"; do
     check "$package: its catalogue in the translations folder, man pages, copyright, changelog" \
         test "$files" = "$doc/changelog.gz $doc/copyright $man/tavro-cli.1.gz $man/tavro-tool.1.gz .$translations/tavro_$language.qm"
     dpkg-deb -x "$file" "$work/$package"
-    button=$(catalogue_text "$language" "Clear and save...")
+    button=$(grep -A1 '<source>Clear and save...</source>' "$(dirname "$0")/../translations/tavro_$language.ts" |
+        sed -n 's|.*<translation>\(.*\)</translation>|\1|p')
     check "$package: man pages of Tavro Tool $TAVRO_VERSION that name '$button' as the window does" \
         bash -c 'for page in tavro-tool tavro-cli; do
                      zcat "$1/$page.1.gz" | grep -m 1 "^\.TH" | grep -qF "\"Tavro Tool $2\"" &&
@@ -167,8 +158,6 @@ check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
      test -f /usr/share/bash-completion/completions/tavro-cli'
 check "man -L de tavro-cli shows the German page" \
     bash -c 'man -L de tavro-cli 2>&1 | grep -qx "BESCHREIBUNG"'
-check "man -L it tavro-tool shows the Italian page, which names 'Azzera e salva...'" \
-    bash -c 'man -L it tavro-tool 2>&1 | grep -qx "DESCRIZIONE" && man -L it tavro-tool | grep -qF "Azzera e salva..."'
 check "installed tavro-cli tells its version" \
     test "$(tavro-cli --version)" = "tavro-cli $TAVRO_VERSION (build $TAVRO_BUILD)"
 cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
@@ -300,8 +289,6 @@ check "German package removes with apt-get remove" apt_get remove tavro-tool-l10
 check "German catalogue gone, the Italian one still there" \
     test ! -e "$translations/tavro_de.qm" -a -f "$translations/tavro_it.qm"
 check "program still installed" test -x "$programdir/tavro-tool"
-check "man -L de tavro-cli falls back to the English page" \
-    bash -c 'man -L de tavro-cli 2>&1 | grep -qx "DESCRIPTION"'
 start_installed de_DE.UTF-8 german-removed.png
 check "German user without the German package: the buttons read 'Load...' and 'Clear and save...'" \
     test "$buttons" = "Load...|Clear and save..."
