@@ -276,7 +276,7 @@ void TestCli::reportLanguage_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
     QTest::newRow("text") << QStringLiteral("text")
-                          << QStringLiteral("Dateigröße : 512 Bytes\nProduktcode : 0a1b2c3d\n");
+                          << QStringLiteral("Dateigröße: 512 Bytes\nProduktcode: 0a1b2c3d\n");
     QTest::newRow("json") << QStringLiteral("json")
                           << QStringLiteral("{\"code\":\"E3\",\"name\":\"No drain\",\"count\":4}");
     QTest::newRow("csv") << QStringLiteral("csv")
