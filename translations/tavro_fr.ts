@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: </source>
         <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé : </translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: </source>
+        <translation>Impossible d’enregistrer le fichier ; l’ancien contenu a été remis, mais le système n’a pas pu confirmer qu’il est sur le disque : </translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>le fichier a été remplacé par un autre pendant l’enregistrement ; rien n’a été écrit</translation>
+    </message>
 </context>
 </TS>

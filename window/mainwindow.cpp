@@ -128,6 +128,10 @@ void MainWindow::on_clear_save_btn_clicked()
         message = QObject::tr("File saved: ") + target;
     else if (outcome.status == FileIo::SaveResult::Failed)
         message = QObject::tr("Cannot save file: ") + target + QLatin1String(": ") + outcome.error;
+    else if (outcome.status == FileIo::SaveResult::RestoredNotConfirmed)
+        message = QObject::tr("Cannot save file; its old contents were put back, but the system "
+                              "could not confirm them on the disk: ") +
+                  target + QLatin1String(": ") + outcome.error;
     else
         message = QObject::tr("Cannot save file, and it may now be damaged: ") + target +
                   QLatin1String(": ") + outcome.error;
