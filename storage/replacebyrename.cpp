@@ -38,10 +38,11 @@ public:
     explicit NewFile(int folder) : folder(folder) {}
     ~NewFile()
     {
+        // Closed first: FUSE file systems hide a name removed while open (.fuse_hidden*).
         fd.reset();
+        lock.reset();
         if (!temporary.isEmpty() && leadsHere(temporary))
             ::unlinkat(folder, temporary.constData(), 0);
-        lock.reset();
         if (held)
             ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     }
@@ -108,9 +109,12 @@ public:
 
 private:
     // The lock stays on a descriptor of its own, so that the checked close of the file is no end
-    // to it. False only where the file system has locks and someone else holds this one.
+    // to it. False only where the file system has locks and someone else holds this one. The
+    // file's identity is taken now: a file system whose reply was lost may not find it later.
     bool holdLock()
     {
+        if (::fstat(fd.get(), &identity) != 0)
+            return false;
         lock.reset(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
         return !lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     }
@@ -118,10 +122,9 @@ private:
     // Whether `name` in the folder is this new file.
     bool leadsHere(const QByteArray &name) const
     {
-        struct stat mine, there;
-        return ::fstat(lock.valid() ? lock.get() : fd.get(), &mine) == 0 &&
-               ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-               sameFile(mine, there);
+        struct stat there;
+        return ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+               sameFile(identity, there);
     }
 
     Naming refusedOrFailed(int error) const
@@ -212,6 +215,7 @@ private:
     Descriptor lock;      // the same open file as fd, kept until the file is named or gone
     QByteArray procName;  // the unnamed file's way in for linkat
     QByteArray temporary; // a name of ours in the folder, removed unless renamed
+    struct stat identity = {};
     sigset_t previous;
     bool held = false;
 };

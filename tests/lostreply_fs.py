@@ -9,7 +9,8 @@ when its reply is lost.
 
 It mirrors BACKING at MOUNTPOINT (FUSE, through Debian's python3-fusepy, so without unnamed files
 or RENAME_NOREPLACE, like exFAT) and answers every OPERATION (rename, link or create) with EIO
-after doing it. It stays in the foreground until unmounted.
+after doing it. The kernel keeps no lookups of it and is told the files' own inode numbers, as
+by a network share that checks with its server. It stays in the foreground until unmounted.
 
 usage: lostreply_fs.py BACKING MOUNTPOINT OPERATION
 """
@@ -23,7 +24,7 @@ except ImportError:  # Debian's python3-fusepy names the module after the projec
     from fusepy import FUSE, FuseOSError, Operations
 
 
-STAT = ("st_mode", "st_nlink", "st_uid", "st_gid", "st_size", "st_atime", "st_mtime", "st_ctime")
+STAT = ("st_ino", "st_mode", "st_nlink", "st_uid", "st_gid", "st_size", "st_atime", "st_mtime", "st_ctime")
 
 
 # Every call on the real path in BACKING; what it lies about raises EIO once done.
@@ -83,4 +84,5 @@ class LostReply(Operations):
 
 if __name__ == "__main__":
     backing, mountpoint, operation = sys.argv[1:4]
-    FUSE(LostReply(backing, operation), mountpoint, foreground=True, default_permissions=True)
+    FUSE(LostReply(backing, operation), mountpoint, foreground=True, default_permissions=True,
+         use_ino=True, entry_timeout=0, attr_timeout=0)

@@ -39,6 +39,8 @@ private slots:
     void clearUnderFaults();
     void clearKeepsFileThatAppears_data();
     void clearKeepsFileThatAppears();
+    void clearOnLostReplies_data();
+    void clearOnLostReplies();
     void compare_data();
     void compare();
     void brokenOutput();
@@ -628,6 +630,68 @@ void TestCli::clearKeepsFileThatAppears()
     QCOMPARE(TestImage::read(target),
              secondClear ? TestImage::cleaned(TestImage::valid()) : colleagues);
     QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("output.bin")});
+}
+
+void TestCli::clearOnLostReplies_data()
+{
+    QTest::addColumn<QString>("lie"); // the operation the file system does, then answers EIO
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    const QByteArray unconfirmed = "saved, but the system could not confirm that the new name is "
+                                   "on the disk: Input/output error";
+    QTest::newRow("rename done") << QStringLiteral("rename") << true << 0 << unconfirmed;
+    QTest::newRow("link done, without --force")
+        << QStringLiteral("link") << false << 0 << unconfirmed;
+    QTest::newRow("temporary file made")
+        << QStringLiteral("create") << true << 1 << QByteArray("cannot write: Input/output error");
+}
+
+// A network share may do what it was asked and lose its reply (tests/lostreply_fs.py does so
+// through FUSE): what counts is what the disk holds, and no temporary name may stay.
+void TestCli::clearOnLostReplies()
+{
+    QFETCH(QString, lie);
+    QFETCH(bool, force);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    if (::geteuid() != 0)
+        QSKIP("mounting a FUSE file system needs root (CI runs as root)");
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString backing = work.filePath(QStringLiteral("backing"));
+    const QString mounted = work.filePath(QStringLiteral("mounted"));
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("backing")) &&
+            QDir(work.path()).mkdir(QStringLiteral("mounted")));
+    const QByteArray before(512, '\x5a');
+    if (force)
+        QVERIFY(TestImage::write(backing + QStringLiteral("/output.bin"), before));
+    QProcess fs;
+    fs.start(QStringLiteral(TAVRO_LOSTREPLY_FS), {backing, mounted, lie});
+    struct stat top, inside;
+    const auto isMounted = [&] {
+        return ::stat(QFile::encodeName(work.path()).constData(), &top) == 0 &&
+               ::stat(QFile::encodeName(mounted).constData(), &inside) == 0 &&
+               top.st_dev != inside.st_dev;
+    };
+    for (int wait = 0; wait < 100 && !isMounted() && fs.state() != QProcess::NotRunning; ++wait)
+        QTest::qWait(50);
+    if (!isMounted())
+        QSKIP(QByteArray("no FUSE file system here: " + fs.readAllStandardError()).constData());
+    QStringList arguments{QStringLiteral("clear"), path("valid.bin"), QStringLiteral("-o"),
+                          mounted + QStringLiteral("/output.bin")};
+    if (force)
+        arguments << QStringLiteral("--force");
+    const Run r = run(arguments);
+    QCOMPARE(QProcess::execute(QStringLiteral("umount"), {mounted}), 0);
+    QVERIFY(fs.waitForFinished(10000));
+
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QCOMPARE(TestImage::read(backing + QStringLiteral("/output.bin")),
+             status == 0 ? TestImage::cleaned(TestImage::valid()) : before);
+    QCOMPARE(QDir(backing).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("output.bin")});
 }
 
