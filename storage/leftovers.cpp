@@ -16,8 +16,9 @@
 // on its temporary file for as long as the file exists, so one that nobody holds is litter.
 namespace FileIo {
 
-static const QByteArray prefix = QByteArrayLiteral(".tavro-");
-static const QByteArray suffix = QByteArrayLiteral(".tmp");
+static constexpr char prefix[] = ".tavro-";
+static constexpr char suffix[] = ".tmp";
+static constexpr qsizetype affixes = sizeof prefix - 1 + sizeof suffix - 1;
 
 // Short, so that a target name near the length limit still leaves room for it.
 QByteArray temporaryName()
@@ -27,7 +28,7 @@ QByteArray temporaryName()
 
 static bool isTemporaryName(const QByteArray &name)
 {
-    const QByteArray number = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const QByteArray number = name.mid(sizeof prefix - 1, name.size() - affixes);
     return name.startsWith(prefix) && name.endsWith(suffix) && !number.isEmpty() &&
            number.size() <= 8 && std::all_of(number.begin(), number.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');

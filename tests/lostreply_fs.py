@@ -63,23 +63,13 @@ class LostReply(Operations):
     def write(self, path, data, offset, fh):
         return os.pwrite(fh, data, offset)
 
-    def fsync(self, path, datasync, fh):
-        os.fsync(fh)
-
     def release(self, path, fh):
         os.close(fh)
 
     def link(self, name, existing):
         os.link(existing, name)
 
-    chmod, chown, rename, truncate, unlink, utimens = (
-        os.chmod, os.chown, os.rename, os.truncate, os.unlink, os.utime)
-
-    def statfs(self, path):
-        info = os.statvfs(path)
-        return {key: info.__getattribute__(key) for key in (
-            "f_bsize", "f_frsize", "f_blocks", "f_bfree", "f_bavail", "f_files", "f_ffree",
-            "f_favail", "f_flag", "f_namemax")}
+    chmod, chown, rename, unlink, utimens = os.chmod, os.chown, os.rename, os.unlink, os.utime
 
 
 if __name__ == "__main__":
