@@ -435,10 +435,10 @@ void TestStorage::saveKeepsIdentity()
 // (which it may search), to save the cleaned image at `target`: whether it saved.
 bool TestStorage::saveAsNobody(const QString &folder, const QString &target, QByteArray &output)
 {
-    const QString helper = folder + QStringLiteral("/helper");
+    const QString saver = folder + QStringLiteral("/saver");
     const QString source = folder + QStringLiteral("/source.bin");
-    QFile::remove(helper);
-    if (!QFile::copy(QCoreApplication::applicationFilePath(), helper) ||
+    QFile::remove(saver);
+    if (!QFile::copy(QCoreApplication::applicationFilePath(), saver) ||
         !TestImage::write(source, image) || ::chmod(native(source).constData(), 0644) != 0)
         return false;
     QProcess process;
@@ -449,7 +449,7 @@ bool TestStorage::saveAsNobody(const QString &folder, const QString &target, QBy
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral("setpriv"),
                   {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
-                   QStringLiteral("--clear-groups"), helper});
+                   QStringLiteral("--clear-groups"), saver});
     const bool finished = process.waitForFinished(30000);
     output = process.readAll();
     return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
