@@ -142,6 +142,9 @@ int clear(const QByteArray &input, const QByteArray &output, bool force)
             ? ": saved, but the system could not confirm that the new name is on the disk: "
         : saved.status == FileIo::SaveResult::Damaged
             ? ": cannot write, and the file may now be damaged: "
+        : saved.status == FileIo::SaveResult::RestoredNotConfirmed
+            ? ": cannot write; the old contents were put back, but the system could not confirm "
+              "them on the disk: "
             : ": cannot write: ";
     return refuse(saved.ok() ? 0 : 1, output + said + saved.error.toUtf8());
 }

@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: %1: %2</source>
         <translation>Datei kann nicht gespeichert werden und ist jetzt vielleicht beschädigt: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Datei kann nicht gespeichert werden; der alte Inhalt wurde zurückgeschrieben, aber das System konnte ihn auf dem Datenträger nicht bestätigen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>die Datei wurde während des Speicherns durch eine andere ersetzt; nichts geschrieben</translation>
+    </message>
 </context>
 </TS>

@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: %1: %2</source>
         <translation>No se puede guardar el archivo y puede que ahora esté dañado: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>No se puede guardar el archivo; se restauró el contenido anterior, pero el sistema no pudo confirmarlo en el disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>el archivo fue sustituido por otro mientras se guardaba; no se escribió nada</translation>
+    </message>
 </context>
 </TS>

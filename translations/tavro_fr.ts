@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: %1: %2</source>
         <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé&#xa0;: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Impossible d’enregistrer le fichier&#xa0;; l’ancien contenu a été restauré, mais le système n’a pas pu confirmer qu’il est sur le disque&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>le fichier a été remplacé par un autre pendant l’enregistrement&#xa0;; rien n’a été écrit</translation>
+    </message>
 </context>
 </TS>

@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: %1: %2</source>
         <translation>Impossibile salvare il file, che ora potrebbe essere danneggiato: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Impossibile salvare il file; il contenuto precedente è stato ripristinato, ma il sistema non ha potuto confermare che sia sul disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>il file è stato sostituito da un altro durante il salvataggio; non è stato scritto nulla</translation>
+    </message>
 </context>
 </TS>

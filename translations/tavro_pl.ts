@@ -244,5 +244,13 @@ p, li { white-space: pre-wrap; }
         <source>Cannot save file, and it may now be damaged: %1: %2</source>
         <translation>Nie można zapisać pliku i może on być teraz uszkodzony: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Nie można zapisać pliku; poprzednia zawartość została przywrócona, ale system nie potwierdził jej zapisu na nośniku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
+    </message>
 </context>
 </TS>

@@ -130,6 +130,10 @@ void MainWindow::on_clear_save_btn_clicked()
         message = QObject::tr("File saved: ") + target;
     else if (outcome.status == FileIo::SaveResult::Failed)
         message = QObject::tr("Cannot save file: %1: %2").arg(target, outcome.error);
+    else if (outcome.status == FileIo::SaveResult::RestoredNotConfirmed)
+        message = QObject::tr("Cannot save file; its old contents were put back, but the system "
+                              "could not confirm them on the disk: %1: %2")
+                      .arg(target, outcome.error);
     else
         message = QObject::tr("Cannot save file, and it may now be damaged: %1: %2")
                       .arg(target, outcome.error);
