@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "console.h"
 #include "mainwindow.h"
+#include "stopsignals.h"
 #include "tavroversion.h"
 
 #include <QApplication>
@@ -53,6 +54,9 @@ int main(int argc, char *argv[])
     // Past a file-size limit a save must fail as on a full disk, not end the program.
     Console::failWritesInsteadOfSignals();
     QApplication app(argc, argv);
+    // Ctrl-C, kill and a logout's hang-up close the window once a save in progress has finished.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, &app, &QCoreApplication::quit);
     Catalogue translator;
     Catalogue qtTexts; // Qt's own, in the same language
     MainWindow window;

@@ -80,6 +80,11 @@ Outcome write(const QByteArray &target, const QByteArray &image, const ImageForm
         Output::message(QStringLiteral("%1: cannot write, and the file may now be damaged: %2"),
                         {target, why});
         break;
+    case FileIo::SaveResult::RestoredNotConfirmed:
+        Output::message(QStringLiteral("%1: cannot write; the old contents were put back, but the "
+                                       "system could not confirm them on the disk: %2"),
+                        {target, why});
+        break;
     case FileIo::SaveResult::Failed:
         Output::message(QStringLiteral("%1: cannot write: %2"), {target, why});
         break;

@@ -8,8 +8,9 @@
 #            copyright and changelog (every rule without a COMPONENT); it recommends tavro-cli;
 #   cli      tavro-cli: tavro-cli, its bash completion and man page, copyright and changelog, with
 #            QtCore alone, for servers without a display;
-#   l10n_XX  tavro-tool-l10n-XX: the catalogue of language XX (TAVRO_LANGUAGES), for the exact
-#            same version of the program. They install side by side; each user gets their own.
+#   l10n_XX  tavro-tool-l10n-XX: the catalogue of language XX (TAVRO_LANGUAGES) and the man pages
+#            in it, for the exact same version of the program. They install side by side; each
+#            user gets their own.
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tool)
 
 set(TAVRO_APP_ID example.wendrix.TavroTool)
@@ -95,6 +96,47 @@ if(GZIP_EXECUTABLE)
                 COMPONENT cli)
     endif()
 endif()
+
+# The man pages in each language, for its language package: made from the English pages by po4a
+# with translations/man/XX.po (see manpages.cmake). Without po4a they are left out and every user
+# reads the English pages; script/run needs none, and script/bootstrap installs it for packaging.
+if(PO4A_EXECUTABLE AND GZIP_EXECUTABLE)
+    set(tavro_man_pages tavro-tool)
+    if(TARGET tavro-cli)
+        list(APPEND tavro_man_pages tavro-cli)
+    endif()
+    set(tavro_man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
+    set(tavro_man_languages "")
+    set(tavro_translated_pages "")
+    foreach(language IN LISTS TAVRO_LANGUAGES)
+        set(po ${CMAKE_CURRENT_SOURCE_DIR}/translations/man/${language}.po)
+        if(NOT EXISTS ${po})
+            continue()
+        endif()
+        list(APPEND tavro_man_languages ${language})
+        set(pages "")
+        foreach(page IN LISTS tavro_man_pages)
+            list(APPEND pages ${tavro_man_dir}/${language}/${page}.1.gz)
+        endforeach()
+        list(APPEND tavro_translated_pages ${pages})
+        install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1
+                COMPONENT l10n_${language})
+    endforeach()
+    file(GLOB tavro_man_catalogues ${CMAKE_CURRENT_SOURCE_DIR}/translations/man/*.po)
+    add_custom_command(OUTPUT ${tavro_translated_pages}
+        COMMAND ${CMAKE_COMMAND} -DPO4A=${PO4A_EXECUTABLE} -DGZIP=${GZIP_EXECUTABLE}
+                -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR} -DOUTPUT_DIR=${tavro_man_dir}
+                -DPROJECT_VERSION=${PROJECT_VERSION} "-DLANGUAGES=${tavro_man_languages}"
+                "-DPAGES=${tavro_man_pages}" -P ${tavro_resources}/manpages.cmake
+        DEPENDS ${tavro_resources}/manpages.cmake ${tavro_resources}/tavro-tool.1.in
+                ${tavro_resources}/tavro-cli.1.in ${tavro_man_catalogues}
+                ${CMAKE_CURRENT_SOURCE_DIR}/translations/man/po4a.cfg
+        COMMENT "Translating the man pages with po4a" VERBATIM)
+    add_custom_target(tavro_translated_man ALL DEPENDS ${tavro_translated_pages})
+else()
+    message(STATUS "po4a not found: the man pages are English only")
+endif()
+
 foreach(component package IN ZIP_LISTS tavro_components tavro_packages)
     set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package})
     if(GZIP_EXECUTABLE)
@@ -185,8 +227,8 @@ foreach(language IN LISTS TAVRO_LANGUAGES)
     set(CPACK_DEBIAN_${component}_DESCRIPTION
         "${name} translation of Tavro Tool
 Tavro Tool checks and cleans EEPROM dumps of Tavro washing-machine control
-boards. This package translates its window and the text reports of tavro-cli
-into ${name}, for every user whose language is ${name}. Other users of the
-same computer keep their own language.")
+boards. This package translates its window, the text reports of tavro-cli
+and the man pages into ${name}, for every user whose language is
+${name}. Other users of the same computer keep their own language.")
 endforeach()
 include(CPack)

@@ -43,6 +43,8 @@ struct SaveResult
         NotConfirmed, // saved, but the system could not confirm that the new name is on the disk
         Failed,       // not saved; the file is as it was
         Damaged,      // not saved, and the old contents could not be put back
+        RestoredNotConfirmed, // not saved; the old contents were put back, but the system could
+                              // not confirm them on the disk
     };
     Status status = Failed;
     QString error;          // the reason for anything but Saved: the system's words, or ours
@@ -58,7 +60,8 @@ enum SaveMode {
 
 // Replaces or creates the file at `path` with `bytes`, done once they are on the disk; a failure
 // leaves it as it was unless Damaged. A link stays a link; the file it names keeps permissions,
-// owner, group and hard links. Nothing else is ever left in the folder, even after a kill.
+// owner, group, hard links, ACLs and extended attributes. Nothing else is left in the folder: what
+// a kill leaves there is removed by the next save into it.
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
 inline SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace)
 {

@@ -9,14 +9,30 @@ namespace FileIo {
 
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
-    struct stat info;
-    // Only regular files are opened: opening a device can have effects of its own (a tape
-    // rewinds). The check is repeated on what was opened, since the path may change meanwhile.
-    if (nativePath.isEmpty() || ::stat(nativePath.constData(), &info) != 0 ||
-        !S_ISREG(info.st_mode))
+    if (nativePath.isEmpty())
         return {};
-    // Non-blocking, so that a FIFO swapped in after the check cannot stall the window.
-    Descriptor file(::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    // Only regular files are opened: opening a device can have effects of its own (a tape
+    // rewinds). Where /proc is, the file checked is the one opened: its inode is taken without
+    // opening it (O_PATH) and opened through that; elsewhere the check is repeated on what was
+    // opened, since the path may change meanwhile. Non-blocking, so that a FIFO swapped in after
+    // the check cannot stall the window.
+    constexpr int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    struct stat info;
+    Descriptor file;
+#ifdef O_PATH
+    const Descriptor inode(::open(nativePath.constData(), O_PATH | O_CLOEXEC));
+    if (inode.valid() && (::fstat(inode.get(), &info) != 0 || !S_ISREG(info.st_mode)))
+        return {};
+    if (inode.valid())
+        file.reset(::open(("/proc/self/fd/" + QByteArray::number(inode.get())).constData(), flags));
+    if (inode.valid() && !file.valid() && errno != ENOENT) // ENOENT: no /proc
+        return {};
+#endif
+    if (!file.valid()) {
+        if (::stat(nativePath.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            return {};
+        file.reset(::open(nativePath.constData(), flags));
+    }
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
     const quint64 size = quint64(info.st_size);

@@ -110,6 +110,11 @@ inline bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &wri
     return sync(fd);
 }
 
+inline bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 // What a save writes to: the file a name resolves to, after every symbolic link.
 struct Target
 {
@@ -124,6 +129,9 @@ bool mustWriteInPlace(const Target &target, int folder);
 bool onPseudoFileSystem(const struct statfs &fs);
 QString pseudoFileRefusal();
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes);
+bool copyAttributes(const QByteArray &path, int to);
+QByteArray temporaryName();
+void removeLeftovers(int folder);
 SaveResult replaceByRename(const Target &, int folder, bool confirmable, const QByteArray &,
                            SaveMode);
 

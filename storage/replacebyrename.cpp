@@ -4,28 +4,44 @@
 
 #include "posixfile.h"
 
-#include <QRandomGenerator>
-
 #include <csignal>
 #include <cstdio>
+#include <sys/file.h>
 
 // The usual save: a whole new file beside the target, named over it only once it is on the disk.
 namespace FileIo {
 
 namespace {
 
+// How naming the new file went. A call that failed may still have been done (a network share
+// whose reply was lost): what counts is whether the name now leads to the new file.
+struct Naming
+{
+    enum Outcome {
+        Named,       // the target's name is the new file's
+        Unconfirmed, // it is, though the call that made it reported `error`
+        Refused,     // the rename or link was refused (EPERM, EBUSY): the target is untouched
+        Failed,      // not named, for `error`; the target is untouched
+    };
+    Outcome outcome;
+    int error = 0;
+};
+
 // The new contents on their way to the target's name. On Linux the file has no name (O_TMPFILE)
 // until it is whole and on the disk, so a kill leaves nothing behind; elsewhere it gets a
 // temporary name at once, removed unless renamed to the target's; while it exists Ctrl-C, kill
-// and hang-up are held back, so that it is always gone before the program acts on them.
+// and hang-up are held back, so that it is always gone before the program acts on them. The file
+// is locked as long as it exists, which tells a later save that it is no litter.
 class NewFile
 {
 public:
     explicit NewFile(int folder) : folder(folder) {}
     ~NewFile()
     {
+        // Closed first: FUSE file systems hide a name removed while open (.fuse_hidden*).
         fd.reset();
-        if (!temporary.isEmpty())
+        lock.reset();
+        if (!temporary.isEmpty() && leadsHere(temporary))
             ::unlinkat(folder, temporary.constData(), 0);
         if (held)
             ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
@@ -41,7 +57,7 @@ public:
         procName = "/proc/self/fd/" + QByteArray::number(fd.get());
         struct stat proc;
         // Naming it later goes through /proc; without /proc it must have a name now.
-        if (fd.valid() && ::stat(procName.constData(), &proc) == 0)
+        if (fd.valid() && ::stat(procName.constData(), &proc) == 0 && holdLock())
             return 0;
         if (!fd.valid() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return errno;
@@ -51,38 +67,80 @@ public:
         return nameTemporary([this](const char *name) {
             fd.reset(
                 ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-            return fd.valid();
+            if (!fd.valid())
+                return false;
+            // A save that removed the name as litter before we held the lock: another name.
+            if (holdLock() && leadsHere(name))
+                return true;
+            fd.reset();
+            errno = EEXIST;
+            return false;
         });
     }
 
     // Names the complete file: directly where nothing is there (or nothing may be replaced),
-    // else through a temporary name renamed over the target. 0 or why not (target untouched).
-    int publish(const QByteArray &name, SaveMode mode)
+    // else through a temporary name renamed over the target.
+    Naming publish(const QByteArray &name, SaveMode mode)
     {
         if (!procName.isEmpty()) {
-            if (::linkat(AT_FDCWD, procName.constData(), folder, name.constData(),
-                         AT_SYMLINK_FOLLOW) == 0) {
+            const bool linked = ::linkat(AT_FDCWD, procName.constData(), folder, name.constData(),
+                                         AT_SYMLINK_FOLLOW) == 0;
+            const int error = errno;
+            if (linked || leadsHere(name)) {
                 if (fd.close())
-                    return 0;
-                const int error = errno;
+                    return {linked ? Naming::Named : Naming::Unconfirmed, error};
+                const int closing = errno;
                 ::unlinkat(folder, name.constData(), 0);
-                return error;
+                return {Naming::Failed, closing};
             }
-            if (errno != EEXIST || mode == CreateOnly)
-                return errno;
-            if (const int error = nameTemporary([this](const char *name) {
-                    return ::linkat(AT_FDCWD, procName.constData(), folder, name,
+            if (error != EEXIST || mode == CreateOnly)
+                return refusedOrFailed(error);
+            if (const int failure = nameTemporary([this](const char *temporaryName) {
+                    return ::linkat(AT_FDCWD, procName.constData(), folder, temporaryName,
                                     AT_SYMLINK_FOLLOW) == 0;
                 }))
-                return error;
+                return refusedOrFailed(failure);
         }
-        if (!fd.close() || !renameTo(name, mode))
-            return errno;
-        temporary.clear();
-        return 0;
+        // A failing close is a lost write (NFS, CIFS), not a refusal: the save fails.
+        if (!fd.close())
+            return {Naming::Failed, errno};
+        return mode == Replace ? renameTo(name) : renameWithoutReplacing(name);
     }
 
 private:
+    // The lock stays on a descriptor of its own, so that the checked close of the file is no end
+    // to it. False only where the file system has locks and someone else holds this one. The
+    // file's identity is taken now: a file system whose reply was lost may not find it later.
+    bool holdLock()
+    {
+        if (::fstat(fd.get(), &identity) != 0)
+            return false;
+        lock.reset(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
+        return !lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    }
+
+    // Whether `name` in the folder is this new file.
+    bool leadsHere(const QByteArray &name) const
+    {
+        struct stat there;
+        return ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+               sameFile(identity, there);
+    }
+
+    Naming refusedOrFailed(int error) const
+    {
+        return {error == EPERM || error == EBUSY ? Naming::Refused : Naming::Failed, error};
+    }
+
+    // After a call that did, or failed to do, the naming: what the target's name now leads to.
+    Naming named(bool done, const QByteArray &name) const
+    {
+        const int error = errno;
+        if (done)
+            return {Naming::Named};
+        return leadsHere(name) ? Naming{Naming::Unconfirmed, error} : refusedOrFailed(error);
+    }
+
     // A free name of ours through `make`, with the stopping signals held from then on.
     template <typename Make> int nameTemporary(Make make)
     {
@@ -92,51 +150,72 @@ private:
             sigaddset(&stopping, signal);
         held = held || ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            // Short, so that a target name near the length limit still leaves room for it.
-            const QByteArray name =
-                ".tavro-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+            const QByteArray name = temporaryName();
             if (make(name.constData())) {
                 temporary = name;
                 return 0;
             }
-            if (errno != EEXIST)
-                return errno;
+            const int error = errno;
+            // Made, though the reply said otherwise: the name is ours, and must not stay.
+            struct stat left;
+            if (error != EEXIST &&
+                ::fstatat(folder, name.constData(), &left, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISREG(left.st_mode))
+                ::unlinkat(folder, name.constData(), 0);
+            if (error != EEXIST)
+                return error;
         }
         return EEXIST;
     }
 
-    bool renameTo(const QByteArray &name, SaveMode mode)
+    Naming renameTo(const QByteArray &name)
+    {
+        return named(::renameat(folder, temporary.constData(), folder, name.constData()) == 0,
+                     name);
+    }
+
+    // Never replaces: a file that appears at the target meanwhile is kept (EEXIST).
+    Naming renameWithoutReplacing(const QByteArray &name)
     {
         const char *from = temporary.constData();
-        if (mode == Replace)
-            return ::renameat(folder, from, folder, name.constData()) == 0;
-            // Never replace: a file that appeared at the target meanwhile is kept (EEXIST).
 #ifdef RENAME_NOREPLACE
         if (::renameat2(folder, from, folder, name.constData(), RENAME_NOREPLACE) == 0)
-            return true;
+            return {Naming::Named};
         if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-            return false;
+            return named(false, name);
 #endif
         // File systems without it: a hard link fails on an existing name just the same.
-        if (::linkat(folder, from, folder, name.constData(), 0) == 0) {
-            ::unlinkat(folder, from, 0);
-            return true;
-        }
-        if (errno == EEXIST)
-            return false;
-        // Nor hard links (FAT): the last look is as close as it gets.
-        struct stat info;
-        if (::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
-            errno = EEXIST;
-            return false;
-        }
-        return ::renameat(folder, from, folder, name.constData()) == 0;
+        // The temporary name goes with this object.
+        const Naming linked = named(::linkat(folder, from, folder, name.constData(), 0) == 0, name);
+        if (linked.outcome == Naming::Named || linked.outcome == Naming::Unconfirmed ||
+            linked.error == EEXIST)
+            return linked;
+        // Nor hard links (exFAT, FAT, many network shares): the name is taken first with an
+        // exclusive create, which no other save can also win, and then replaced by the new file.
+        Descriptor taken(::openat(folder, name.constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        struct stat ours, there;
+        if (!taken.valid() || ::fstat(taken.get(), &ours) != 0)
+            return {Naming::Failed, errno};
+        taken.reset();
+        // Only our own empty file is replaced: someone may have written into it meanwhile.
+        if (::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !sameFile(ours, there) || there.st_size != 0)
+            return {Naming::Failed, EEXIST};
+        const Naming naming = named(::renameat(folder, from, folder, name.constData()) == 0, name);
+        if (naming.outcome != Naming::Named && naming.outcome != Naming::Unconfirmed &&
+            ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sameFile(ours, there) && there.st_size == 0)
+            ::unlinkat(folder, name.constData(), 0);
+        return naming;
     }
 
     const int folder;
     Descriptor fd;
+    Descriptor lock;      // the same open file as fd, kept until the file is named or gone
     QByteArray procName;  // the unnamed file's way in for linkat
     QByteArray temporary; // a name of ours in the folder, removed unless renamed
+    struct stat identity = {};
     sigset_t previous;
     bool held = false;
 };
@@ -149,6 +228,8 @@ private:
 SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
                            const QByteArray &bytes, SaveMode saveMode)
 {
+    if (confirmable)
+        removeLeftovers(folder);
     const auto inPlaceAfter = [&](int error) {
         return target.exists &&
                        (error == EACCES || error == EPERM || error == EROFS || error == EBUSY)
@@ -161,8 +242,11 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     const mode_t mode = target.info.st_mode & 07777;
     if (target.exists) {
         // Only root may give a file away, and only to a group of ours may an owner move it.
-        // The mode is set after the owner, because a change of owner drops set-id bits.
+        // The mode is set after the owner and the ACL, because a change of owner drops set-id
+        // bits and an ACL sets the group's.
         (void)!::fchown(file.get(), target.info.st_uid, target.info.st_gid);
+        if (!copyAttributes(target.path, file.get()))
+            return writeInPlace(target, bytes);
         (void)!::fchmod(file.get(), mode);
         struct stat made;
         if (::fstat(file.get(), &made) != 0)
@@ -174,9 +258,13 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     qsizetype written = 0;
     if (!rewrite(file.get(), bytes, mode, written))
         return failed(errno);
-    // An append-only folder or a bind-mounted file refuses the rename (EPERM, EBUSY).
-    if (const int error = file.publish(target.path.mid(target.path.lastIndexOf('/') + 1), saveMode))
-        return error == EPERM || error == EBUSY ? inPlaceAfter(error) : failed(error);
+    const Naming naming = file.publish(target.path.mid(target.path.lastIndexOf('/') + 1), saveMode);
+    if (naming.outcome == Naming::Refused) // an append-only folder, a bind-mounted file
+        return inPlaceAfter(naming.error);
+    if (naming.outcome == Naming::Failed)
+        return failed(naming.error);
+    if (naming.outcome == Naming::Unconfirmed)
+        return SaveResult{SaveResult::NotConfirmed, systemError(naming.error)};
 
     // A rename is durable once its folder is; file systems that cannot sync a folder (EINVAL,
     // EROFS, ENOTSUP) keep names durable by other means.

@@ -84,18 +84,33 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
     return std::nullopt;
 }
 
-// A rename would split a file's hard links, and a folder that lets no name go (chattr +a or +i)
-// would keep a renamed-over file or a temporary name for good.
-bool mustWriteInPlace(const Target &target, [[maybe_unused]] int folder)
+// Whether the folder lets a name go once made (not chattr +a or +i). statx tells without reading
+// the folder; else its flags are asked for, which needs a folder we may read. Unknown is a no: a
+// temporary name there might stay for good.
+static bool letsNamesGo([[maybe_unused]] int folder)
 {
-    int attributes = 0;
-#ifdef FS_IOC_GETFLAGS
-    if (target.exists && ::ioctl(folder, FS_IOC_GETFLAGS, &attributes) == 0)
-        attributes &= FS_APPEND_FL | FS_IMMUTABLE_FL;
-    else
-        attributes = 0;
+#ifdef STATX_ATTR_APPEND
+    constexpr quint64 keeping = STATX_ATTR_APPEND | STATX_ATTR_IMMUTABLE;
+    struct statx info;
+    if (::statx(folder, "", AT_EMPTY_PATH | AT_STATX_SYNC_AS_STAT, STATX_TYPE, &info) == 0 &&
+        (info.stx_attributes_mask & keeping) == keeping)
+        return (info.stx_attributes & keeping) == 0;
 #endif
-    return target.exists && (target.info.st_nlink > 1 || attributes != 0);
+#ifdef FS_IOC_GETFLAGS
+    int attributes = 0;
+    if (::ioctl(folder, FS_IOC_GETFLAGS, &attributes) == 0)
+        return (attributes & (FS_APPEND_FL | FS_IMMUTABLE_FL)) == 0;
+    // A file system without such flags at all.
+    return errno == ENOTTY || errno == ENOTSUP || errno == EINVAL || errno == ENOSYS;
+#endif
+    return true;
+}
+
+// A rename would split a file's hard links, and a folder that lets no name go would keep a
+// renamed-over file or a temporary name for good.
+bool mustWriteInPlace(const Target &target, int folder)
+{
+    return target.exists && (target.info.st_nlink > 1 || !letsNamesGo(folder));
 }
 
 } // namespace FileIo

@@ -52,6 +52,12 @@ check "man pages of Tavro Tool $TAVRO_VERSION" bash -c \
     'for page in tavro-tool tavro-cli; do
          zcat "$1/$page.1.gz" | head -n 1 | grep -qF "\"Tavro Tool $2\"" || exit 1
      done' _ "$unpacked/usr/share/man/man1" "$TAVRO_VERSION"
+# The licence a software centre shows must be the one the package and the sources grant.
+licences=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo"
+    sed -n '/^Files: \*$/,/^$/s/^License: //p' "$unpacked/usr/share/doc/tavro-tool/copyright"
+    sed -n '1s/ License$//p' "$(dirname "$0")/../LICENSE")
+check "one licence in the AppStream metadata, the copyright and LICENSE: $(paste -sd ' ' <<<"$licences")" \
+    test "$(wc -l <<<"$licences") $(sort -u <<<"$licences" | wc -l)" = "3 1"
 desktop_entry=$unpacked/usr/share/applications/$app_id.desktop
 for language in $languages; do
     check "desktop entry in '$language': Name, GenericName, Comment and Keywords" bash -c \
@@ -103,9 +109,18 @@ for file in "${l10n_debs[@]}"; do
     files=$(dpkg-deb -c "$file" | awk '$1 !~ /^d/ {print $6}' | sort | paste -sd ' ')
     echo "  $package: $files"
     doc=./usr/share/doc/$package
+    man=./usr/share/man/$language/man1
     check "file name of $package" test "$(basename "$file")" = "${package}_${version}_all.deb"
-    check "$package: its catalogue in the translations folder, copyright, changelog" \
-        test "$files" = "$doc/changelog.gz $doc/copyright .$translations/tavro_$language.qm"
+    check "$package: its catalogue in the translations folder, man pages, copyright, changelog" \
+        test "$files" = "$doc/changelog.gz $doc/copyright $man/tavro-cli.1.gz $man/tavro-tool.1.gz .$translations/tavro_$language.qm"
+    dpkg-deb -x "$file" "$work/$package"
+    button=$(grep -A1 '<source>Clear and save...</source>' "$(dirname "$0")/../translations/tavro_$language.ts" |
+        sed -n 's|.*<translation>\(.*\)</translation>|\1|p')
+    check "$package: man pages of Tavro Tool $TAVRO_VERSION that name '$button' as the window does" \
+        bash -c 'for page in tavro-tool tavro-cli; do
+                     zcat "$1/$page.1.gz" | grep -m 1 "^\.TH" | grep -qF "\"Tavro Tool $2\"" &&
+                         zcat "$1/$page.1.gz" | grep -qF "$3" || exit 1
+                 done' _ "$work/$package/$man" "$TAVRO_VERSION" "$button"
     check "$package needs this very version of the program" \
         test "$(dpkg-deb -f "$file" Depends)" = "tavro-tool (= $version)"
 done
@@ -162,6 +177,8 @@ check "man page" test -f /usr/share/man/man1/tavro-tool.1.gz
 check "tavro-cli on the PATH, with its man page and bash completion" bash -c \
     'test "$(command -v tavro-cli)" = /usr/bin/tavro-cli && test -f /usr/share/man/man1/tavro-cli.1.gz &&
      test -f /usr/share/bash-completion/completions/tavro-cli'
+check "man -L de tavro-cli shows the German page" \
+    bash -c 'man -L de tavro-cli 2>&1 | grep -qx "BESCHREIBUNG"'
 check "installed tavro-cli tells its version" \
     test "$(tavro-cli --version)" = "tavro-cli $TAVRO_VERSION (build $TAVRO_BUILD)"
 # From here on each program started gets its user's language from LANG alone.
@@ -172,7 +189,7 @@ check "installed tavro-cli writes a cleaned copy" bash -c \
     'tavro-cli clear "$1" -o "$1.clean" && tavro-cli compare "$1" "$1.clean" | grep -q "^variable data block"' \
     _ "$work/board.bin"
 check "tavro-cli's text report in Italian for an Italian user" bash -c \
-    'LANG=it_IT.UTF-8 tavro-cli report "$1" | grep -qx "Dimensione file : 512 byte"' _ "$work/board.bin"
+    'LANG=it_IT.UTF-8 tavro-cli report "$1" | grep -qx "Dimensione file: 512 byte"' _ "$work/board.bin"
 check "tavro-cli's text report in English for an English user" bash -c \
     'LANG=en_GB.UTF-8 tavro-cli report "$1" | grep -qx "File size : 512 bytes"' _ "$work/board.bin"
 check "tavro-cli's JSON stays English for an Italian user" bash -c \
@@ -214,8 +231,8 @@ check "Italian: the buttons read 'Carica...' and 'Azzera e salva...'" \
 
 start_installed de_DE.UTF-8 german.png
 check "German: no 'err load lang file'" bash -c '! grep -q "err load lang file" "$1"' _ "$work/out.log"
-check "German: the buttons read 'Laden...' and 'Bereinigen...'" \
-    test "$buttons" = "Laden...|Bereinigen..."
+check "German: the buttons read 'Laden...' and 'Fehler löschen...'" \
+    test "$buttons" = "Laden...|Fehler löschen..."
 
 start_installed en_GB.UTF-8 english.png
 check "English: 'err load lang file' again" grep -qx 'err load lang file' "$work/out.log"
@@ -237,7 +254,7 @@ if [ -n "$id" ]; then
     check "the status bar reads 'File caricato: ' and the path" \
         grep -qx "status bar: File caricato: $work/board.bin" <<<"$texts"
     check "the dump's report, in Italian" \
-        grep -q "^text: .* = Dimensione file : 512 byte Codice prodotto : 54310720 " <<<"$texts"
+        grep -q "^text: .* = Dimensione file: 512 byte Codice prodotto: 54310720 " <<<"$texts"
     check "'Azzera e salva...' enabled" grep -qx "push button: Azzera e salva..." <<<"$texts"
     close_program
     check "the path is not remembered for the open dialog" \

@@ -65,7 +65,12 @@ check "window appears beside a foreign catalogue" test -n "$id"
 if [ -n "$id" ]; then
     sleep 0.5
     check "catalogue in the working folder is ignored" grep -qx 'err load lang file' "$work/out.log"
-    close_program
+    # A logout's SIGTERM ends it as closing the window does.
+    kill -TERM "$started_pid"
+    for _ in $(seq 100); do kill -0 "$started_pid" 2>/dev/null || break; sleep 0.1; done
+    wait "$started_pid"
+    code=$?
+    check "SIGTERM closes it with exit code 0 (got $code)" test "$code" = 0
 fi
 
 # 4. A damaged catalogue: garbage after it that reads as a context table of no buckets. Qt loads

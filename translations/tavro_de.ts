@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Clear varible data block and save to new file</source>
-        <translation>Variablen Datenblock löschen und in neuer Datei speichern</translation>
+        <translation>Fehlerspeicher (variablen Datenblock) löschen und als neue Datei speichern</translation>
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Bereinigen...</translation>
+        <translation>Fehler löschen...</translation>
     </message>
     <message>
         <source>Result</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Über...</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -98,7 +98,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Inlet valve fail</source>
-        <translation>Einlassventil defekt</translation>
+        <translation>Zulaufventil defekt</translation>
     </message>
     <message>
         <source>No drain</source>
@@ -106,7 +106,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Pressure switch fail</source>
-        <translation>Druckschalter defekt</translation>
+        <translation>Druckwächter defekt</translation>
     </message>
     <message>
         <source>NTC fail</source>
@@ -122,7 +122,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tacho fail</source>
-        <translation>Tacho defekt</translation>
+        <translation>Tachogenerator defekt</translation>
     </message>
     <message>
         <source>Triac error</source>
@@ -134,15 +134,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Dryer fail</source>
-        <translation>Trockner defekt</translation>
+        <translation>Trocknung defekt</translation>
     </message>
     <message>
         <source>Connection error 1</source>
-        <translation>Verbindungsfehler 1</translation>
+        <translation>Kommunikationsfehler 1</translation>
     </message>
     <message>
         <source>Connection error 2</source>
-        <translation>Verbindungsfehler 2</translation>
+        <translation>Kommunikationsfehler 2</translation>
     </message>
     <message>
         <source>Err open file</source>
@@ -150,7 +150,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>File size : </source>
-        <translation>Dateigröße : </translation>
+        <translation>Dateigröße: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -166,15 +166,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Product code : </source>
-        <translation>Produktcode : </translation>
+        <translation>Produktcode: </translation>
     </message>
     <message>
         <source>Engine type : </source>
-        <translation>Motortyp : </translation>
+        <translation>Motortyp: </translation>
     </message>
     <message>
         <source>MCU type : </source>
-        <translation>MCU-Typ : </translation>
+        <translation>MCU-Typ: </translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Last error : </source>
-        <translation>Letzter Fehler : </translation>
+        <translation>Letzter Fehler: </translation>
     </message>
     <message>
         <source>None</source>
@@ -202,7 +202,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Error statistics : </source>
-        <translation>Fehlerstatistik : </translation>
+        <translation>Fehlerstatistik: </translation>
     </message>
     <message>
         <source>Loaded file: </source>
@@ -213,16 +213,8 @@ p, li { white-space: pre-wrap; }
         <translation>Datei gespeichert: </translation>
     </message>
     <message>
-        <source>Cannot save file: </source>
-        <translation>Datei kann nicht gespeichert werden: </translation>
-    </message>
-    <message>
         <source> (the system could not confirm that the new name is on the disk)</source>
         <translation> (das System konnte nicht bestätigen, dass der neue Name auf dem Datenträger steht)</translation>
-    </message>
-    <message>
-        <source>Cannot save file, and it may now be damaged: </source>
-        <translation>Datei kann nicht gespeichert werden und ist jetzt vielleicht beschädigt: </translation>
     </message>
     <message>
         <source>Read error: the file could not be read completely</source>
@@ -243,6 +235,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>; the old contents could not be put back either</source>
         <translation>; auch der alte Inhalt konnte nicht zurückgeschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1: %2</source>
+        <translation>Datei kann nicht gespeichert werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1: %2</source>
+        <translation>Datei kann nicht gespeichert werden und ist jetzt vielleicht beschädigt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Datei kann nicht gespeichert werden; der alte Inhalt wurde zurückgeschrieben, aber das System konnte ihn auf dem Datenträger nicht bestätigen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>die Datei wurde während des Speicherns durch eine andere ersetzt; nichts geschrieben</translation>
     </message>
 </context>
 </TS>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Clear varible data block and save to new file</source>
-        <translation>Borrar el bloque de datos variables y guardar en un archivo nuevo</translation>
+        <translation>Borrar el bloque de datos variables y grabar en un archivo nuevo</translation>
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Poner a cero...</translation>
+        <translation>Borrar y grabar...</translation>
     </message>
     <message>
         <source>Result</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Acerca de...</translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -98,7 +98,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Inlet valve fail</source>
-        <translation>Avería electroválvula de entrada</translation>
+        <translation>Avería electroválvula</translation>
     </message>
     <message>
         <source>No drain</source>
@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Error selector de programas</translation>
+        <translation>Error del selector</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -150,7 +150,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>File size : </source>
-        <translation>Tamaño del archivo : </translation>
+        <translation>Tamaño del archivo: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -166,15 +166,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Product code : </source>
-        <translation>Código de producto : </translation>
+        <translation>Código de producto: </translation>
     </message>
     <message>
         <source>Engine type : </source>
-        <translation>Tipo de motor : </translation>
+        <translation>Tipo de motor: </translation>
     </message>
     <message>
         <source>MCU type : </source>
-        <translation>Tipo de MCU : </translation>
+        <translation>Tipo de MCU: </translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Last error : </source>
-        <translation>Último error : </translation>
+        <translation>Último error: </translation>
     </message>
     <message>
         <source>None</source>
@@ -202,7 +202,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Error statistics : </source>
-        <translation>Estadística de errores : </translation>
+        <translation>Estadística de errores: </translation>
     </message>
     <message>
         <source>Loaded file: </source>
@@ -211,10 +211,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>File saved: </source>
         <translation>Archivo guardado: </translation>
-    </message>
-    <message>
-        <source>Cannot save file: </source>
-        <translation>No se puede guardar el archivo: </translation>
     </message>
     <message>
         <source>Read error: the file could not be read completely</source>
@@ -241,8 +237,20 @@ p, li { white-space: pre-wrap; }
         <translation> (el sistema no pudo confirmar que el nuevo nombre esté en el disco)</translation>
     </message>
     <message>
-        <source>Cannot save file, and it may now be damaged: </source>
-        <translation>No se puede guardar el archivo, y puede que ahora esté dañado: </translation>
+        <source>Cannot save file: %1: %2</source>
+        <translation>No se puede guardar el archivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1: %2</source>
+        <translation>No se puede guardar el archivo y puede que ahora esté dañado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>No se puede guardar el archivo; se restauró el contenido anterior, pero el sistema no pudo confirmarlo en el disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>el archivo fue sustituido por otro mientras se guardaba; no se escribió nada</translation>
     </message>
 </context>
 </TS>

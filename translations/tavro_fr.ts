@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Remise à zéro...</translation>
+        <translation>Remettre à zéro...</translation>
     </message>
     <message>
         <source>Result</source>
@@ -98,7 +98,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Inlet valve fail</source>
-        <translation>Défaut électrovanne d&apos;arrivée d&apos;eau</translation>
+        <translation>Défaut électrovanne</translation>
     </message>
     <message>
         <source>No drain</source>
@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Erreur sélecteur de programmes</translation>
+        <translation>Erreur programmateur</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -138,19 +138,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Connection error 1</source>
-        <translation>Erreur de communication 1</translation>
+        <translation>Erreur communication 1</translation>
     </message>
     <message>
         <source>Connection error 2</source>
-        <translation>Erreur de communication 2</translation>
+        <translation>Erreur communication 2</translation>
     </message>
     <message>
         <source>Err open file</source>
-        <translation>Erreur d&apos;ouverture du fichier</translation>
+        <translation>Erreur d’ouverture du fichier</translation>
     </message>
     <message>
         <source>File size : </source>
-        <translation>Taille du fichier : </translation>
+        <translation>Taille du fichier&#xa0;: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -166,15 +166,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Product code : </source>
-        <translation>Code produit : </translation>
+        <translation>Code produit&#xa0;: </translation>
     </message>
     <message>
         <source>Engine type : </source>
-        <translation>Type de moteur : </translation>
+        <translation>Type de moteur&#xa0;: </translation>
     </message>
     <message>
         <source>MCU type : </source>
-        <translation>Type de MCU : </translation>
+        <translation>Type de MCU&#xa0;: </translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -182,7 +182,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>EEPROM checksum:</source>
-        <translation>Checksum EEPROM :</translation>
+        <translation>Checksum EEPROM&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Last error : </source>
-        <translation>Dernière erreur : </translation>
+        <translation>Dernière erreur&#xa0;: </translation>
     </message>
     <message>
         <source>None</source>
@@ -202,23 +202,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Error statistics : </source>
-        <translation>Statistiques des erreurs : </translation>
+        <translation>Statistiques des erreurs&#xa0;: </translation>
     </message>
     <message>
         <source>Loaded file: </source>
-        <translation>Fichier chargé : </translation>
+        <translation>Fichier chargé&#xa0;: </translation>
     </message>
     <message>
         <source>File saved: </source>
-        <translation>Fichier enregistré : </translation>
-    </message>
-    <message>
-        <source>Cannot save file: </source>
-        <translation>Impossible d&apos;enregistrer le fichier : </translation>
+        <translation>Fichier enregistré&#xa0;: </translation>
     </message>
     <message>
         <source>Read error: the file could not be read completely</source>
-        <translation>Erreur de lecture : le fichier n&apos;a pas pu être lu entièrement</translation>
+        <translation>Erreur de lecture&#xa0;: le fichier n’a pas pu être lu entièrement</translation>
     </message>
     <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
@@ -230,19 +226,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>the file is not a 512-byte dump, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
-        <translation>le fichier n’est pas un dump de 512 octets, il n’est donc pas écrasé à sa place : un fichier d’une autre taille est un autre fichier choisi par erreur</translation>
+        <translation>le fichier n’est pas un dump de 512 octets, il n’est donc pas écrasé à sa place&#xa0;: un fichier d’une autre taille est un autre fichier choisi par erreur</translation>
     </message>
     <message>
         <source>; the old contents could not be put back either</source>
-        <translation>; l’ancien contenu n’a pas pu être remis non plus</translation>
+        <translation>; l’ancien contenu n’a pas pu être restauré non plus</translation>
     </message>
     <message>
         <source> (the system could not confirm that the new name is on the disk)</source>
         <translation> (le système n’a pas pu confirmer que le nouveau nom est sur le disque)</translation>
     </message>
     <message>
-        <source>Cannot save file, and it may now be damaged: </source>
-        <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé : </translation>
+        <source>Cannot save file: %1: %2</source>
+        <translation>Impossible d’enregistrer le fichier&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1: %2</source>
+        <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Impossible d’enregistrer le fichier&#xa0;; l’ancien contenu a été restauré, mais le système n’a pas pu confirmer qu’il est sur le disque&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>le fichier a été remplacé par un autre pendant l’enregistrement&#xa0;; rien n’a été écrit</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>File operations</source>
-        <translation>Operazioni file</translation>
+        <translation>Operazioni sui file</translation>
     </message>
     <message>
         <source>Load file</source>
@@ -98,7 +98,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Inlet valve fail</source>
-        <translation>Guasto elettrovalvola di carico</translation>
+        <translation>Guasto elettrovalvola</translation>
     </message>
     <message>
         <source>No drain</source>
@@ -122,7 +122,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tacho fail</source>
-        <translation>Guasto dinamo tachimetrica</translation>
+        <translation>Guasto tachimetrica</translation>
     </message>
     <message>
         <source>Triac error</source>
@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Errore selettore programmi</translation>
+        <translation>Errore selettore</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -150,7 +150,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>File size : </source>
-        <translation>Dimensione file : </translation>
+        <translation>Dimensione file: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -166,15 +166,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Product code : </source>
-        <translation>Codice prodotto : </translation>
+        <translation>Codice prodotto: </translation>
     </message>
     <message>
         <source>Engine type : </source>
-        <translation>Tipo motore : </translation>
+        <translation>Tipo motore: </translation>
     </message>
     <message>
         <source>MCU type : </source>
-        <translation>Tipo MCU : </translation>
+        <translation>Tipo MCU: </translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Last error : </source>
-        <translation>Ultimo errore : </translation>
+        <translation>Ultimo errore: </translation>
     </message>
     <message>
         <source>None</source>
@@ -202,7 +202,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Error statistics : </source>
-        <translation>Statistica errori : </translation>
+        <translation>Statistiche errori: </translation>
     </message>
     <message>
         <source>Loaded file: </source>
@@ -211,10 +211,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>File saved: </source>
         <translation>File salvato: </translation>
-    </message>
-    <message>
-        <source>Cannot save file: </source>
-        <translation>Impossibile salvare il file: </translation>
     </message>
     <message>
         <source>Read error: the file could not be read completely</source>
@@ -241,8 +237,20 @@ p, li { white-space: pre-wrap; }
         <translation> (il sistema non ha potuto confermare che il nuovo nome sia sul disco)</translation>
     </message>
     <message>
-        <source>Cannot save file, and it may now be damaged: </source>
-        <translation>Impossibile salvare il file, che ora potrebbe essere danneggiato: </translation>
+        <source>Cannot save file: %1: %2</source>
+        <translation>Impossibile salvare il file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1: %2</source>
+        <translation>Impossibile salvare il file, che ora potrebbe essere danneggiato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Impossibile salvare il file; il contenuto precedente è stato ripristinato, ma il sistema non ha potuto confermare che sia sul disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>il file è stato sostituito da un altro durante il salvataggio; non è stato scritto nulla</translation>
     </message>
 </context>
 </TS>

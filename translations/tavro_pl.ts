@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Clear varible data block and save to new file</source>
-        <translation>Wyczyść blok danych zmiennych i zapisz do nowego pliku</translation>
+        <translation>Wyzeruj blok danych zmiennych i zapisz w nowym pliku</translation>
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Wyzeruj...</translation>
+        <translation>Wyzeruj i zapisz...</translation>
     </message>
     <message>
         <source>Result</source>
@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Błąd przełącznika programów</translation>
+        <translation>Błąd programatora</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -150,7 +150,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>File size : </source>
-        <translation>Rozmiar pliku : </translation>
+        <translation>Rozmiar pliku: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -162,19 +162,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>Plik uszkodzony lub to nie jest firmware Tavro</translation>
+        <translation>Uszkodzony plik lub nie jest to firmware Tavro</translation>
     </message>
     <message>
         <source>Product code : </source>
-        <translation>Kod produktu : </translation>
+        <translation>Kod produktu: </translation>
     </message>
     <message>
         <source>Engine type : </source>
-        <translation>Typ silnika : </translation>
+        <translation>Typ silnika: </translation>
     </message>
     <message>
         <source>MCU type : </source>
-        <translation>Typ MCU : </translation>
+        <translation>Typ MCU: </translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Last error : </source>
-        <translation>Ostatni błąd : </translation>
+        <translation>Ostatni błąd: </translation>
     </message>
     <message>
         <source>None</source>
@@ -202,7 +202,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Error statistics : </source>
-        <translation>Statystyka błędów : </translation>
+        <translation>Statystyka błędów: </translation>
     </message>
     <message>
         <source>Loaded file: </source>
@@ -211,10 +211,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>File saved: </source>
         <translation>Zapisano plik: </translation>
-    </message>
-    <message>
-        <source>Cannot save file: </source>
-        <translation>Nie można zapisać pliku: </translation>
     </message>
     <message>
         <source>Read error: the file could not be read completely</source>
@@ -241,8 +237,20 @@ p, li { white-space: pre-wrap; }
         <translation> (system nie potwierdził, że nowa nazwa jest zapisana na dysku)</translation>
     </message>
     <message>
-        <source>Cannot save file, and it may now be damaged: </source>
-        <translation>Nie można zapisać pliku i może on być teraz uszkodzony: </translation>
+        <source>Cannot save file: %1: %2</source>
+        <translation>Nie można zapisać pliku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1: %2</source>
+        <translation>Nie można zapisać pliku i może on być teraz uszkodzony: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <translation>Nie można zapisać pliku; poprzednia zawartość została przywrócona, ale system nie potwierdził jej zapisu na nośniku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
     </message>
 </context>
 </TS>

@@ -123,14 +123,20 @@ void MainWindow::on_clear_save_btn_clicked()
         return;
     FileIo::SaveResult outcome;
     dump.clearAndSave(target, &outcome);
+    // The path and the reason are filled in together, so a "%2" in a file name stays as it is;
+    // each language punctuates between them its own way.
     QString message;
     if (outcome.ok())
         message = QObject::tr("File saved: ") + target;
     else if (outcome.status == FileIo::SaveResult::Failed)
-        message = QObject::tr("Cannot save file: ") + target + QLatin1String(": ") + outcome.error;
+        message = QObject::tr("Cannot save file: %1: %2").arg(target, outcome.error);
+    else if (outcome.status == FileIo::SaveResult::RestoredNotConfirmed)
+        message = QObject::tr("Cannot save file; its old contents were put back, but the system "
+                              "could not confirm them on the disk: %1: %2")
+                      .arg(target, outcome.error);
     else
-        message = QObject::tr("Cannot save file, and it may now be damaged: ") + target +
-                  QLatin1String(": ") + outcome.error;
+        message = QObject::tr("Cannot save file, and it may now be damaged: %1: %2")
+                      .arg(target, outcome.error);
     // The file holds the cleaned image; only a power cut in the next moments could lose it.
     if (outcome.status == FileIo::SaveResult::NotConfirmed)
         message += QObject::tr(" (the system could not confirm that the new name is on the disk)");

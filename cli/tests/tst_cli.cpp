@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 // The real tavro-cli, run as a script would run it, on a folder of our synthetic images.
@@ -36,7 +37,10 @@ private slots:
     void clear();
     void clearUnderFaults_data();
     void clearUnderFaults();
+    void clearKeepsFileThatAppears_data();
     void clearKeepsFileThatAppears();
+    void clearOnLostReplies_data();
+    void clearOnLostReplies();
     void compare_data();
     void compare();
     void brokenOutput();
@@ -71,6 +75,9 @@ private:
     // Runs a bash command line, on a terminal of its own (script(1)) when asked.
     static Run shell(const QByteArray &command, bool terminal = false);
     static Run execute(const QString &program, const QStringList &arguments);
+    static int unnamedFileCall(QProcess &process, const QString &strace,
+                               const QStringList &arguments);
+    static QStringList injecting(const QByteArray &injections);
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
     QTemporaryDir dir;
@@ -304,7 +311,7 @@ void TestCli::reportLanguage_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
     QTest::newRow("text") << QStringLiteral("text")
-                          << QStringLiteral("Dateigröße : 512 Bytes\nProduktcode : 0a1b2c3d\n");
+                          << QStringLiteral("Dateigröße: 512 Bytes\nProduktcode: 0a1b2c3d\n");
     QTest::newRow("json") << QStringLiteral("json")
                           << QStringLiteral("{\"code\":\"E3\",\"name\":\"No drain\",\"count\":4}");
     QTest::newRow("csv") << QStringLiteral("csv")
@@ -492,6 +499,8 @@ void TestCli::clearUnderFaults_data()
         << QByteArray("saved, but the system could not confirm");
     QTest::newRow("rename refused: bind mount")
         << QByteArray("renameat:error=EBUSY") << 512 << false << 0 << QByteArray();
+    QTest::newRow("attribute cannot be carried over: in place")
+        << QByteArray("fsetxattr:error=EPERM") << 512 << false << 0 << QByteArray();
     QTest::newRow("rename refused, not a dump") << QByteArray("renameat:error=EBUSY") << 1000
                                                 << false << 1 << QByteArray("not a 512-byte dump");
     QTest::newRow("unnamed files refused by the file system")
@@ -500,9 +509,38 @@ void TestCli::clearUnderFaults_data()
         << QByteArray("openat:error=EOPNOTSUPP:when=%1") << -1 << false << 0 << QByteArray();
     QTest::newRow("in place, old bytes put back")
         << QByteArray("fsync:error=EIO:when=1") << 512 << true << 1 << QByteArray("cannot write:");
-    QTest::newRow("in place, old bytes not put back")
+    QTest::newRow("in place, old bytes put back, not synced")
         << QByteArray("fsync:error=EIO") << 512 << true << 1
+        << QByteArray("cannot write; the old contents were put back, but the system could not "
+                      "confirm them on the disk");
+    QTest::newRow("in place, old bytes not put back")
+        << QByteArray("fsync:error=EIO;write:error=EIO:when=2") << 512 << true << 1
         << QByteArray("cannot write, and the file may now be damaged");
+}
+
+// The file system's refusal of an unnamed file: which openat of a run that is, counted in a run
+// of its own (which writes what the run would).
+int TestCli::unnamedFileCall(QProcess &process, const QString &strace, const QStringList &arguments)
+{
+    process.start(strace, QStringList{QStringLiteral("-e"), QStringLiteral("trace=openat"),
+                                      QStringLiteral("-o"), QStringLiteral("/dev/stdout")} +
+                              arguments);
+    process.waitForFinished(30000);
+    const QList<QByteArray> calls = process.readAllStandardOutput().split('\n');
+    const auto unnamed = std::find_if(calls.begin(), calls.end(), [](const QByteArray &call) {
+        return call.contains("O_TMPFILE");
+    });
+    return unnamed == calls.end() ? 0 : int(unnamed - calls.begin() + 1);
+}
+
+// strace's options for `injections`, separated by ';'.
+QStringList TestCli::injecting(const QByteArray &injections)
+{
+    QStringList options{QStringLiteral("-o"), QStringLiteral("/dev/null")};
+    for (const QByteArray &injection : injections.split(';'))
+        options << QStringLiteral("-e")
+                << QStringLiteral("inject=") + QString::fromLatin1(injection);
+    return options;
 }
 
 // Whatever a system call says, the output is the whole old or the whole new image, the exit
@@ -538,33 +576,30 @@ void TestCli::clearUnderFaults()
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     process.setProcessEnvironment(environment);
     if (inject.contains("%1")) {
-        // The file system's refusal of an unnamed file: which openat that is, counted first.
-        process.start(strace, QStringList{QStringLiteral("-e"), QStringLiteral("trace=openat"),
-                                          QStringLiteral("-o"), QStringLiteral("/dev/stdout")} +
-                                  arguments);
-        QVERIFY(process.waitForFinished(30000));
-        const QList<QByteArray> calls = process.readAllStandardOutput().split('\n');
-        const auto unnamed = std::find_if(calls.begin(), calls.end(), [](const QByteArray &call) {
-            return call.contains("O_TMPFILE");
-        });
-        QVERIFY(unnamed != calls.end());
-        inject.replace("%1", QByteArray::number(unnamed - calls.begin() + 1));
+        const int unnamed = unnamedFileCall(process, strace, arguments);
+        QVERIFY(unnamed > 0);
+        inject.replace("%1", QByteArray::number(unnamed));
         QVERIFY(TestImage::write(source, TestImage::valid()));
         if (existing >= 0)
             QVERIFY(TestImage::write(target, before));
         else
             QFile::remove(target);
     }
-    process.start(strace, QStringList{QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                                      QStringLiteral("-e"),
-                                      QStringLiteral("inject=") + QString::fromLatin1(inject)} +
-                              arguments);
+    // A user's attribute of the old file, which a rename must carry over.
+    if (existing >= 0)
+        QCOMPARE(::setxattr(QFile::encodeName(target).constData(), "user.note", "kept", 4, 0), 0);
+    process.start(strace, injecting(inject) + arguments);
     QVERIFY(process.waitForFinished(30000));
     const QByteArray err = process.readAllStandardError();
     QCOMPARE(process.exitCode(), status);
     QVERIFY2(message.isEmpty() ? err.isEmpty() : err.contains(message), err.constData());
-    QCOMPARE(TestImage::read(target),
-             status == 0 ? TestImage::cleaned(TestImage::valid()) : before);
+    if (!message.contains("damaged")) // else whatever the failing write left
+        QCOMPARE(TestImage::read(target),
+                 status == 0 ? TestImage::cleaned(TestImage::valid()) : before);
+    char note[8] = {};
+    if (existing >= 0)
+        QCOMPARE(::getxattr(QFile::encodeName(target).constData(), "user.note", note, sizeof note),
+                 ssize_t(4));
     QStringList expected{QStringLiteral("input.bin"), QStringLiteral("output.bin")};
     if (hardLinked)
         expected << QStringLiteral("second");
@@ -572,26 +607,48 @@ void TestCli::clearUnderFaults()
              expected);
 }
 
-// Without --force nothing is replaced, not even a file that appears at the output while the
-// copy is written: the copy's sync is slowed down, and the file written meanwhile must stay.
+void TestCli::clearKeepsFileThatAppears_data()
+{
+    QTest::addColumn<bool>("fallback"); // no unnamed files, RENAME_NOREPLACE or hard links
+    QTest::addColumn<QByteArray>("slowed");
+    QTest::addColumn<bool>("secondClear"); // else another program writes the file
+    const QByteArray sync = "fsync:delay_exit=1500000:when=1";
+    QTest::newRow("written while the copy is synced") << false << sync << false;
+    QTest::newRow("no atomic way: written while the copy is synced") << true << sync << false;
+    QTest::newRow("no atomic way: a second clear while the first renames")
+        << true << QByteArray("renameat:delay_enter=1500000") << true;
+}
+
+// Without --force nothing is replaced, not even a file that appears at the output while the copy
+// is written (one run is slowed down at a call, and the file is written meanwhile), on file
+// systems without an atomic way too (strace refuses them), where exactly one of two runs saves.
 void TestCli::clearKeepsFileThatAppears()
 {
+    QFETCH(bool, fallback);
+    QFETCH(QByteArray, slowed);
+    QFETCH(bool, secondClear);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty())
         QSKIP("strace is missing");
     QTemporaryDir work;
     QVERIFY2(work.isValid(), qPrintable(work.errorString()));
     const QString target = work.filePath(QStringLiteral("output.bin"));
+    const QStringList arguments{QStringLiteral(TAVRO_CLI), QStringLiteral("clear"),
+                                path("valid.bin"), QStringLiteral("-o"), target};
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     process.setProcessEnvironment(environment);
-    process.start(strace, {QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
-                           QStringLiteral("inject=fsync:delay_exit=1500000:when=1"),
-                           QStringLiteral(TAVRO_CLI), QStringLiteral("clear"), path("valid.bin"),
-                           QStringLiteral("-o"), target});
+    if (fallback) {
+        const int unnamed = unnamedFileCall(process, strace, arguments);
+        QVERIFY(unnamed > 0 && QFile::remove(target));
+        slowed += ";renameat2:error=EINVAL;linkat:error=EPERM;openat:error=EOPNOTSUPP:when=" +
+                  QByteArray::number(unnamed);
+    }
+    process.start(strace, injecting(slowed) + arguments);
     QVERIFY(process.waitForStarted());
-    // The copy is being written once tavro-cli holds a file in the folder.
+    // The copy is being written once tavro-cli holds a file in the folder; renamed, once the
+    // name is taken.
     const auto holdsCopy = [&] {
         const QString children =
             QStringLiteral("/proc/%1/task/%1/children").arg(process.processId());
@@ -603,14 +660,79 @@ void TestCli::clearKeepsFileThatAppears()
             return QFile::symLinkTarget(fds.filePath(fd)).startsWith(work.path() + u'/');
         });
     };
-    QTRY_VERIFY_WITH_TIMEOUT(holdsCopy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(secondClear ? QFileInfo::exists(target) : holdsCopy(), 10000);
     const QByteArray colleagues(512, '\x5a');
-    QVERIFY(TestImage::write(target, colleagues));
+    if (secondClear) // of another valid image
+        QVERIFY(run({QStringLiteral("clear"), path("checksum.bin"), QStringLiteral("-o"), target})
+                    .err.contains("exists"));
+    else
+        QVERIFY(TestImage::write(target, colleagues));
     QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(process.readAllStandardError().contains("File exists"));
-    QCOMPARE(TestImage::read(target), colleagues);
+    QCOMPARE(process.exitCode(), secondClear ? 0 : 1);
+    QCOMPARE(process.readAllStandardError().contains("File exists"), !secondClear);
+    QCOMPARE(TestImage::read(target),
+             secondClear ? TestImage::cleaned(TestImage::valid()) : colleagues);
     QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("output.bin")});
+}
+
+void TestCli::clearOnLostReplies_data()
+{
+    QTest::addColumn<QString>("lie"); // the operation the file system does, then answers EIO
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    const QByteArray unconfirmed = "saved, but the system could not confirm that the new name is "
+                                   "on the disk: Input/output error";
+    QTest::newRow("rename done") << QStringLiteral("rename") << true << 0 << unconfirmed;
+    QTest::newRow("link done, without --force")
+        << QStringLiteral("link") << false << 0 << unconfirmed;
+    QTest::newRow("temporary file made")
+        << QStringLiteral("create") << true << 1 << QByteArray("cannot write: Input/output error");
+}
+
+// A network share may do what it was asked and lose its reply (tests/lostreply_fs.py does so
+// through FUSE): what counts is what the disk holds, and no temporary name may stay.
+void TestCli::clearOnLostReplies()
+{
+    QFETCH(QString, lie);
+    QFETCH(bool, force);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    if (::geteuid() != 0)
+        QSKIP("mounting a FUSE file system needs root (CI runs as root)");
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString backing = work.filePath(QStringLiteral("backing"));
+    const QString mounted = work.filePath(QStringLiteral("mounted"));
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("backing")) &&
+            QDir(work.path()).mkdir(QStringLiteral("mounted")));
+    const QByteArray before(512, '\x5a');
+    if (force)
+        QVERIFY(TestImage::write(backing + QStringLiteral("/output.bin"), before));
+    QProcess fs;
+    fs.start(QStringLiteral(TAVRO_LOSTREPLY_FS), {backing, mounted, lie});
+    const auto isMounted = [&] {
+        return QProcess::execute(QStringLiteral("mountpoint"), {QStringLiteral("-q"), mounted}) ==
+               0;
+    };
+    for (int wait = 0; wait < 100 && !isMounted() && fs.state() != QProcess::NotRunning; ++wait)
+        QTest::qWait(50);
+    if (!isMounted())
+        QSKIP(QByteArray("no FUSE file system here: " + fs.readAllStandardError()).constData());
+    QStringList arguments{QStringLiteral("clear"), path("valid.bin"), QStringLiteral("-o"),
+                          mounted + QStringLiteral("/output.bin")};
+    if (force)
+        arguments << QStringLiteral("--force");
+    const Run r = run(arguments);
+    QCOMPARE(QProcess::execute(QStringLiteral("umount"), {mounted}), 0);
+    QVERIFY(fs.waitForFinished(10000));
+
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QCOMPARE(TestImage::read(backing + QStringLiteral("/output.bin")),
+             status == 0 ? TestImage::cleaned(TestImage::valid()) : before);
+    QCOMPARE(QDir(backing).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("output.bin")});
 }
 

@@ -7,6 +7,9 @@
 #include "testimage.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 
 // The image record on storage that misbehaves: faults injected into the system calls with
@@ -47,11 +50,16 @@ void TestDumpFaults::saveFaultsKeepTarget_data()
 {
     QTest::addColumn<QByteArray>("point");
     QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("error");
     for (const char *point : {"posix/io/sync/fsync", "posix/io/oc/close", "posix/io/rw/write"}) {
         for (const char *target : {"new", "existing", "hard-linked"})
             QTest::addRow("%s, %s", point, target)
-                << QByteArray(point) << QString::fromLatin1(target);
+                << QByteArray(point) << QString::fromLatin1(target) << EIO;
     }
+    // Errors that a refused rename gives too: a failed close is no reason to write in place.
+    for (const int error : {EPERM, EBUSY})
+        QTest::addRow("posix/io/oc/close, existing, %s", std::strerror(error))
+            << QByteArray("posix/io/oc/close") << QStringLiteral("existing") << error;
 }
 
 // A medium that reports a lost write only at the sync or the close (NFS, CIFS, a failing stick)
@@ -60,6 +68,7 @@ void TestDumpFaults::saveFaultsKeepTarget()
 {
     QFETCH(QByteArray, point);
     QFETCH(QString, target);
+    QFETCH(int, error);
     QTemporaryDir folder;
     QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
     const QString path = folder.filePath(QStringLiteral("board.bin"));
@@ -73,16 +82,16 @@ void TestDumpFaults::saveFaultsKeepTarget()
     EepromDump dump;
     dump.loadImage(image);
     FileIo::SaveResult outcome;
-    QCOMPARE(fiu_enable(point.constData(), 1, errnoInfo(EIO), 0), 0);
+    QCOMPARE(fiu_enable(point.constData(), 1, errnoInfo(error), 0), 0);
     const bool saved = dump.clearAndSave(path, &outcome);
     fiu_disable(point.constData());
 
     QVERIFY(!saved);
     QVERIFY(!outcome.error.isEmpty());
-    // In place the old bytes go back through the same failing call, so no one can say they are
-    // on the disk again.
+    // In place the old bytes go back, but their sync or close fails the same way, so no one can
+    // say they are on the disk again (they read back whole, below).
     QCOMPARE(outcome.status, target == QLatin1String("hard-linked") && !point.endsWith("write")
-                                 ? FileIo::SaveResult::Damaged
+                                 ? FileIo::SaveResult::RestoredNotConfirmed
                                  : FileIo::SaveResult::Failed);
     QCOMPARE(dump.data, image);
     QCOMPARE(entries(folder.path()), before); // no temporary file left either
@@ -144,6 +153,12 @@ void TestDumpFaults::fifoSwappedInAtOpen()
     QVERIFY(TestImage::write(path, image));
     QCOMPARE(::mkfifo(native(fifo).constData(), 0600), 0);
 
+    // Opening a device can have effects of its own (a tape rewinds): the FIFO must not even be
+    // opened, which inotify would tell.
+    const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(opens >= 0);
+    QVERIFY(::inotify_add_watch(opens, native(fifo).constData(), IN_OPEN) >= 0);
+
     EepromDump dump;
     swapFrom = native(fifo);
     swapTo = native(path);
@@ -154,6 +169,9 @@ void TestDumpFaults::fifoSwappedInAtOpen()
     QVERIFY(S_ISFIFO(statOf(path).st_mode)); // the swap did happen
     QCOMPARE(report, QStringLiteral("Err open file<br>"));
     QCOMPARE(dump.error, quint8(1));
+    char event[sizeof(inotify_event) + NAME_MAX + 1];
+    QCOMPARE(::read(opens, event, sizeof event), ssize_t(-1));
+    ::close(opens);
 }
 
 QTEST_GUILESS_MAIN(TestDumpFaults)

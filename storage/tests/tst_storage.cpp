@@ -38,12 +38,17 @@ private slots:
     void longNames_data();
     void longNames();
     void kernelFilesRefused();
-    void appendOnlyFolder_data();
-    void appendOnlyFolder();
+    void folderKeepsNames_data();
+    void folderKeepsNames();
+    void attributesKept_data();
+    void attributesKept();
+    void linkSwappedInBeforeWriteInPlace();
     void saveKeepsIdentity_data();
     void saveKeepsIdentity();
 
 private:
+    static bool saveAsNobody(const QString &folder, const QString &target, QByteArray &output);
+
     QTemporaryDir dir;
 };
 
@@ -185,40 +190,140 @@ void TestStorage::kernelFilesRefused()
     }
 }
 
-void TestStorage::appendOnlyFolder_data()
+void TestStorage::folderKeepsNames_data()
 {
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<int>("folderMode");
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("saves");
-    QTest::newRow("a dump, written in place") << 512 << true;
-    QTest::newRow("not a dump, refused") << 1000 << false;
+    QTest::addColumn<bool>("asNobody"); // else as root, in this process
+    QTest::newRow("+a, as root, a dump: in place")
+        << QStringLiteral("+a") << 0700 << 512 << true << false;
+    QTest::newRow("+a, as root, not a dump: refused")
+        << QStringLiteral("+a") << 0700 << 1000 << false << false;
+    for (const char *attribute : {"+a", "+i"}) {
+        for (const int mode : {0700, 0300}) {
+            const char *readable = mode == 0700 ? "readable" : "not readable";
+            QTest::addRow("%s, %s, a dump: in place", attribute, readable)
+                << QString::fromLatin1(attribute) << mode << 512 << true << true;
+            QTest::addRow("%s, %s, not a dump: refused", attribute, readable)
+                << QString::fromLatin1(attribute) << mode << 1000 << false << true;
+        }
+    }
 }
 
-// An append-only folder refuses the rename and the removal of a temporary name: the target is
-// written in place when it can be, and nothing is left behind either way.
-void TestStorage::appendOnlyFolder()
+// An append-only or immutable folder refuses the rename and the removal of a temporary name, and
+// a folder the saver may write and search but not read hides which it is: the target is written
+// in place when it can be, and nothing is left behind either way (as nobody, who owns it all,
+// and as root).
+void TestStorage::folderKeepsNames()
 {
+    QFETCH(QString, attribute);
+    QFETCH(int, folderMode);
     QFETCH(int, size);
     QFETCH(bool, saves);
-    if (!isRoot() || QStandardPaths::findExecutable(QStringLiteral("chattr")).isEmpty())
-        QSKIP("chattr +a needs root and e2fsprogs");
+    QFETCH(bool, asNobody);
+    if (!isRoot() || QStandardPaths::findExecutable(QStringLiteral("chattr")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("chattr and setpriv as root are needed (CI runs as root)");
+    QTemporaryDir root;
+    QVERIFY2(root.isValid(), qPrintable(root.errorString()));
+    QCOMPARE(::chmod(native(root.path()).constData(), 0755), 0);
+    const QString folder = root.filePath(QStringLiteral("boards"));
+    const QString target = folder + QStringLiteral("/board.bin");
+    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("boards")));
+    const QByteArray old(size, '\x5a');
+    QVERIFY(TestImage::write(target, old));
+    for (const QString &path : {folder, target})
+        QCOMPARE(::chown(native(path).constData(), 65534, group), 0);
+    QCOMPARE(::chmod(native(folder).constData(), mode_t(folderMode)), 0);
+    const auto chattr = [&folder](const QString &flag) {
+        return QProcess::execute(QStringLiteral("chattr"), {flag, folder}) == 0;
+    };
+    if (!chattr(attribute))
+        QSKIP("the file system has no such folder attribute");
+
+    QByteArray output;
+    const bool saved = asNobody ? saveAsNobody(root.path(), target, output)
+                                : FileIo::save(target, TestImage::cleaned(image)).ok();
+    QVERIFY(chattr(QLatin1Char('-') + attribute.mid(1)));
+    QVERIFY2(saved == saves, output.constData());
+    QCOMPARE(TestImage::read(target), saves ? TestImage::cleaned(image) : old);
+    QCOMPARE(entries(folder), QStringList(QStringLiteral("board.bin")));
+}
+
+void TestStorage::attributesKept_data()
+{
+    QTest::addColumn<QString>("setup"); // bash, with the file as $1 and its folder as $2
+    // Its group may read it, the ACL's mask (shown as the group's mode) is rw-: the group must
+    // not get that after a save.
+    QTest::newRow("access ACL") << QStringLiteral(
+        "chmod 640 \"$1\"; setfacl -m u:nobody:rw- \"$1\"");
+    QTest::newRow("the folder's default ACL is not taken")
+        << QStringLiteral("setfacl -d -m u:nobody:--- \"$2\"");
+    QTest::newRow("user and trusted attributes")
+        << QStringLiteral("setfattr -n user.note -v customer42 \"$1\" && "
+                          "setfattr -n trusted.tag -v t \"$1\"");
+    QTest::newRow("flags: no dump, no access time") << QStringLiteral("chattr +d +A \"$1\"");
+}
+
+// A replaced file keeps its ACL, extended attributes and flags, and gets none from its folder:
+// who may read or write it stays who could.
+void TestStorage::attributesKept()
+{
+    QFETCH(QString, setup);
+    if (!isRoot())
+        QSKIP("trusted attributes need root (CI runs as root)");
     QTemporaryDir folder;
     QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
     const QString target = folder.filePath(QStringLiteral("board.bin"));
-    const QByteArray old(size, '\x5a');
-    QVERIFY(TestImage::write(target, old));
-    const auto chattr = [&folder](const char *flag) {
-        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(flag), folder.path()}) ==
-               0;
+    QVERIFY(TestImage::write(target, existingBytes));
+    const QStringList parameters{QStringLiteral("bash"), target, folder.path()};
+    if (QProcess::execute(QStringLiteral("bash"),
+                          QStringList{QStringLiteral("-c"), setup} + parameters) != 0)
+        QSKIP("setfacl, setfattr or chattr is missing, or the file system has no such thing");
+    const auto look = [&] {
+        QProcess process;
+        process.start(QStringLiteral("bash"),
+                      QStringList{QStringLiteral("-c"),
+                                  QStringLiteral("stat -c %a \"$1\" && getfattr -dm- -ehex \"$1\""
+                                                 " && lsattr \"$1\" | cut -d' ' -f1")} +
+                          parameters);
+        process.waitForFinished(30000);
+        return process.readAllStandardOutput();
     };
-    if (!chattr("+a"))
-        QSKIP("the file system has no append-only folders");
+    const QByteArray before = look();
+    QVERIFY(!before.isEmpty());
 
-    const FileIo::SaveResult saved = FileIo::save(target, image);
-    const QStringList after = entries(folder.path());
-    QVERIFY(chattr("-a"));
-    QCOMPARE(saved.ok(), saves);
-    QCOMPARE(TestImage::read(target), saves ? image : old);
-    QCOMPARE(after, QStringList(QStringLiteral("board.bin")));
+    const FileIo::SaveResult saved = FileIo::save(target, TestImage::cleaned(image));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    QCOMPARE(TestImage::read(target), TestImage::cleaned(image));
+    QCOMPARE(look(), before);
+    QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("board.bin")));
+}
+
+// A hard-linked target is written in place; swapped for a link meanwhile (libfiu renames one over
+// it at the first open), it must not lead the image out of its folder.
+void TestStorage::linkSwappedInBeforeWriteInPlace()
+{
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    const QString target = folder.filePath(QStringLiteral("board.bin"));
+    const QString outside = dir.filePath(QStringLiteral("outside.bin"));
+    const QString planted = folder.filePath(QStringLiteral("planted"));
+    QVERIFY(TestImage::write(target, existingBytes) && TestImage::write(outside, existingBytes));
+    QCOMPARE(::link(native(target).constData(), native(target + QLatin1Char('2')).constData()), 0);
+    QVERIFY(QFile::link(outside, planted));
+    swapFrom = native(planted);
+    swapTo = native(target);
+    QCOMPARE(fiu_enable_external("posix/io/oc/open", 1, nullptr, 0, swapInAtOpen), 0);
+    const FileIo::SaveResult saved = FileIo::save(target, TestImage::cleaned(image));
+    fiu_disable("posix/io/oc/open");
+
+    QVERIFY(QFileInfo(target).isSymLink()); // the swap did happen
+    QCOMPARE(saved.status, FileIo::SaveResult::Failed);
+    QVERIFY2(saved.error.contains(QLatin1String("replaced")), qPrintable(saved.error));
+    QCOMPARE(TestImage::read(outside), existingBytes);
 }
 
 void TestStorage::saveKeepsIdentity_data()
@@ -300,24 +405,9 @@ void TestStorage::saveKeepsIdentity()
 
     bool saved = false;
     if (asNobody) {
-        const QString helper = root.filePath(QStringLiteral("helper"));
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), helper));
-        const QString source = root.filePath(QStringLiteral("source.bin"));
-        QVERIFY(TestImage::write(source, image));
-        QCOMPARE(::chmod(native(source).constData(), 0644), 0);
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TAVRO_SAVE_SOURCE"), source);
-        environment.insert(QStringLiteral("TAVRO_SAVE_TARGET"), saveTo);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral("setpriv"),
-                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
-                       QStringLiteral("--clear-groups"), helper});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        saved = process.exitCode() == 0;
-        QVERIFY2(saved == saves, process.readAll().constData());
+        QByteArray output;
+        saved = saveAsNobody(root.path(), saveTo, output);
+        QVERIFY2(saved == saves, output.constData());
     } else {
         saved = FileIo::save(saveTo, TestImage::cleaned(image)).ok();
         QCOMPARE(saved, saves);
@@ -339,6 +429,30 @@ void TestStorage::saveKeepsIdentity()
         QCOMPARE(statOf(other).st_ino, after.st_ino);
     }
     QCOMPARE(entries(folder), before);
+}
+
+// Runs a copy of this program as nobody (uid 65534, group 4242, no other groups), in `folder`
+// (which it may search), to save the cleaned image at `target`: whether it saved.
+bool TestStorage::saveAsNobody(const QString &folder, const QString &target, QByteArray &output)
+{
+    const QString saver = folder + QStringLiteral("/saver");
+    const QString source = folder + QStringLiteral("/source.bin");
+    QFile::remove(saver);
+    if (!QFile::copy(QCoreApplication::applicationFilePath(), saver) ||
+        !TestImage::write(source, image) || ::chmod(native(source).constData(), 0644) != 0)
+        return false;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TAVRO_SAVE_SOURCE"), source);
+    environment.insert(QStringLiteral("TAVRO_SAVE_TARGET"), target);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("setpriv"),
+                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=%1").arg(group),
+                   QStringLiteral("--clear-groups"), saver});
+    const bool finished = process.waitForFinished(30000);
+    output = process.readAll();
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 QTEST_GUILESS_MAIN(TestStorage)

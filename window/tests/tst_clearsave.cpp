@@ -353,7 +353,8 @@ void TestClearSave::failureShownInStatusBar()
     w.save(good);
     QCOMPARE(w.status(), QStringLiteral("File saved: ") + good);
 
-    const QString target = plain + QStringLiteral("/precious_clear.bin");
+    // A "%2" in the name must come out as it is, not as the reason.
+    const QString target = plain + QStringLiteral("/precious %2_clear.bin");
     w.save(target);
     // The system's reason follows, in its own words.
     QCOMPARE(w.status(), QStringLiteral("Cannot save file: ") + target + QStringLiteral(": ") +

@@ -2,14 +2,19 @@
 //
 // SPDX-License-Identifier: MIT
 
+#include "dumpinfo.h"
+#include "dumpreport.h"
 #include "tavroversion.h"
 #include "windowdriver.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
 #include <QSettings>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTranslator>
 
 // The window driven as a user would: buttons, the open dialog, drags and drops.
@@ -45,6 +50,14 @@ private:
 using Window = WindowDriver;
 
 namespace {
+
+// A board that has seen every fault often: each counter at 255, its widest.
+QByteArray wornImage()
+{
+    QByteArray image = TestImage::valid();
+    image.replace(160, 14, QByteArray(14, '\xff'));
+    return image;
+}
 
 // The version stamp as the About text must carry it.
 QString stamp()
@@ -284,7 +297,7 @@ void TestMainWindow::languageChange()
     QVERIFY(w.saveButton()->isEnabled());
     // The next load speaks the new language, and the old one again once it is removed.
     w.drop({QUrl::fromLocalFile(path)});
-    QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße : 512 Bytes")));
+    QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße: 512 Bytes")));
     QVERIFY(w.report().contains(QStringLiteral("E3 - Kein Abpumpen: 4")));
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
@@ -297,21 +310,32 @@ void TestMainWindow::languageChange()
 }
 
 // The buttons and group boxes have fixed sizes and the About text does not wrap: a translation
-// longer than its place is cut off.
+// longer than its place is cut off. A report line that wraps leaves its count alone on the next
+// line: a row for each line of a report whose counters are all at 255, named after it in English.
 void TestMainWindow::translatedTextsFit_data()
 {
     QTest::addColumn<QString>("catalogue");
-    QTest::newRow("en") << QString();
+    QTest::addColumn<int>("line"); // of the report; -1 for the buttons, titles and About text
+    const QStringList lines =
+        DumpReport::render(DumpInfo::decode(wornImage()), DumpReport::PlainText)
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList languages =
-        QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &language : languages)
-        QTest::newRow(qPrintable(language))
-            << QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+        QStringLiteral("en " TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &language : languages) {
+        const QString catalogue =
+            language == QLatin1String("en")
+                ? QString()
+                : QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+        QTest::newRow(qPrintable(language)) << catalogue << -1;
+        for (int i = 0; i < lines.size(); ++i)
+            QTest::newRow(qPrintable(language + QLatin1Char(' ') + lines.at(i))) << catalogue << i;
+    }
 }
 
 void TestMainWindow::translatedTextsFit()
 {
     QFETCH(QString, catalogue);
+    QFETCH(int, line);
     QTranslator translator;
     if (!catalogue.isEmpty()) {
         QVERIFY(translator.load(catalogue));
@@ -329,6 +353,30 @@ void TestMainWindow::translatedTextsFit()
     QTRY_COMPARE(w.loadButton()->text(), translator.translate("MainWindow", "Load...").isEmpty()
                                              ? QStringLiteral("Load...")
                                              : translator.translate("MainWindow", "Load..."));
+
+    if (line >= 0) {
+        w.window->openFile(writeDump(QStringLiteral("worn.bin"), wornImage()));
+        QCoreApplication::processEvents();
+        // The report is one paragraph whose lines end in <br>; the view wraps within them.
+        auto *view = w.find<QTextEdit>("msgbox");
+        const QTextBlock report = view->document()->begin();
+        view->document()->documentLayout()->blockBoundingRect(report);
+        const QStringList shown = report.text().split(QChar::LineSeparator);
+        int at = 0, start = 0;
+        for (int seen = -1; at < shown.size(); start += int(shown.at(at++).size()) + 1) {
+            if (!shown.at(at).isEmpty() && ++seen == line)
+                break;
+        }
+        QVERIFY(at < shown.size());
+        const QString &words = shown.at(at);
+        const QTextLayout *layout = report.layout();
+        QVERIFY2(layout->lineForTextPosition(start).lineNumber() ==
+                     layout->lineForTextPosition(start + int(words.size()) - 1).lineNumber(),
+                 qPrintable(QStringLiteral("\"%1\" wraps: %2 pixels")
+                                .arg(words)
+                                .arg(view->fontMetrics().horizontalAdvance(words))));
+        return;
+    }
 
     QStringList cut;
     for (QPushButton *button : {w.loadButton(), w.saveButton()}) {
