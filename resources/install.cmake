@@ -221,7 +221,9 @@ foreach(language IN LISTS TAVRO_LANGUAGES)
     set(CPACK_DEBIAN_${component}_PACKAGE_NAME tavro-tool-l10n-${language})
     set(CPACK_DEBIAN_${component}_PACKAGE_ARCHITECTURE all)
     set(CPACK_DEBIAN_${component}_PACKAGE_SECTION localization)
-    set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "tavro-tool (= ${TAVRO_PACKAGE_VERSION})")
+    # Either program of this very version: a server with tavro-cli alone gets its language too.
+    set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS
+        "tavro-tool (= ${TAVRO_PACKAGE_VERSION}) | tavro-cli (= ${TAVRO_PACKAGE_VERSION})")
     # Qt's own catalogues translate the file dialogs and their questions.
     set(CPACK_DEBIAN_${component}_PACKAGE_RECOMMENDS ${tavro_qt_translations_package})
     set(CPACK_DEBIAN_${component}_DESCRIPTION

@@ -121,8 +121,8 @@ for file in "${l10n_debs[@]}"; do
                      zcat "$1/$page.1.gz" | grep -m 1 "^\.TH" | grep -qF "\"Tavro Tool $2\"" &&
                          zcat "$1/$page.1.gz" | grep -qF "$3" || exit 1
                  done' _ "$work/$package/$man" "$TAVRO_VERSION" "$button"
-    check "$package needs this very version of the program" \
-        test "$(dpkg-deb -f "$file" Depends)" = "tavro-tool (= $version)"
+    check "$package needs this very version of the window or of tavro-cli" \
+        test "$(dpkg-deb -f "$file" Depends)" = "tavro-tool (= $version) | tavro-cli (= $version)"
 done
 check "a package for each language:$found_languages" test "${found_languages# }" = "$languages"
 if [ "$(id -u)" != 0 ] || { [ "${CI:-}" != true ] && [ "${TAVRO_INSTALL_TEST:-}" != 1 ]; }; then
@@ -163,6 +163,11 @@ cp "$(dirname "$0")/../docs/sample-dump.bin" "$work/board.bin"
 check "tavro-cli installs alone with apt-get install ./tavro-cli…" apt_get install "$cli_deb"
 check "tavro-cli alone, without the window's package, reports a dump" bash -c \
     '! dpkg -s tavro-tool >/dev/null 2>&1 && tavro-cli report --format csv "$1" | grep -q "^$1,512,true,,"' \
+    _ "$work/board.bin"
+check "the Italian package installs beside tavro-cli alone" apt_get install "$it_deb"
+check "tavro-cli alone reports in Italian for an Italian user" bash -c \
+    '! dpkg -s tavro-tool >/dev/null 2>&1 &&
+     LANG=it_IT.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= tavro-cli report "$1" | grep -qx "Dimensione file: 512 byte"' \
     _ "$work/board.bin"
 check "installs with apt-get install ./tavro-tool… ./tavro-tool-l10n-it… ./tavro-tool-l10n-de…" \
     apt_get install "$deb" "$it_deb" "$de_deb"
