@@ -264,13 +264,13 @@ p, li { white-space: pre-wrap; }
        tavro-cli compare [-q] A B
        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
 </source>
-        <translation>Aufruf: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                         PATH...
-        tavro-cli summary [-f text|json|csv] PATH...
-        tavro-cli clear INPUT -o OUTPUT [--force]
-        tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+        <translation>Aufruf: tavro-cli report [-f text|json|jsonl|csv] [--only ERGEBNIS] [--last-error E] [-l]
+                         PFAD...
+        tavro-cli summary [-f text|json|csv] PFAD...
+        tavro-cli clear EINGABE -o AUSGABE [--force]
+        tavro-cli clear PFAD... --suffix SUFFIX | -d ZIELORDNER [--force] [--dry-run]
         tavro-cli compare [-q] A B
-        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+        tavro-cli convert EINGABE -o AUSGABE --to bin|ihex|srec [--force]
 </translation>
     </message>
     <message>
@@ -332,24 +332,24 @@ um. Ein Dump ist entweder das 512-Byte-Abbild selbst (.bin, .eep) oder der Intel
 Motorola-S-Record-Text eines Programmiergeräts (.hex, .eep, .s19, .srec), am Inhalt erkannt.
 
 Befehle:
-  report PATH...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
+  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
                     Ordner wird rekursiv nach .bin-, .eep-, .hex-, .s19- und .srec-Dateien
                     durchsucht, sortiert; - ist die Standardeingabe
-  summary PATH...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
+  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
                     Produktcode gibt, und je Fehler, wie viele Platinen ihn haben, seine
                     Summe und sein höchster Zähler
-  clear PATH...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
+  clear PFAD...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
                     und Zähler) auf null, alles andere unverändert, im Format der Eingabe
   compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und wenn nicht,
                     welche Bytes und ausgewerteten Felder abweichen; bei zwei Ordnern jedes
                     Paar mit gleichem relativem Pfad, und die Dateien, die nur auf einer
                     Seite liegen
-  convert INPUT     schreibt das Abbild in einem anderen Format, Byte für Byte
+  convert EINGABE   schreibt das Abbild in einem anderen Format, Byte für Byte
 
 Optionen:
   -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je Zeile) oder
                         csv; summary als text, json oder csv
-      --only VERDICT    report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
+      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
                         wrong-size, unknown-engine oder unreadable; wiederholbar
       --last-error E    report nur der Abbilder, deren letzter Fehler E ist (E3, oder none);
                         wiederholbar
@@ -427,23 +427,23 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>clear needs one INPUT and -o OUTPUT</source>
-        <translation>clear braucht eine INPUT und -o OUTPUT</translation>
+        <translation>clear braucht eine EINGABE und -o AUSGABE</translation>
     </message>
     <message>
         <source>clear writes one OUTPUT</source>
-        <translation>clear schreibt eine einzige OUTPUT</translation>
+        <translation>clear schreibt eine einzige AUSGABE</translation>
     </message>
     <message>
         <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
-        <translation>clear braucht -o OUTPUT, --suffix SUFFIX oder -d OUTDIR</translation>
+        <translation>clear braucht -o AUSGABE, --suffix SUFFIX oder -d ZIELORDNER</translation>
     </message>
     <message>
         <source>clear needs PATHs, or --files-from, not both</source>
-        <translation>clear braucht PATHs oder --files-from, nicht beides</translation>
+        <translation>clear braucht PFAD-Angaben oder --files-from, nicht beides</translation>
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>die Standardeingabe wird nur mit -o OUTPUT gelöscht</translation>
+        <translation>die Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -499,7 +499,7 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>convert needs one INPUT and -o OUTPUT</source>
-        <translation>convert braucht eine INPUT und -o OUTPUT</translation>
+        <translation>convert braucht eine EINGABE und -o AUSGABE</translation>
     </message>
     <message>
         <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
@@ -595,11 +595,11 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>%1 needs at least one PATH</source>
-        <translation>%1 braucht mindestens einen PATH</translation>
+        <translation>%1 braucht mindestens einen PFAD</translation>
     </message>
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
-        <translation>die PATHs kommen aus --files-from oder von der Befehlszeile, nicht von beiden</translation>
+        <translation>die PFAD-Angaben kommen aus --files-from oder von der Befehlszeile, nicht von beiden</translation>
     </message>
     <message>
         <source>no .bin, .eep, .hex, .s19 or .srec file found</source>

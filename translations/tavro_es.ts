@@ -264,13 +264,13 @@ p, li { white-space: pre-wrap; }
        tavro-cli compare [-q] A B
        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
 </source>
-        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                      PATH...
-     tavro-cli summary [-f text|json|csv] PATH...
-     tavro-cli clear INPUT -o OUTPUT [--force]
-     tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only RESULTADO] [--last-error E] [-l]
+                      RUTA...
+     tavro-cli summary [-f text|json|csv] RUTA...
+     tavro-cli clear ENTRADA -o SALIDA [--force]
+     tavro-cli clear RUTA... --suffix SUFIJO | -d DESTINO [--force] [--dry-run]
      tavro-cli compare [-q] A B
-     tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+     tavro-cli convert ENTRADA -o SALIDA --to bin|ihex|srec [--force]
 </translation>
     </message>
     <message>
@@ -333,24 +333,24 @@ Motorola S-record que escribe un programador (.hex, .eep, .s19, .srec), reconoci
 contenido.
 
 Comandos:
-  report PATH...    el informe de cada archivo, como lo muestra la ventana de Tavro Tool; en
+  report RUTA...    el informe de cada archivo, como lo muestra la ventana de Tavro Tool; en
                     una carpeta se buscan recursivamente archivos .bin, .eep, .hex, .s19 y
                     .srec, en orden; - es la entrada estándar
-  summary PATH...   cuántos archivos hay de cada resultado, motor, MCU, último error y código
+  summary RUTA...   cuántos archivos hay de cada resultado, motor, MCU, último error y código
                     de producto, y para cada error cuántas placas lo tienen, su total y su
                     contador más alto
-  clear PATH...     escribe una copia de cada uno con el historial a cero: bytes 0 a 254
+  clear RUTA...     escribe una copia de cada uno con el historial a cero: bytes 0 a 254
                     (historial de errores y contadores) a cero, todo lo demás sin cambios, en
                     el formato de su entrada
   compare A B       indica si dos lecturas de una placa son idénticas y, si no, qué bytes y
                     qué campos decodificados difieren; con dos carpetas, cada par de archivos
                     con la misma ruta relativa, y los archivos que solo están en un lado
-  convert INPUT     escribe la imagen en otro formato, byte a byte
+  convert ENTRADA   escribe la imagen en otro formato, byte a byte
 
 Opciones:
   -f, --format F        report en text (por defecto), json, jsonl (un objeto por línea) o
                         csv; summary en text, json o csv
-      --only VERDICT    report solo de los archivos con ese resultado: valid, bad-checksum,
+      --only RESULTADO  report solo de los archivos con ese resultado: valid, bad-checksum,
                         wrong-size, unknown-engine o unreadable; repetible
       --last-error E    report solo de las imágenes cuyo último error es E (E3, o none);
                         repetible
@@ -429,23 +429,23 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>clear needs one INPUT and -o OUTPUT</source>
-        <translation>clear necesita un INPUT y -o OUTPUT</translation>
+        <translation>clear necesita una ENTRADA y -o SALIDA</translation>
     </message>
     <message>
         <source>clear writes one OUTPUT</source>
-        <translation>clear escribe un solo OUTPUT</translation>
+        <translation>clear escribe una sola SALIDA</translation>
     </message>
     <message>
         <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
-        <translation>clear necesita -o OUTPUT, --suffix SUFFIX o -d OUTDIR</translation>
+        <translation>clear necesita -o SALIDA, --suffix SUFIJO o -d DESTINO</translation>
     </message>
     <message>
         <source>clear needs PATHs, or --files-from, not both</source>
-        <translation>clear necesita PATHs o --files-from, no ambos</translation>
+        <translation>clear necesita rutas (RUTA) o --files-from, no ambas cosas</translation>
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>la entrada estándar solo se borra con -o OUTPUT</translation>
+        <translation>la entrada estándar solo se borra con -o SALIDA</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -501,7 +501,7 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>convert needs one INPUT and -o OUTPUT</source>
-        <translation>convert necesita un INPUT y -o OUTPUT</translation>
+        <translation>convert necesita una ENTRADA y -o SALIDA</translation>
     </message>
     <message>
         <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
@@ -597,11 +597,11 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>%1 needs at least one PATH</source>
-        <translation>%1 necesita al menos un PATH</translation>
+        <translation>%1 necesita al menos una RUTA</translation>
     </message>
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
-        <translation>los PATH vienen de --files-from o de la línea de comandos, no de ambos</translation>
+        <translation>las rutas (RUTA) vienen de --files-from o de la línea de comandos, no de ambos</translation>
     </message>
     <message>
         <source>no .bin, .eep, .hex, .s19 or .srec file found</source>

@@ -265,12 +265,12 @@ p, li { white-space: pre-wrap; }
        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
 </source>
         <translation>Usage&#xa0;: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                         PATH...
-        tavro-cli summary [-f text|json|csv] PATH...
-        tavro-cli clear INPUT -o OUTPUT [--force]
-        tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+                         CHEMIN...
+        tavro-cli summary [-f text|json|csv] CHEMIN...
+        tavro-cli clear ENTRÉE -o SORTIE [--force]
+        tavro-cli clear CHEMIN... --suffix SUFFIXE | -d DESTINATION [--force] [--dry-run]
         tavro-cli compare [-q] A B
-        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+        tavro-cli convert ENTRÉE -o SORTIE --to bin|ihex|srec [--force]
 </translation>
     </message>
     <message>
@@ -333,19 +333,19 @@ texte Intel HEX ou Motorola S-record qu’écrit un programmateur (.hex, .eep, .
 reconnus d’après le contenu.
 
 Commandes&#xa0;:
-  report PATH...    le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
-                    un dossier est parcouru récursivement à la recherche de fichiers .bin,
-                    .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
-  summary PATH...   combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
-                    code produit, et pour chaque erreur combien de cartes l’ont, son total
-                    et son plus grand compteur
-  clear PATH...     écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
-                    erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
-                    entrée
-  compare A B       dit si deux lectures d’une carte sont identiques et, sinon, quels
-                    octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
-                    paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
-  convert INPUT     écrit l’image dans un autre format, octet pour octet
+  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
+                     un dossier est parcouru récursivement à la recherche de fichiers .bin,
+                     .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
+  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
+                     code produit, et pour chaque erreur combien de cartes l’ont, son total
+                     et son plus grand compteur
+  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
+                     erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
+                     entrée
+  compare A B        dit si deux lectures d’une carte sont identiques et, sinon, quels
+                     octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
+                     paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
+  convert ENTRÉE     écrit l’image dans un autre format, octet pour octet
 
 Options&#xa0;:
   -f, --format F        report en text (par défaut), json, jsonl (un objet par ligne) ou
@@ -429,23 +429,23 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
     </message>
     <message>
         <source>clear needs one INPUT and -o OUTPUT</source>
-        <translation>clear demande un INPUT et -o OUTPUT</translation>
+        <translation>clear demande une ENTRÉE et -o SORTIE</translation>
     </message>
     <message>
         <source>clear writes one OUTPUT</source>
-        <translation>clear écrit un seul OUTPUT</translation>
+        <translation>clear écrit une seule SORTIE</translation>
     </message>
     <message>
         <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
-        <translation>clear demande -o OUTPUT, --suffix SUFFIX ou -d OUTDIR</translation>
+        <translation>clear demande -o SORTIE, --suffix SUFFIXE ou -d DESTINATION</translation>
     </message>
     <message>
         <source>clear needs PATHs, or --files-from, not both</source>
-        <translation>clear demande des PATH ou --files-from, pas les deux</translation>
+        <translation>clear demande des chemins (CHEMIN) ou --files-from, pas les deux</translation>
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>l’entrée standard ne se remet à zéro qu’avec -o OUTPUT</translation>
+        <translation>l’entrée standard ne se remet à zéro qu’avec -o SORTIE</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -501,7 +501,7 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
     </message>
     <message>
         <source>convert needs one INPUT and -o OUTPUT</source>
-        <translation>convert demande un INPUT et -o OUTPUT</translation>
+        <translation>convert demande une ENTRÉE et -o SORTIE</translation>
     </message>
     <message>
         <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
@@ -597,11 +597,11 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
     </message>
     <message>
         <source>%1 needs at least one PATH</source>
-        <translation>%1 demande au moins un PATH</translation>
+        <translation>%1 demande au moins un CHEMIN</translation>
     </message>
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
-        <translation>les PATH viennent de --files-from ou de la ligne de commande, pas des deux</translation>
+        <translation>les chemins (CHEMIN) viennent de --files-from ou de la ligne de commande, pas des deux</translation>
     </message>
     <message>
         <source>no .bin, .eep, .hex, .s19 or .srec file found</source>

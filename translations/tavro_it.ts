@@ -264,13 +264,13 @@ p, li { white-space: pre-wrap; }
        tavro-cli compare [-q] A B
        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
 </source>
-        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                      PATH...
-     tavro-cli summary [-f text|json|csv] PATH...
-     tavro-cli clear INPUT -o OUTPUT [--force]
-     tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only ESITO] [--last-error E] [-l]
+                      PERCORSO...
+     tavro-cli summary [-f text|json|csv] PERCORSO...
+     tavro-cli clear INGRESSO -o USCITA [--force]
+     tavro-cli clear PERCORSO... --suffix SUFFISSO | -d DESTINAZIONE [--force] [--dry-run]
      tavro-cli compare [-q] A B
-     tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+     tavro-cli convert INGRESSO -o USCITA --to bin|ihex|srec [--force]
 </translation>
     </message>
     <message>
@@ -333,23 +333,23 @@ Motorola S-record scritto da un programmatore (.hex, .eep, .s19, .srec), riconos
 contenuto.
 
 Comandi:
-  report PATH...    il rapporto di ogni file, come lo mostra la finestra di Tavro Tool; in una
-                    cartella si cercano ricorsivamente file .bin, .eep, .hex, .s19 e .srec,
-                    in ordine; - è lo standard input
-  summary PATH...   quanti file ci sono per esito, motore, MCU, ultimo errore e codice
-                    prodotto, e per ogni errore quante schede lo hanno, il suo totale e il
-                    suo contatore più alto
-  clear PATH...     scrive una copia azzerata di ciascuno: byte da 0 a 254 (storico errori e
-                    contatori) a zero, tutto il resto invariato, nel formato dell’ingresso
-  compare A B       dice se due letture di una scheda sono identiche e, se no, quali byte e
-                    quali campi decodificati differiscono; con due cartelle, ogni coppia di
-                    file con lo stesso percorso relativo, e i file presenti da un solo lato
-  convert INPUT     scrive l’immagine in un altro formato, byte per byte
+  report PERCORSO...   il rapporto di ogni file, come lo mostra la finestra di Tavro Tool; in una
+                       cartella si cercano ricorsivamente file .bin, .eep, .hex, .s19 e .srec,
+                       in ordine; - è lo standard input
+  summary PERCORSO...  quanti file ci sono per esito, motore, MCU, ultimo errore e codice
+                       prodotto, e per ogni errore quante schede lo hanno, il suo totale e il
+                       suo contatore più alto
+  clear PERCORSO...    scrive una copia azzerata di ciascuno: byte da 0 a 254 (storico errori e
+                       contatori) a zero, tutto il resto invariato, nel formato dell’ingresso
+  compare A B          dice se due letture di una scheda sono identiche e, se no, quali byte e
+                       quali campi decodificati differiscono; con due cartelle, ogni coppia di
+                       file con lo stesso percorso relativo, e i file presenti da un solo lato
+  convert INGRESSO     scrive l’immagine in un altro formato, byte per byte
 
 Opzioni:
   -f, --format F        report come text (predefinito), json, jsonl (un oggetto per riga) o
                         csv; summary come text, json o csv
-      --only VERDICT    report dei soli file con quell’esito: valid, bad-checksum,
+      --only ESITO      report dei soli file con quell’esito: valid, bad-checksum,
                         wrong-size, unknown-engine o unreadable; ripetibile
       --last-error E    report delle sole immagini il cui ultimo errore è E (E3, o none);
                         ripetibile
@@ -427,23 +427,23 @@ compare non riesce a leggere, o un output che non si è potuto scrivere; 130 int
     </message>
     <message>
         <source>clear needs one INPUT and -o OUTPUT</source>
-        <translation>clear richiede un INPUT e -o OUTPUT</translation>
+        <translation>clear richiede un INGRESSO e -o USCITA</translation>
     </message>
     <message>
         <source>clear writes one OUTPUT</source>
-        <translation>clear scrive un solo OUTPUT</translation>
+        <translation>clear scrive una sola USCITA</translation>
     </message>
     <message>
         <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
-        <translation>clear richiede -o OUTPUT, --suffix SUFFIX o -d OUTDIR</translation>
+        <translation>clear richiede -o USCITA, --suffix SUFFISSO o -d DESTINAZIONE</translation>
     </message>
     <message>
         <source>clear needs PATHs, or --files-from, not both</source>
-        <translation>clear richiede dei PATH o --files-from, non entrambi</translation>
+        <translation>clear richiede dei percorsi (PERCORSO) o --files-from, non entrambi</translation>
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>lo standard input si azzera solo con -o OUTPUT</translation>
+        <translation>lo standard input si azzera solo con -o USCITA</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -499,7 +499,7 @@ compare non riesce a leggere, o un output che non si è potuto scrivere; 130 int
     </message>
     <message>
         <source>convert needs one INPUT and -o OUTPUT</source>
-        <translation>convert richiede un INPUT e -o OUTPUT</translation>
+        <translation>convert richiede un INGRESSO e -o USCITA</translation>
     </message>
     <message>
         <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
@@ -595,11 +595,11 @@ compare non riesce a leggere, o un output che non si è potuto scrivere; 130 int
     </message>
     <message>
         <source>%1 needs at least one PATH</source>
-        <translation>%1 richiede almeno un PATH</translation>
+        <translation>%1 richiede almeno un PERCORSO</translation>
     </message>
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
-        <translation>i PATH vengono da --files-from o dalla riga di comando, non da entrambi</translation>
+        <translation>i percorsi (PERCORSO) vengono da --files-from o dalla riga di comando, non da entrambi</translation>
     </message>
     <message>
         <source>no .bin, .eep, .hex, .s19 or .srec file found</source>

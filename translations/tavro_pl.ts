@@ -264,13 +264,13 @@ p, li { white-space: pre-wrap; }
        tavro-cli compare [-q] A B
        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
 </source>
-        <translation>Użycie: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                         PATH...
-        tavro-cli summary [-f text|json|csv] PATH...
-        tavro-cli clear INPUT -o OUTPUT [--force]
-        tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+        <translation>Użycie: tavro-cli report [-f text|json|jsonl|csv] [--only WYNIK] [--last-error E] [-l]
+                         ŚCIEŻKA...
+        tavro-cli summary [-f text|json|csv] ŚCIEŻKA...
+        tavro-cli clear WEJŚCIE -o WYJŚCIE [--force]
+        tavro-cli clear ŚCIEŻKA... --suffix SUFIKS | -d CEL [--force] [--dry-run]
         tavro-cli compare [-q] A B
-        tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+        tavro-cli convert WEJŚCIE -o WYJŚCIE --to bin|ihex|srec [--force]
 </translation>
     </message>
     <message>
@@ -327,28 +327,28 @@ convert), the files are identical (compare); 1 any file is not, none is selected
 or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
 read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
 </source>
-        <translation>Sprawdza, zeruje, porównuje i konwertuje 512-bajtowe zrzuty EEPROM płyt sterujących pralek
+        <translation>Sprawdza, zeruje, porównuje i konwertuje 512-bajtowe zrzuty EEPROM modułów sterujących pralek
 Tavro. Zrzut to same 512 bajtów (.bin, .eep) albo tekst Intel HEX lub Motorola S-record
 zapisany przez programator (.hex, .eep, .s19, .srec), rozpoznawany po zawartości.
 
 Polecenia:
-  report PATH...    raport każdego pliku, taki jak w oknie Tavro Tool; folder jest
-                    przeszukiwany rekurencyjnie w poszukiwaniu plików .bin, .eep, .hex, .s19
-                    i .srec, w kolejności alfabetycznej; - to standardowe wejście
-  summary PATH...   ile jest plików o każdym wyniku, silniku, MCU, ostatnim błędzie i kodzie
-                    produktu, a dla każdego błędu: na ilu płytach wystąpił, jego suma i
-                    największy licznik
-  clear PATH...     zapisuje wyzerowaną kopię każdego: bajty 0–254 (historia błędów i
-                    liczniki) na zero, reszta bez zmian, w formacie pliku wejściowego
-  compare A B       mówi, czy dwa odczyty płyty są identyczne, a jeśli nie, które bajty i
-                    zdekodowane pola się różnią; dla dwóch folderów każdą parę plików o tej
-                    samej ścieżce względnej oraz pliki tylko po jednej stronie
-  convert INPUT     zapisuje obraz w innym formacie, bajt w bajt
+  report ŚCIEŻKA...   raport każdego pliku, taki jak w oknie Tavro Tool; folder jest
+                      przeszukiwany rekurencyjnie w poszukiwaniu plików .bin, .eep, .hex, .s19
+                      i .srec, w kolejności alfabetycznej; - to standardowe wejście
+  summary ŚCIEŻKA...  ile jest plików o każdym wyniku, silniku, MCU, ostatnim błędzie i kodzie
+                      produktu, a dla każdego błędu: na ilu modułach wystąpił, jego suma i
+                      największy licznik
+  clear ŚCIEŻKA...    zapisuje wyzerowaną kopię każdego: bajty 0–254 (historia błędów i
+                      liczniki) na zero, reszta bez zmian, w formacie pliku wejściowego
+  compare A B         mówi, czy dwa odczyty modułu są identyczne, a jeśli nie, które bajty i
+                      zdekodowane pola się różnią; dla dwóch folderów każdą parę plików o tej
+                      samej ścieżce względnej oraz pliki tylko po jednej stronie
+  convert WEJŚCIE     zapisuje obraz w innym formacie, bajt w bajt
 
 Opcje:
   -f, --format F        report jako text (domyślnie), json, jsonl (jeden obiekt w wierszu)
                         lub csv; summary jako text, json lub csv
-      --only VERDICT    report tylko plików o tym wyniku: valid, bad-checksum, wrong-size,
+      --only WYNIK      report tylko plików o tym wyniku: valid, bad-checksum, wrong-size,
                         unknown-engine lub unreadable; można powtarzać
       --last-error E    report tylko obrazów, których ostatni błąd to E (E3 albo none);
                         można powtarzać
@@ -427,23 +427,23 @@ tavro-cli(1).
     </message>
     <message>
         <source>clear needs one INPUT and -o OUTPUT</source>
-        <translation>clear wymaga jednego INPUT i -o OUTPUT</translation>
+        <translation>clear wymaga jednego pliku WEJŚCIE i -o WYJŚCIE</translation>
     </message>
     <message>
         <source>clear writes one OUTPUT</source>
-        <translation>clear zapisuje jeden OUTPUT</translation>
+        <translation>clear zapisuje jedno WYJŚCIE</translation>
     </message>
     <message>
         <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
-        <translation>clear wymaga -o OUTPUT, --suffix SUFFIX lub -d OUTDIR</translation>
+        <translation>clear wymaga -o WYJŚCIE, --suffix SUFIKS lub -d CEL</translation>
     </message>
     <message>
         <source>clear needs PATHs, or --files-from, not both</source>
-        <translation>clear wymaga ścieżek PATH albo --files-from, nie obu naraz</translation>
+        <translation>clear wymaga ścieżek (ŚCIEŻKA) albo --files-from, nie obu naraz</translation>
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>standardowe wejście zeruje się tylko z -o OUTPUT</translation>
+        <translation>standardowe wejście zeruje się tylko z -o WYJŚCIE</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -499,7 +499,7 @@ tavro-cli(1).
     </message>
     <message>
         <source>convert needs one INPUT and -o OUTPUT</source>
-        <translation>convert wymaga jednego INPUT i -o OUTPUT</translation>
+        <translation>convert wymaga jednego pliku WEJŚCIE i -o WYJŚCIE</translation>
     </message>
     <message>
         <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
@@ -595,11 +595,11 @@ tavro-cli(1).
     </message>
     <message>
         <source>%1 needs at least one PATH</source>
-        <translation>%1 wymaga co najmniej jednej ścieżki PATH</translation>
+        <translation>%1 wymaga co najmniej jednej ścieżki (ŚCIEŻKA)</translation>
     </message>
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
-        <translation>ścieżki PATH podaje się w --files-from albo w wierszu poleceń, nie w obu</translation>
+        <translation>ścieżki (ŚCIEŻKA) podaje się w --files-from albo w wierszu poleceń, nie w obu</translation>
     </message>
     <message>
         <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
@@ -731,7 +731,7 @@ tavro-cli(1).
     </message>
     <message>
         <source>boards</source>
-        <translation>płyty</translation>
+        <translation>moduły</translation>
     </message>
     <message>
         <source>total</source>

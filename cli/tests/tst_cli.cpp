@@ -354,7 +354,7 @@ void TestCli::language_data()
     };
     row("de, a message", "de", "T convert valid.bin -o checksum.bin --to bin", "",
         "tavro-cli: checksum.bin: existiert bereits; --force ersetzt sie\n");
-    row("de, --help", "de", "T --help", "Befehle:\n  report PATH...    der Bericht jeder Datei");
+    row("de, --help", "de", "T --help", "Befehle:\n  report PFAD...    der Bericht jeder Datei");
     row("de, compare", "de", "T compare valid.bin checksum.bin",
         "valid.bin und checksum.bin unterscheiden sich in 1 Byte\n\nKennungsblock");
     row("de, summary", "de", "T summary valid.bin checksum.bin",
