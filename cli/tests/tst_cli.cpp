@@ -1015,6 +1015,10 @@ void TestCli::reportMore_data()
     row("a name like an option", "T report -lead.bin", 2, "=",
         "unknown option \"-lead.bin\" (\"--\" ends the options: tavro-cli report -- -lead.bin)");
     row("-l with a format", "T report -l -f csv valid.bin", 2, "=", "-l prints the paths alone");
+    // The reader gone before a word is written, as when it stops early: quiet, as for a report.
+    row("--help into a closed pipe",
+        "{ sleep 0.3; T --help 2>$W/err; echo \"status $? $(wc -c < $W/err)\" >&2; } | true", 0,
+        "=", "status 141 0");
     row("CSV's options without CSV", "T report --bom valid.bin", 2, "=", "are for CSV");
     row("a last error that names none", "T report --last-error E3x valid.bin", 2, "=",
         "unknown error code \"E3x\"");
