@@ -28,10 +28,11 @@ int print(const QByteArray &text)
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
     // A reader that stopped early (`--help | head`) is no error, as for a report.
-    if (errno == EPIPE)
+    const int error = errno;
+    if (error == EPIPE)
         return 141;
     Output::message(QCoreApplication::translate("tavro-cli", "cannot write the output: %1"),
-                    {QByteArray(std::strerror(errno))});
+                    {QByteArray(std::strerror(error))});
     return 2;
 }
 

@@ -359,6 +359,8 @@ void TestCli::language_data()
         "valid.bin und checksum.bin unterscheiden sich in 1 Byte\n\nKennungsblock");
     row("de, summary", "de", "T summary valid.bin checksum.bin",
         "2 Dateien\n  1  gültig\n  1  Prüfsumme falsch\n");
+    row("de, a HEX file refused", "de", "T report formats/bad.hex",
+        "Zeile 1: Prüfsumme 0x79, erwartet 0x78\n");
     row("de, a usage error", "de", "T report --bom valid.bin", "",
         "gelten nur für CSV\nAufruf: tavro-cli report");
     row("de, JSON in English", "de", "T summary -f json valid.bin", "\"name\":\"No drain\"");
