@@ -5,7 +5,8 @@
 #include "arguments.h"
 
 #include "output.h"
-#include "sentence.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -51,69 +52,107 @@ const Option *findOption(char letter, const QByteArray &name)
 
 } // namespace
 
-const char Arguments::usage[] =
-    "Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]\n"
-    "                        PATH...\n"
-    "       tavro-cli summary [-f text|json|csv] PATH...\n"
-    "       tavro-cli clear INPUT -o OUTPUT [--force]\n"
-    "       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]\n"
-    "       tavro-cli compare [-q] A B\n"
-    "       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]\n";
+QByteArray Arguments::usage()
+{
+    return QCoreApplication::translate(
+               "tavro-cli",
+               "Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] "
+               "[-l]\n"
+               "                        PATH...\n"
+               "       tavro-cli summary [-f text|json|csv] PATH...\n"
+               "       tavro-cli clear INPUT -o OUTPUT [--force]\n"
+               "       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]\n"
+               "       tavro-cli compare [-q] A B\n"
+               "       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]\n")
+        .toUtf8();
+}
 
-const char Arguments::help[] =
-    "Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control\n"
-    "boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola "
-    "S-record\n"
-    "text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.\n"
-    "\n"
-    "Commands:\n"
-    "  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is\n"
-    "                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in\n"
-    "                    sorted order; - is standard input\n"
-    "  summary PATH...   how many files there are of each verdict, engine, MCU, last error and\n"
-    "                    product code, and for each error how many boards have it, its total\n"
-    "                    and its largest count\n"
-    "  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and\n"
-    "                    counters) zero, everything else unchanged, in the format of its input\n"
-    "  compare A B       tells whether two reads of a board are identical, and if not, which\n"
-    "                    bytes and decoded fields differ; of two folders, each pair of files with\n"
-    "                    the same relative path, and the files on one side only\n"
-    "  convert INPUT     writes the image in another format, byte for byte\n"
-    "\n"
-    "Options:\n"
-    "  -f, --format F        report as text (the default), json, jsonl (one object a line) or\n"
-    "                        csv; summary as text, json or csv\n"
-    "      --only VERDICT    report only the files of that verdict: valid, bad-checksum,\n"
-    "                        wrong-size, unknown-engine or unreadable; repeatable\n"
-    "      --last-error E    report only the images whose last error is E (E3, or none);\n"
-    "                        repeatable\n"
-    "  -l, --files-with-matches\n"
-    "                        report only the paths of the files, one a line\n"
-    "      --files-from F    report, summary, clear: the paths to take are read from the file F\n"
-    "                        (- for standard input), one a line\n"
-    "  -0, --null            the paths of --files-from, and those -l prints, end in a NUL\n"
-    "                        character instead (find -print0, xargs -0)\n"
-    "      --no-header       CSV without its header row\n"
-    "      --delimiter C     CSV with the fields separated by C (; for example)\n"
-    "      --bom             CSV starting with UTF-8's byte order mark, for spreadsheets\n"
-    "  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is\n"
-    "                        standard output\n"
-    "      --suffix S        clear: each copy beside its input, S inserted before the extension\n"
-    "  -d, --output-dir D    clear: each copy under D, at its input's path relative to the\n"
-    "                        folder given\n"
-    "      --dry-run         clear: lists what would be written, and writes nothing\n"
-    "      --force           clear, convert: replace an existing file, even the input itself\n"
-    "      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)\n"
-    "  -q, --quiet           compare: no output, the exit status only\n"
-    "  -h, --help            this help\n"
-    "  -v, --version         the version and build number\n"
-    "  --                    ends the options: a file name after it may start with -\n"
-    "\n"
-    "Exit status: 0 every file is a valid image with a right checksum (report, summary), some\n"
-    "file is selected (report with --only or --last-error), every copy is written (clear,\n"
-    "convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,\n"
-    "or the files differ; 2 a usage error, a path that does not exist, a file compare cannot\n"
-    "read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).\n";
+// Written as one text, so that each language lays out its columns its own way.
+QByteArray Arguments::help()
+{
+    return QCoreApplication::translate(
+               "tavro-cli",
+               "Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro "
+               "washing-machine control\n"
+               "boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or "
+               "Motorola "
+               "S-record\n"
+               "text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the "
+               "contents.\n"
+               "\n"
+               "Commands:\n"
+               "  report PATH...    the report on each file, as the Tavro Tool window shows it; a "
+               "folder is\n"
+               "                    searched recursively for .bin, .eep, .hex, .s19 and .srec "
+               "files, in\n"
+               "                    sorted order; - is standard input\n"
+               "  summary PATH...   how many files there are of each verdict, engine, MCU, last "
+               "error and\n"
+               "                    product code, and for each error how many boards have it, its "
+               "total\n"
+               "                    and its largest count\n"
+               "  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error "
+               "history and\n"
+               "                    counters) zero, everything else unchanged, in the format of "
+               "its input\n"
+               "  compare A B       tells whether two reads of a board are identical, and if not, "
+               "which\n"
+               "                    bytes and decoded fields differ; of two folders, each pair of "
+               "files with\n"
+               "                    the same relative path, and the files on one side only\n"
+               "  convert INPUT     writes the image in another format, byte for byte\n"
+               "\n"
+               "Options:\n"
+               "  -f, --format F        report as text (the default), json, jsonl (one object a "
+               "line) or\n"
+               "                        csv; summary as text, json or csv\n"
+               "      --only VERDICT    report only the files of that verdict: valid, "
+               "bad-checksum,\n"
+               "                        wrong-size, unknown-engine or unreadable; repeatable\n"
+               "      --last-error E    report only the images whose last error is E (E3, or "
+               "none);\n"
+               "                        repeatable\n"
+               "  -l, --files-with-matches\n"
+               "                        report only the paths of the files, one a line\n"
+               "      --files-from F    report, summary, clear: the paths to take are read from "
+               "the file F\n"
+               "                        (- for standard input), one a line\n"
+               "  -0, --null            the paths of --files-from, and those -l prints, end in a "
+               "NUL\n"
+               "                        character instead (find -print0, xargs -0)\n"
+               "      --no-header       CSV without its header row\n"
+               "      --delimiter C     CSV with the fields separated by C (; for example)\n"
+               "      --bom             CSV starting with UTF-8's byte order mark, for "
+               "spreadsheets\n"
+               "  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is\n"
+               "                        standard output\n"
+               "      --suffix S        clear: each copy beside its input, S inserted before the "
+               "extension\n"
+               "  -d, --output-dir D    clear: each copy under D, at its input's path relative to "
+               "the\n"
+               "                        folder given\n"
+               "      --dry-run         clear: lists what would be written, and writes nothing\n"
+               "      --force           clear, convert: replace an existing file, even the input "
+               "itself\n"
+               "      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec "
+               "(S-record)\n"
+               "  -q, --quiet           compare: no output, the exit status only\n"
+               "  -h, --help            this help\n"
+               "  -v, --version         the version and build number\n"
+               "  --                    ends the options: a file name after it may start with -\n"
+               "\n"
+               "Exit status: 0 every file is a valid image with a right checksum (report, "
+               "summary), some\n"
+               "file is selected (report with --only or --last-error), every copy is written "
+               "(clear,\n"
+               "convert), the files are identical (compare); 1 any file is not, none is selected, "
+               "a refusal,\n"
+               "or the files differ; 2 a usage error, a path that does not exist, a file compare "
+               "cannot\n"
+               "read, or output that could not be written; 130 interrupted (Ctrl-C). See "
+               "tavro-cli(1).\n")
+        .toUtf8();
+}
 
 bool Arguments::parse()
 {
@@ -137,9 +176,9 @@ bool Arguments::parse()
                                            : QByteArray(1, argument.at(at));
             const Option *option = findOption(isLong ? 0 : name.at(0), name);
             if (!option) {
-                error = Sentence::fill(QStringLiteral("unknown option \"%1\" (\"--\" ends the "
-                                                      "options: tavro-cli %2 -- %1)"),
-                                       {argument, positional.value(0, "COMMAND")});
+                error = QT_TRANSLATE_NOOP("tavro-cli", "unknown option \"%1\" (\"--\" ends the "
+                                                       "options: tavro-cli %2 -- %1)");
+                errorValues = {argument, positional.value(0, "COMMAND")};
                 return false;
             }
             const QByteArray shown = isLong ? "--" + name : "-" + name;
@@ -152,11 +191,13 @@ bool Arguments::parse()
                 else if (i + 1 < argc)
                     value = argv[++i];
                 else {
-                    error = Sentence::fill(QStringLiteral("%1 needs a value"), {shown});
+                    error = QT_TRANSLATE_NOOP("tavro-cli", "%1 needs a value");
+                    errorValues = {shown};
                     return false;
                 }
             } else if (isLong && equals >= 0) {
-                error = Sentence::fill(QStringLiteral("%1 takes no value"), {shown});
+                error = QT_TRANSLATE_NOOP("tavro-cli", "%1 takes no value");
+                errorValues = {shown};
                 return false;
             }
             given.append({option->name, value});
@@ -179,9 +220,9 @@ bool Arguments::parse()
         const qsizetype last = takers.lastIndexOf(", ");
         if (last >= 0)
             takers.replace(last, 2, " and ");
-        error = Sentence::fill(QStringLiteral("--%1 is not an option of %2 (it is one of the "
-                                              "options that belong to %3)"),
-                               {entry.first, command, takers});
+        error = QT_TRANSLATE_NOOP("tavro-cli", "--%1 is not an option of %2 (it is one of the "
+                                               "options that belong to %3)");
+        errorValues = {entry.first, command, takers};
         return false;
     }
     return true;
@@ -216,6 +257,7 @@ int Arguments::usageError(const QString &sentence, const QList<QByteArray> &valu
 {
     if (!sentence.isEmpty())
         Output::message(sentence, values);
-    std::fputs(usage, stderr);
+    const QByteArray text = usage();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     return 2;
 }

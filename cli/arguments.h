@@ -21,7 +21,8 @@ public:
     Arguments(int &argc, char **argv) : argc(argc), argv(argv) {}
 
     // False with `error` set for an unknown option, a missing value, or an option that the
-    // command does not take.
+    // command does not take: the sentence untranslated (the catalogue is chosen later), and its
+    // values.
     bool parse();
     bool isSet(const char *name) const;
     // The last value given for the option named by its long name, or `otherwise`.
@@ -33,14 +34,16 @@ public:
     static int usageError(const QString &sentence = QString(),
                           const QList<QByteArray> &values = {});
 
-    static const char usage[];
-    static const char help[];
+    // In the user's language, options and their values as they are typed.
+    static QByteArray usage();
+    static QByteArray help();
 
     int &argc;
     char **argv;
     QByteArray command;
     QList<QByteArray> operands;
-    QByteArray error;
+    const char *error = nullptr;
+    QList<QByteArray> errorValues;
 
 private:
     QList<std::pair<QByteArray, QByteArray>> given; // long name, value

@@ -16,6 +16,8 @@
 #include "progress.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
+
 #include <QSet>
 
 namespace {
@@ -52,21 +54,21 @@ ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target,
 {
     const DumpInfo info = Inputs::read(input);
     if (info.problem == DumpInfo::CannotOpen) {
-        Output::message(QStringLiteral("%1: cannot be opened: %2; nothing written"),
-                        {input, Paths::whyUnreadable(input)});
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
+            {input, Paths::whyUnreadable(input)});
         return ImageTarget::Refused;
     }
     if (!info.valid()) {
-        Output::message(QStringLiteral("%1: not a valid image (%2); nothing written"),
-                        {input, info.problem == DumpInfo::BadRecords
-                                    ? info.refusal.toUtf8()
-                                    : QByteArray(DumpField::problemName(info.problem))});
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1: not a valid image (%2); nothing written"),
+            {input, Inputs::whyRefused(info)});
         return ImageTarget::Refused;
     }
     if (ImageTarget::check(input, target, info.format, force) != ImageTarget::Written)
         return ImageTarget::Refused;
     if (listing) {
-        listing->buffer() += Sentence::fill(QStringLiteral("%1 -> %2"),
+        listing->buffer() += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 -> %2"),
                                             {listing->name(input), listing->name(target)}) +
                              '\n';
         return ImageTarget::Written;
@@ -74,14 +76,15 @@ ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target,
     const qsizetype slash = target.lastIndexOf('/');
     const int error = makeFolder && slash > 0 ? Paths::makeFolders(target.left(slash)) : 0;
     if (error) {
-        Output::message(QStringLiteral("%1: cannot make the folder: %2"),
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot make the folder: %2"),
                         {target.left(slash), Paths::systemMessage(error)});
         return ImageTarget::Failed;
     }
     if (!info.checksumOk())
         Output::message(
-            QStringLiteral("%1: the checksum does not match (stored %2, computed "
-                           "%3); cleaned all the same"),
+            QCoreApplication::translate("tavro-cli",
+                                        "%1: the checksum does not match (stored %2, computed "
+                                        "%3); cleaned all the same"),
             {input, DumpField::word(info.storedChecksum), DumpField::word(info.computedChecksum)});
     return ImageTarget::write(target, EepromDump::cleaned(info.image), info.format, force);
 }
@@ -96,13 +99,15 @@ int Commands::clear(const Arguments &arguments)
     Output output;
     if (arguments.isSet("output")) {
         if (arguments.isSet("suffix") || arguments.isSet("output-dir"))
-            return Arguments::usageError(
-                QStringLiteral("-o names the one copy; --suffix and -d name many"));
+            return Arguments::usageError(QCoreApplication::translate(
+                "tavro-cli", "-o names the one copy; --suffix and -d name many"));
         if (arguments.operands.size() != 1 || !list.isEmpty())
-            return Arguments::usageError(QStringLiteral("clear needs one INPUT and -o OUTPUT"));
+            return Arguments::usageError(
+                QCoreApplication::translate("tavro-cli", "clear needs one INPUT and -o OUTPUT"));
         const QList<QByteArray> outputs = arguments.values("output");
         if (outputs.size() != 1 || outputs.first().isEmpty())
-            return Arguments::usageError(QStringLiteral("clear writes one OUTPUT"));
+            return Arguments::usageError(
+                QCoreApplication::translate("tavro-cli", "clear writes one OUTPUT"));
         const ImageTarget::Outcome outcome = clearOne(arguments.operands.first(), outputs.first(),
                                                       force, dryRun ? &output : nullptr);
         return output.finish(outcome == ImageTarget::Written ? 0 : 1);
@@ -111,17 +116,17 @@ int Commands::clear(const Arguments &arguments)
     const QByteArray suffix = arguments.value("suffix");
     const QByteArray folder = arguments.value("output-dir");
     if (!arguments.isSet("suffix") && folder.isEmpty())
-        return Arguments::usageError(
-            QStringLiteral("clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR"));
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR"));
     if (arguments.operands.isEmpty() == list.isEmpty())
-        return Arguments::usageError(
-            QStringLiteral("clear needs PATHs, or --files-from, not both"));
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "clear needs PATHs, or --files-from, not both"));
     if (arguments.operands.contains("-"))
-        return Arguments::usageError(
-            QStringLiteral("standard input is cleared with -o OUTPUT only"));
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "standard input is cleared with -o OUTPUT only"));
     if (folder.isEmpty() && suffix.isEmpty())
-        return Arguments::usageError(
-            QStringLiteral("an empty --suffix would write each copy over its input"));
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "an empty --suffix would write each copy over its input"));
     // Copies written inside a folder being walked would be walked and cleared again.
     const QByteArray inside = Paths::canonical(folder) + '/';
     for (const QByteArray &path : arguments.operands) {
@@ -129,8 +134,10 @@ int Commands::clear(const Arguments &arguments)
         if (!folder.isEmpty() && Paths::inspect(path).type == Paths::Folder &&
             inside.startsWith(walked))
             return Arguments::usageError(
-                QStringLiteral("%1 is inside %2, whose dumps are cleared: choose a folder outside "
-                               "it"),
+                QCoreApplication::translate(
+                    "tavro-cli",
+                    "%1 is inside %2, whose dumps are cleared: choose a folder outside "
+                    "it"),
                 {folder, path});
     }
 
@@ -147,8 +154,9 @@ int Commands::clear(const Arguments &arguments)
         const QByteArray target = targetFor(file, root, suffix, folder);
         ImageTarget::Outcome outcome = ImageTarget::Refused;
         if (targets.contains(target))
-            Output::message(QStringLiteral("%1: is the copy of another file of this run; %2 is "
-                                           "not cleaned"),
+            Output::message(QCoreApplication::translate(
+                                "tavro-cli", "%1: is the copy of another file of this run; %2 is "
+                                             "not cleaned"),
                             {target, file});
         else
             outcome = clearOne(file, target, force, dryRun ? &output : nullptr, !folder.isEmpty());
@@ -161,8 +169,9 @@ int Commands::clear(const Arguments &arguments)
     const int status = output.finish(Console::interrupted() ? 130 : counts[1] || counts[2] ? 1 : 0);
     const QList<QByteArray> numbers = {QByteArray::number(counts[0]), QByteArray::number(counts[1]),
                                        QByteArray::number(counts[2])};
-    Output::message(dryRun ? QStringLiteral("%1 would be written, %2 refused")
-                           : QStringLiteral("%1 written, %2 refused, %3 failed"),
-                    numbers);
+    Output::message(
+        dryRun ? QCoreApplication::translate("tavro-cli", "%1 would be written, %2 refused")
+               : QCoreApplication::translate("tavro-cli", "%1 written, %2 refused, %3 failed"),
+        numbers);
     return status <= 1 && inputs.trouble() == 2 ? 2 : status;
 }

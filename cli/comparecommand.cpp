@@ -14,6 +14,8 @@
 #include "paths.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -23,19 +25,21 @@ bool comparable(const QByteArray &path, const DumpInfo &info)
 {
     switch (info.problem) {
     case DumpInfo::CannotOpen:
-        Output::message(QStringLiteral("%1: cannot be opened: %2"),
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2"),
                         {path, Paths::whyUnreadable(path)});
         return false;
     case DumpInfo::WrongSize:
         Output::message(
-            QStringLiteral("%1: is %2 bytes long, not %3"),
+            QCoreApplication::translate("tavro-cli", "%1: is %2 bytes long, not %3"),
             {path, QByteArray::number(info.size), QByteArray::number(ImageLayout::ImageSize)});
         return false;
     case DumpInfo::IncompleteRead:
-        Output::message(QStringLiteral("%1: could not be read completely"), {path});
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1: could not be read completely"), {path});
         return false;
     case DumpInfo::BadRecords:
-        Output::message(QStringLiteral("%1: %2"), {path, info.refusal.toUtf8()});
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: %2"),
+                        {path, info.refusal.toUtf8()});
         return false;
     case DumpInfo::NoProblem:
     case DumpInfo::UnknownEngine:
@@ -56,8 +60,9 @@ QList<QByteArray> dumpsIn(const QByteArray &folder)
             return !Console::interrupted();
         },
         [](const QByteArray &path, int error) {
-            Output::message(QStringLiteral("%1: cannot read the folder: %2"),
-                            {path, Paths::systemMessage(error)});
+            Output::message(
+                QCoreApplication::translate("tavro-cli", "%1: cannot read the folder: %2"),
+                {path, Paths::systemMessage(error)});
         });
     std::sort(found.begin(), found.end());
     return found;
@@ -84,9 +89,10 @@ int compareFolders(const QByteArray &a, const QByteArray &b, bool quiet)
             const QByteArray &folder = order < 0 ? a : b;
             const QByteArray &name = order < 0 ? left.at(i++) : right.at(j++);
             if (!quiet)
-                output.buffer() += Sentence::fill(QStringLiteral("only in %1: %2"),
-                                                  {output.name(folder), output.name(name)}) +
-                                   '\n';
+                output.buffer() +=
+                    Sentence::fill(QCoreApplication::translate("tavro-cli", "only in %1: %2"),
+                                   {output.name(folder), output.name(name)}) +
+                    '\n';
             continue;
         }
         const QByteArray pathA = prefixA + left.at(i++);
@@ -117,9 +123,11 @@ int Commands::compare(const Arguments &arguments)
     const bool folders = paths.size() == 2 && Paths::inspect(paths.at(0)).type == Paths::Folder &&
                          Paths::inspect(paths.at(1)).type == Paths::Folder;
     if (paths.size() != 2)
-        return Arguments::usageError(QStringLiteral("compare needs two files, or two folders"));
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "compare needs two files, or two folders"));
     if (paths.at(0) == "-" && paths.at(1) == "-")
-        return Arguments::usageError(QStringLiteral("standard input can be read only once"));
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "standard input can be read only once"));
     const bool quiet = arguments.isSet("quiet");
     if (folders)
         return compareFolders(paths.at(0), paths.at(1), quiet);

@@ -12,30 +12,37 @@
 #include "output.h"
 #include "paths.h"
 
+#include <QCoreApplication>
+
 int Commands::convert(const Arguments &arguments)
 {
     const QList<QByteArray> outputs = arguments.values("output");
     if (arguments.operands.size() != 1 || outputs.size() != 1 || outputs.first().isEmpty())
-        return Arguments::usageError(QStringLiteral("convert needs one INPUT and -o OUTPUT"));
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "convert needs one INPUT and -o OUTPUT"));
     const QByteArray to = arguments.value("to");
     int kind = ImageFormat::Binary;
     while (kind <= ImageFormat::SRecord && to != ImageFormat::name(ImageFormat::Kind(kind)))
         ++kind;
     if (kind > ImageFormat::SRecord)
         return Arguments::usageError(
-            QStringLiteral("convert needs --to bin, ihex or srec, not \"%1\""), {to});
+            QCoreApplication::translate("tavro-cli",
+                                        "convert needs --to bin, ihex or srec, not \"%1\""),
+            {to});
 
     const QByteArray &input = arguments.operands.first();
     const DumpInfo info = Inputs::read(input);
     if (info.problem == DumpInfo::CannotOpen)
-        return Output::fail(1, QStringLiteral("%1: cannot be opened: %2; nothing written"),
-                            {input, Paths::whyUnreadable(input)});
+        return Output::fail(
+            1,
+            QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
+            {input, Paths::whyUnreadable(input)});
     // An image of an unknown engine converts as well: it is written byte for byte.
     if (info.image.size() != ImageLayout::ImageSize)
-        return Output::fail(1, QStringLiteral("%1: not a 512-byte image (%2); nothing written"),
-                            {input, info.problem == DumpInfo::BadRecords
-                                        ? info.refusal.toUtf8()
-                                        : QByteArray(DumpField::problemName(info.problem))});
+        return Output::fail(1,
+                            QCoreApplication::translate(
+                                "tavro-cli", "%1: not a 512-byte image (%2); nothing written"),
+                            {input, Inputs::whyRefused(info)});
     // The layout of the input when the format stays the same; a new format's own otherwise.
     ImageFormat format = info.format;
     if (format.kind != kind) {

@@ -10,6 +10,8 @@
 #include "output.h"
 #include "paths.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int descriptor(const QByteArray &target)
@@ -28,23 +30,29 @@ Outcome check(const QByteArray &input, const QByteArray &target, const ImageForm
     if (stream >= 0) {
         if (format.kind != ImageFormat::Binary || !Console::isTerminal(stream))
             return Written;
-        Output::message(QStringLiteral("%1: is a terminal, which shows no binary image; send it "
-                                       "to a file or a pipe"),
+        Output::message(QCoreApplication::translate(
+                            "tavro-cli", "%1: is a terminal, which shows no binary image; send it "
+                                         "to a file or a pipe"),
                         {target});
         return Refused;
     }
     const Paths::Type type = Paths::inspect(target).type;
     if (type == Paths::Folder)
-        Output::message(QStringLiteral("%1: is a folder; name the file to write"), {target});
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1: is a folder; name the file to write"),
+            {target});
     else if (type == Paths::Other)
-        Output::message(QStringLiteral("%1: is not a regular file; name the file to write"),
+        Output::message(QCoreApplication::translate(
+                            "tavro-cli", "%1: is not a regular file; name the file to write"),
                         {target});
     else if (!force && Paths::inspect(target, false).type != Paths::Nothing)
-        Output::message(Paths::sameFile(input, target)
-                            ? QStringLiteral("%1: is the input itself; --force overwrites it with "
-                                             "the new copy")
-                            : QStringLiteral("%1: exists; --force replaces it"),
-                        {target});
+        Output::message(
+            Paths::sameFile(input, target)
+                ? QCoreApplication::translate("tavro-cli",
+                                              "%1: is the input itself; --force overwrites it with "
+                                              "the new copy")
+                : QCoreApplication::translate("tavro-cli", "%1: exists; --force replaces it"),
+            {target});
     else
         return Written;
     return Refused;
@@ -59,7 +67,7 @@ Outcome write(const QByteArray &target, const QByteArray &image, const ImageForm
         const int error = Console::write(stream, bytes);
         if (error == 0)
             return Written;
-        Output::message(QStringLiteral("%1: cannot write: %2"),
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot write: %2"),
                         {target, Paths::systemMessage(error)});
         return Failed;
     }
@@ -72,21 +80,26 @@ Outcome write(const QByteArray &target, const QByteArray &image, const ImageForm
     case FileIo::SaveResult::Saved:
         return Written;
     case FileIo::SaveResult::NotConfirmed:
-        Output::message(QStringLiteral("%1: saved, but the system could not confirm that the new "
-                                       "name is on the disk: %2"),
+        Output::message(QCoreApplication::translate(
+                            "tavro-cli", "%1: saved, but the system could not confirm that the new "
+                                         "name is on the disk: %2"),
                         {target, why});
         return Written;
     case FileIo::SaveResult::Damaged:
-        Output::message(QStringLiteral("%1: cannot write, and the file may now be damaged: %2"),
+        Output::message(QCoreApplication::translate(
+                            "tavro-cli", "%1: cannot write, and the file may now be damaged: %2"),
                         {target, why});
         break;
     case FileIo::SaveResult::RestoredNotConfirmed:
-        Output::message(QStringLiteral("%1: cannot write; the old contents were put back, but the "
-                                       "system could not confirm them on the disk: %2"),
-                        {target, why});
+        Output::message(
+            QCoreApplication::translate("tavro-cli",
+                                        "%1: cannot write; the old contents were put back, but the "
+                                        "system could not confirm them on the disk: %2"),
+            {target, why});
         break;
     case FileIo::SaveResult::Failed:
-        Output::message(QStringLiteral("%1: cannot write: %2"), {target, why});
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot write: %2"),
+                        {target, why});
         break;
     }
     return Failed;

@@ -5,12 +5,15 @@
 #include "inputs.h"
 
 #include "console.h"
+#include "dumpfield.h"
 #include "dumpinfo.h"
 #include "folderwalk.h"
 #include "imagefile.h"
 #include "namelist.h"
 #include "output.h"
 #include "paths.h"
+
+#include <QCoreApplication>
 
 const QList<QByteArray> Inputs::suffixes = {".bin", ".eep", ".hex", ".s19", ".srec"};
 
@@ -19,6 +22,13 @@ DumpInfo Inputs::read(const QByteArray &path)
     if (path == "-")
         return DumpInfo::decodeAnyFormat(Console::readInput(ImageFile::MaxTextSize));
     return DumpInfo::readAnyFormat(path);
+}
+
+QByteArray Inputs::whyRefused(const DumpInfo &info)
+{
+    if (info.problem == DumpInfo::BadRecords)
+        return info.refusal.toUtf8();
+    return QCoreApplication::translate("tavro-cli", DumpField::problemName(info.problem)).toUtf8();
 }
 
 void Inputs::walk(const Visit &visit)
@@ -38,8 +48,9 @@ void Inputs::walk(const Visit &visit)
             return;
     }
     if (names.error()) {
-        Output::message(QStringLiteral("%1: cannot read the list of files: %2"),
-                        {list, Paths::systemMessage(names.error())});
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1: cannot read the list of files: %2"),
+            {list, Paths::systemMessage(names.error())});
         worst = 2;
     }
 }
@@ -52,7 +63,8 @@ bool Inputs::walkPath(const QByteArray &path, const Visit &visit)
         return visit(path, path) && !Console::interrupted();
     const Paths::Info info = Paths::inspect(path, false);
     if (info.missing()) {
-        Output::message(QStringLiteral("%1: %2"), {path, Paths::systemMessage(info.error)});
+        Output::message(QCoreApplication::translate("tavro-cli", "%1: %2"),
+                        {path, Paths::systemMessage(info.error)});
         worst = 2;
         return !Console::interrupted();
     }
@@ -64,8 +76,9 @@ bool Inputs::walkPath(const QByteArray &path, const Visit &visit)
             return going;
         },
         [&](const QByteArray &folder, int error) {
-            Output::message(QStringLiteral("%1: cannot read the folder: %2"),
-                            {folder, Paths::systemMessage(error)});
+            Output::message(
+                QCoreApplication::translate("tavro-cli", "%1: cannot read the folder: %2"),
+                {folder, Paths::systemMessage(error)});
             worst = qMax(worst, 1);
         });
     return going;

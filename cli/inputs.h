@@ -39,6 +39,8 @@ public:
 
     // The image in the file at `path`, in any format; "-" reads standard input.
     static DumpInfo read(const QByteArray &path);
+    // Why `info` holds no image, for a message: the line a text was refused at, or the problem.
+    static QByteArray whyRefused(const DumpInfo &info);
     // What a folder's walk takes: .bin, .eep, .hex, .s19, .srec.
     static const QList<QByteArray> suffixes;
 

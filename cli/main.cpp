@@ -3,12 +3,17 @@
 // SPDX-License-Identifier: MIT
 
 #include "arguments.h"
+#include "catalogue.h"
 #include "commands.h"
 #include "console.h"
 #include "output.h"
 #include "tavroversion.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -22,8 +27,12 @@ int print(const QByteArray &text)
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    Output::message(QStringLiteral("cannot write the output: %1"),
-                    {QByteArray(std::strerror(errno))});
+    // A reader that stopped early (`--help | head`) is no error, as for a report.
+    const int error = errno;
+    if (error == EPIPE)
+        return 141;
+    Output::message(QCoreApplication::translate("tavro-cli", "cannot write the output: %1"),
+                    {QByteArray(std::strerror(error))});
     return 2;
 }
 
@@ -33,17 +42,34 @@ int main(int argc, char *argv[])
 {
     Console::failWritesInsteadOfSignals();
     Arguments arguments(argc, argv);
-    if (!arguments.parse())
-        return Arguments::usageError(QStringLiteral("%1"), {arguments.error});
-    if (arguments.isSet("help"))
-        return print(QByteArray(Arguments::usage) + '\n' + Arguments::help);
-    if (arguments.isSet("version"))
+    const bool parsed = arguments.parse();
+    // The version alone is answered before the catalogue is looked for: scripts ask it often.
+    if (parsed && arguments.isSet("version") && !arguments.isSet("help"))
         return print("tavro-cli " TAVRO_VERSION " (build " + QByteArray::number(TAVRO_BUILD) +
                      ")\n");
 
+    // Every text for a person is in the user's language, chosen as the window chooses it;
+    // what programs read (JSON, CSV, the paths of -l) stays English. The system's own words
+    // (strerror) follow the same choice: the user's locale with a catalogue, English without
+    // one, so that a message never mixes two languages. Installing a translator takes an
+    // application object; Qt sets the user's C locale in making it.
+    QCoreApplication app(argc, argv);
+    Catalogue catalogue;
+    if (catalogue.loadFor(QCoreApplication::applicationDirPath(),
+                          QStringLiteral(TAVRO_TRANSLATIONS_DIR), QLocale::system().uiLanguages()))
+        QCoreApplication::installTranslator(&catalogue);
+    else
+        std::setlocale(LC_MESSAGES, "C");
+
+    if (!parsed)
+        return Arguments::usageError(QCoreApplication::translate("tavro-cli", arguments.error),
+                                     arguments.errorValues);
+    if (arguments.isSet("help"))
+        return print(Arguments::usage() + '\n' + Arguments::help());
+
     const QByteArray &command = arguments.command;
     if (command.isEmpty())
-        return Arguments::usageError(QStringLiteral("no command given"));
+        return Arguments::usageError(QCoreApplication::translate("tavro-cli", "no command given"));
     if (command == "report" || command == "summary")
         return Commands::report(arguments, command == "summary");
     if (command == "clear")
@@ -52,5 +78,6 @@ int main(int argc, char *argv[])
         return Commands::compare(arguments);
     if (command == "convert")
         return Commands::convert(arguments);
-    return Arguments::usageError(QStringLiteral("unknown command \"%1\""), {command});
+    return Arguments::usageError(QCoreApplication::translate("tavro-cli", "unknown command \"%1\""),
+                                 {command});
 }

@@ -10,6 +10,8 @@
 #include "reportrenderer.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -37,7 +39,8 @@ int Output::finish(int status)
         return status;
     if (error == EPIPE)
         return 141;
-    message(QStringLiteral("cannot write the output: %1"), {Paths::systemMessage(error)});
+    message(QCoreApplication::translate("tavro-cli", "cannot write the output: %1"),
+            {Paths::systemMessage(error)});
     return 2;
 }
 

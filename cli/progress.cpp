@@ -7,6 +7,8 @@
 #include "console.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
+
 bool Progress::shown = false;
 
 bool Progress::wanted()
@@ -27,7 +29,8 @@ void Progress::step(quint64 done)
         return;
     drawnAt = clock.elapsed();
     QByteArray line =
-        '\r' + Sentence::fill(total ? QStringLiteral("%1 of %2 files") : QStringLiteral("%1 files"),
+        '\r' + Sentence::fill(total ? QCoreApplication::translate("tavro-cli", "%1 of %2 files")
+                                    : QCoreApplication::translate("tavro-cli", "%1 files"),
                               {QByteArray::number(done), QByteArray::number(total)});
     Console::write(Console::Error, line);
     shown = true;

@@ -5,7 +5,6 @@
 #include "commands.h"
 
 #include "arguments.h"
-#include "catalogue.h"
 #include "console.h"
 #include "dumpfield.h"
 #include "dumpinfo.h"
@@ -15,11 +14,9 @@
 #include "reportrenderer.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <cctype>
-#include <clocale>
 #include <optional>
 
 namespace {
@@ -48,8 +45,9 @@ std::optional<Selection> selection(const Arguments &arguments)
                name != DumpField::verdictName(DumpInfo::Verdict(verdict)))
             ++verdict;
         if (verdict == DumpField::VerdictCount) {
-            Output::message(QStringLiteral("unknown verdict \"%1\" (valid, bad-checksum, "
-                                           "wrong-size, unknown-engine or unreadable)"),
+            Output::message(QCoreApplication::translate(
+                                "tavro-cli", "unknown verdict \"%1\" (valid, bad-checksum, "
+                                             "wrong-size, unknown-engine or unreadable)"),
                             {name});
             return std::nullopt;
         }
@@ -62,8 +60,9 @@ std::optional<Selection> selection(const Arguments &arguments)
                             std::all_of(code.begin(), code.end(),
                                         [](char c) { return std::isxdigit(uchar(c)) != 0; });
         if (!none && !digits) {
-            Output::message(QStringLiteral("unknown error code \"%1\" (E0 to ED as the report "
-                                           "shows them, or none)"),
+            Output::message(QCoreApplication::translate(
+                                "tavro-cli", "unknown error code \"%1\" (E0 to ED as the report "
+                                             "shows them, or none)"),
                             {code});
             return std::nullopt;
         }
@@ -81,8 +80,9 @@ std::optional<ReportRenderer::Style> style(const Arguments &arguments, bool term
     style.bom = arguments.isSet("bom");
     const QByteArray delimiter = arguments.value("delimiter", ",");
     if (delimiter.size() != 1 || QByteArrayLiteral("\"\r\n").contains(delimiter.at(0))) {
-        Output::message(QStringLiteral("the delimiter must be one character, not a quote or a "
-                                       "line break: \"%1\""),
+        Output::message(QCoreApplication::translate(
+                            "tavro-cli", "the delimiter must be one character, not a quote or a "
+                                         "line break: \"%1\""),
                         {delimiter});
         return std::nullopt;
     }
@@ -103,42 +103,30 @@ int Commands::report(const Arguments &arguments, bool summary)
     const bool csvOptions =
         arguments.isSet("no-header") || arguments.isSet("delimiter") || arguments.isSet("bom");
     if (csvOptions && format != "csv")
-        return Arguments::usageError(
-            QStringLiteral("--no-header, --delimiter and --bom are for CSV"));
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "--no-header, --delimiter and --bom are for CSV"));
     const bool namesOnly = arguments.isSet("files-with-matches");
     if (namesOnly && arguments.isSet("format"))
-        return Arguments::usageError(QStringLiteral("-l prints the paths alone, in no format"));
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "-l prints the paths alone, in no format"));
     std::unique_ptr<ReportRenderer> renderer;
     if (!namesOnly)
         renderer =
             ReportRenderer::create(QString::fromLatin1(format), output.buffer(), *layout, summary);
     if (!namesOnly && !renderer)
-        return Arguments::usageError(QStringLiteral("unknown format \"%1\""), {format});
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "unknown format \"%1\""), {format});
     const QByteArray list = arguments.value("files-from");
     if (arguments.operands.isEmpty() == list.isEmpty())
-        return Arguments::usageError(list.isEmpty()
-                                         ? QStringLiteral("%1 needs at least one PATH")
-                                         : QStringLiteral("the PATHs come from --files-from or "
-                                                          "from the command line, not both"),
-                                     {arguments.command});
+        return Arguments::usageError(
+            list.isEmpty()
+                ? QCoreApplication::translate("tavro-cli", "%1 needs at least one PATH")
+                : QCoreApplication::translate("tavro-cli", "the PATHs come from --files-from or "
+                                                           "from the command line, not both"),
+            {arguments.command});
     if (arguments.operands.count("-") > 1)
-        return Arguments::usageError(QStringLiteral("standard input can be read only once"));
-
-    // A report for people is in the user's language, chosen as the window chooses it; the
-    // others are for programs and stay English. Installing a translator takes an application
-    // object, which those do without.
-    std::optional<QCoreApplication> app;
-    Catalogue catalogue;
-    if (renderer && renderer->isForPeople()) {
-        app.emplace(arguments.argc, arguments.argv);
-        // Qt adopts the user's C locale; the messages on standard error stay as in the other
-        // formats.
-        std::setlocale(LC_ALL, "C");
-        if (catalogue.loadFor(QCoreApplication::applicationDirPath(),
-                              QStringLiteral(TAVRO_TRANSLATIONS_DIR),
-                              QLocale::system().uiLanguages()))
-            QCoreApplication::installTranslator(&catalogue);
-    }
+        return Arguments::usageError(
+            QCoreApplication::translate("tavro-cli", "standard input can be read only once"));
 
     Console::catchInterrupt();
     const char end = arguments.isSet("null") ? '\0' : '\n';
@@ -180,6 +168,7 @@ int Commands::report(const Arguments &arguments, bool summary)
         found = 2;
     const int status = output.finish(found);
     if (done == 0 && status == 1 && !trouble)
-        Output::message(QStringLiteral("no .bin, .eep, .hex, .s19 or .srec file found"));
+        Output::message(QCoreApplication::translate(
+            "tavro-cli", "no .bin, .eep, .hex, .s19 or .srec file found"));
     return status;
 }

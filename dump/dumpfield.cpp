@@ -49,17 +49,19 @@ std::vector<DumpField> makeFields()
         // section, label, gap, group, key, column, tallied, compareName, value
         // The product code prints as its bytes in file order: 0a1b2c3d.
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr,
-         "product_code", "product_code", true, "product code",
+         "product_code", "product_code", true, QT_TRANSLATE_NOOP("tavro-cli", "product code"),
          [](const DumpInfo &info) {
              return Value{Value::Text,
                           QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0')};
          }},
-        {F::Identification, nullptr, false, "engine", "word", nullptr, false, "engine type",
+        {F::Identification, nullptr, false, "engine", "word", nullptr, false,
+         QT_TRANSLATE_NOOP("tavro-cli", "engine type"),
          [](const DumpInfo &info) { return word(info.engineType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name",
          "engine", true, "",
          [](const DumpInfo &info) { return text(engineName(info.engineType)); }},
-        {F::Identification, nullptr, false, "mcu", "word", nullptr, false, "MCU type",
+        {F::Identification, nullptr, false, "mcu", "word", nullptr, false,
+         QT_TRANSLATE_NOOP("tavro-cli", "MCU type"),
          [](const DumpInfo &info) { return word(info.mcuType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu",
          true, "",
@@ -69,17 +71,19 @@ std::vector<DumpField> makeFields()
                          : text(QT_TRANSLATE_NOOP("QObject", "Unknown"), Value::Translated);
          }},
         {F::Identification, nullptr, false, "checksum", "stored", "checksum_stored", false,
-         "stored checksum", [](const DumpInfo &info) { return word(info.storedChecksum); }},
+         QT_TRANSLATE_NOOP("tavro-cli", "stored checksum"),
+         [](const DumpInfo &info) { return word(info.storedChecksum); }},
         {F::Identification, nullptr, false, "checksum", "computed", "checksum_computed", false,
-         "computed checksum", [](const DumpInfo &info) { return word(info.computedChecksum); }},
+         QT_TRANSLATE_NOOP("tavro-cli", "computed checksum"),
+         [](const DumpInfo &info) { return word(info.computedChecksum); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "EEPROM checksum:"), true, "checksum",
-         "ok", "checksum_ok", false, "checksum verdict",
+         "ok", "checksum_ok", false, QT_TRANSLATE_NOOP("tavro-cli", "checksum verdict"),
          [](const DumpInfo &info) {
              return info.checksumOk() ? text(QT_TRANSLATE_NOOP("QObject", "OK"), Value::Yes)
                                       : text(QT_TRANSLATE_NOOP("QObject", "Error"), Value::No);
          }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Last error : "), true, nullptr,
-         "last_error", "last_error", true, "last error",
+         "last_error", "last_error", true, QT_TRANSLATE_NOOP("tavro-cli", "last error"),
          [](const DumpInfo &info) {
              // The code as the window prints it ("%X"): E3, or 5 without a leading zero.
              return info.lastError
@@ -113,8 +117,13 @@ QByteArray DumpField::word(quint16 word)
 
 const char *DumpField::problemName(DumpInfo::Problem problem)
 {
-    static const char *const names[] = {
-        "", "cannot open", "wrong size", "incomplete read", "bad records", "unknown engine"};
+    // English in CSV and JSON; tavro-cli's messages translate them.
+    static const char *const names[] = {"",
+                                        QT_TRANSLATE_NOOP("tavro-cli", "cannot open"),
+                                        QT_TRANSLATE_NOOP("tavro-cli", "wrong size"),
+                                        QT_TRANSLATE_NOOP("tavro-cli", "incomplete read"),
+                                        QT_TRANSLATE_NOOP("tavro-cli", "bad records"),
+                                        QT_TRANSLATE_NOOP("tavro-cli", "unknown engine")};
     return names[problem];
 }
 

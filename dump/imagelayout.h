@@ -41,10 +41,11 @@ struct Region
     const char *name;
 };
 constexpr Region regions[] = {
-    {0, VariableBlockSize - 1, "variable data block (bytes 0-254)"},
-    {VariableBlockSize, VariableBlockSize, "byte 255"},
-    {IdentificationBlock, Checksum + 1, "identification block (bytes 256-510)"},
-    {ImageSize - 1, ImageSize - 1, "byte 511"},
+    {0, VariableBlockSize - 1, QT_TRANSLATE_NOOP("tavro-cli", "variable data block (bytes 0-254)")},
+    {VariableBlockSize, VariableBlockSize, QT_TRANSLATE_NOOP("tavro-cli", "byte 255")},
+    {IdentificationBlock, Checksum + 1,
+     QT_TRANSLATE_NOOP("tavro-cli", "identification block (bytes 256-510)")},
+    {ImageSize - 1, ImageSize - 1, QT_TRANSLATE_NOOP("tavro-cli", "byte 511")},
 };
 
 } // namespace ImageLayout

@@ -6,6 +6,8 @@
 
 #include "imageformat.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 #include <array>
@@ -78,15 +80,19 @@ bool RecordText::decode(qsizetype from)
         if (high < 0 || low < 0) {
             const uchar c = in[high < 0 ? i : i + 1];
             if (c > ' ' && c < 0x7f)
-                return refuse(QStringLiteral("the character \"%1\" is not a hexadecimal digit")
+                return refuse(QCoreApplication::translate(
+                                  "tavro-cli", "the character \"%1\" is not a hexadecimal digit")
                                   .arg(QLatin1Char(char(c))));
-            return refuse(QStringLiteral("the byte 0x%1 is not a hexadecimal digit").arg(hex(c)));
+            return refuse(
+                QCoreApplication::translate("tavro-cli", "the byte 0x%1 is not a hexadecimal digit")
+                    .arg(hex(c)));
         }
         cases |= letterCases[in[i]] | (i + 1 < digits ? letterCases[in[i + 1]] : 0);
         out[i / 2] = char(high << 4 | low);
     }
     if (digits % 2 != 0)
-        return refuse(QStringLiteral("an odd number of hexadecimal digits"));
+        return refuse(
+            QCoreApplication::translate("tavro-cli", "an odd number of hexadecimal digits"));
     return true;
 }
 
@@ -94,13 +100,15 @@ bool RecordText::place(quint64 address, const uchar *data, int size)
 {
     for (int i = 0; i < size; ++i, ++address) {
         if (address >= quint64(ImageLayout::ImageSize))
-            return refuse(QStringLiteral("address %1 is beyond the %2-byte image")
-                              .arg(address)
-                              .arg(ImageLayout::ImageSize));
+            return refuse(
+                QCoreApplication::translate("tavro-cli", "address %1 is beyond the %2-byte image")
+                    .arg(address)
+                    .arg(ImageLayout::ImageSize));
         if (givenOn[address])
-            return refuse(QStringLiteral("address %1 was given before, on line %2")
-                              .arg(address)
-                              .arg(givenOn[address]));
+            return refuse(
+                QCoreApplication::translate("tavro-cli", "address %1 was given before, on line %2")
+                    .arg(address)
+                    .arg(givenOn[address]));
         givenOn[address] = number;
         image[address] = data[i];
     }
@@ -111,7 +119,7 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
 {
     while (next()) {
         if (lineSize > 0)
-            return refuse(QStringLiteral("text after the end record"));
+            return refuse(QCoreApplication::translate("tavro-cli", "text after the end record"));
     }
     QStringList missing; // ranges of addresses no record gave
     for (int first = 0; first < ImageLayout::ImageSize; ++first) {
@@ -129,11 +137,12 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
         missing << QStringLiteral("…");
     }
     if (missing.size() == 1 && !missing.first().contains(u'–')) {
-        error = QStringLiteral("address %1 missing").arg(missing.first());
+        error = QCoreApplication::translate("tavro-cli", "address %1 missing").arg(missing.first());
         return false;
     }
     if (!missing.isEmpty()) {
-        error = QStringLiteral("addresses %1 missing").arg(missing.join(QStringLiteral(", ")));
+        error = QCoreApplication::translate("tavro-cli", "addresses %1 missing")
+                    .arg(missing.join(QStringLiteral(", ")));
         return false;
     }
     result = QByteArray(reinterpret_cast<const char *>(image), ImageLayout::ImageSize);
@@ -147,12 +156,13 @@ bool RecordText::checksumIs(uchar expected)
     const uchar stored = uchar(bytes.at(bytes.size() - 1));
     if (stored == expected)
         return true;
-    return refuse(QStringLiteral("checksum 0x%1, expected 0x%2").arg(hex(stored), hex(expected)));
+    return refuse(QCoreApplication::translate("tavro-cli", "checksum 0x%1, expected 0x%2")
+                      .arg(hex(stored), hex(expected)));
 }
 
 bool RecordText::refuse(const QString &why)
 {
-    error = QStringLiteral("line %1: %2").arg(number).arg(why);
+    error = QCoreApplication::translate("tavro-cli", "line %1: %2").arg(number).arg(why);
     return false;
 }
 

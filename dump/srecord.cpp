@@ -7,6 +7,8 @@
 #include "imageformat.h"
 #include "recordtext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The bytes of the address in each type of record, S0 to S9; S4 does not exist.
@@ -33,26 +35,30 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
     while (records.next()) {
         const char digit = records.at(1);
         if (records.at(0) != 'S' || digit < '0' || digit > '9')
-            return records.refuse(
-                QStringLiteral("it does not start with S and a digit, as an S-record does"));
+            return records.refuse(QCoreApplication::translate(
+                "tavro-cli", "it does not start with S and a digit, as an S-record does"));
         const int type = digit - '0';
         if (type == 4)
-            return records.refuse(QStringLiteral("unknown record type S4"));
+            return records.refuse(
+                QCoreApplication::translate("tavro-cli", "unknown record type S4"));
         if (!records.decode(2))
             return false;
         const QByteArray &bytes = records.bytes;
         const int size = int(bytes.size());
         if (size == 0)
-            return records.refuse(QStringLiteral("the record has no count"));
+            return records.refuse(
+                QCoreApplication::translate("tavro-cli", "the record has no count"));
         const int count = uchar(bytes.at(0));
         if (size != count + 1)
             return records.refuse(
-                QStringLiteral("the record announces %1 bytes after its count but holds %2")
+                QCoreApplication::translate(
+                    "tavro-cli", "the record announces %1 bytes after its count but holds %2")
                     .arg(count)
                     .arg(size - 1));
         const int addressSize = addressSizes[type];
         if (count < addressSize + 1)
-            return records.refuse(QStringLiteral("an S%1 record needs at least %2 bytes, not %3")
+            return records.refuse(QCoreApplication::translate(
+                                      "tavro-cli", "an S%1 record needs at least %2 bytes, not %3")
                                       .arg(type)
                                       .arg(addressSize + 1)
                                       .arg(count));
@@ -63,7 +69,8 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         const QByteArray data = bytes.mid(1 + addressSize, dataSize);
         if (type == 0) {
             if (records.lineNumber() != 1)
-                return records.refuse(QStringLiteral("a header record (S0) after the first line"));
+                return records.refuse(QCoreApplication::translate(
+                    "tavro-cli", "a header record (S0) after the first line"));
             format.header = true;
             format.headerData = data;
         } else if (type <= 3) {
@@ -75,11 +82,13 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
                                dataSize))
                 return false;
         } else if (dataSize != 0) {
-            return records.refuse(QStringLiteral("an S%1 record holds no data").arg(type));
+            return records.refuse(
+                QCoreApplication::translate("tavro-cli", "an S%1 record holds no data").arg(type));
         } else if (type <= 6) {
             if (address != dataRecords)
                 return records.refuse(
-                    QStringLiteral("the count record says %1 data records, but %2 come before it")
+                    QCoreApplication::translate(
+                        "tavro-cli", "the count record says %1 data records, but %2 come before it")
                         .arg(address)
                         .arg(dataRecords));
             format.countRecord = true;
@@ -89,7 +98,8 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
             return records.finish(image, format);
         }
     }
-    records.error = QStringLiteral("the end record (S7, S8 or S9) is missing");
+    records.error =
+        QCoreApplication::translate("tavro-cli", "the end record (S7, S8 or S9) is missing");
     return false;
 }
 

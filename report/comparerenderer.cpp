@@ -7,6 +7,9 @@
 #include "dumpfield.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
+#include <QObject>
+
 bool CompareRenderer::verdict(QByteArray &out, const QByteArray &nameA, const QByteArray &nameB,
                               const DumpInfo &left, const DumpInfo &right)
 {
@@ -15,12 +18,15 @@ bool CompareRenderer::verdict(QByteArray &out, const QByteArray &nameA, const QB
         differing += left.image.at(i) != right.image.at(i);
     const QByteArray count = QByteArray::number(differing);
     if (differing == 0)
-        out += Sentence::fill(QStringLiteral("%1 and %2 are identical"), {nameA, nameB});
+        out += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 and %2 are identical"),
+                              {nameA, nameB});
     else if (differing == 1)
-        out += Sentence::fill(QStringLiteral("%1 and %2 differ in 1 byte"), {nameA, nameB});
+        out += Sentence::fill(
+            QCoreApplication::translate("tavro-cli", "%1 and %2 differ in 1 byte"), {nameA, nameB});
     else
         out +=
-            Sentence::fill(QStringLiteral("%1 and %2 differ in %3 bytes"), {nameA, nameB, count});
+            Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 and %2 differ in %3 bytes"),
+                           {nameA, nameB, count});
     out += '\n';
     return differing == 0;
 }
@@ -40,9 +46,10 @@ bool CompareRenderer::render(QByteArray &out, const QByteArray &nameA, const QBy
         if (count == 0)
             continue;
         out += '\n' +
-               Sentence::fill(QStringLiteral("%1: %2 differ"),
-                              {region.name, QByteArray::number(count)}) +
-               "\n  offset   A   B\n";
+               Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2 differ"),
+                              {QCoreApplication::translate("tavro-cli", region.name).toUtf8(),
+                               QByteArray::number(count)}) +
+               '\n' + QCoreApplication::translate("tavro-cli", "  offset   A   B").toUtf8() + '\n';
         for (int i = region.first; i <= region.last; ++i) {
             if (a.at(i) != b.at(i))
                 out += "  " + QByteArray::number(i).rightJustified(6) + "  " + a.mid(i, 1).toHex() +
@@ -51,18 +58,38 @@ bool CompareRenderer::render(QByteArray &out, const QByteArray &nameA, const QBy
     }
 
     QByteArray fields;
+    // Numbers and names as they are; the words a report translates, translated.
     const auto shown = [](const DumpField::Value &value) {
-        return value.kind == DumpField::Value::Absent ? QByteArray("none") : value.text;
+        switch (value.kind) {
+        case DumpField::Value::Absent:
+            return QCoreApplication::translate("tavro-cli", "none").toUtf8();
+        case DumpField::Value::Translated:
+        case DumpField::Value::Yes:
+        case DumpField::Value::No:
+            return QObject::tr(value.text.constData()).toUtf8();
+        case DumpField::Value::Text:
+        case DumpField::Value::Count:
+            break;
+        }
+        return value.text;
     };
     for (const DumpField &field : DumpField::all()) {
         const QByteArray x = shown(field.value(left));
         const QByteArray y = shown(field.value(right));
-        if (!field.compareName.isEmpty() && x != y)
-            fields +=
-                "\n  " + Sentence::fill(QStringLiteral("%1: %2 -> %3"), {field.compareName, x, y});
+        if (field.compareName.isEmpty() || x == y)
+            continue;
+        const QByteArray name =
+            field.section == DumpField::Counter
+                ? Sentence::fill(QCoreApplication::translate("tavro-cli", "count of %1 (%2)"),
+                                 {field.key, QObject::tr(field.label).toUtf8()})
+                : QCoreApplication::translate("tavro-cli", field.compareName.constData()).toUtf8();
+        fields += "\n  " + Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2 -> %3"),
+                                          {name, x, y});
     }
     if (fields.isEmpty())
-        fields = ' ' + Sentence::fill(QStringLiteral("none (only bytes that are not decoded)"));
-    out += '\n' + Sentence::fill(QStringLiteral("fields that differ:")) + fields + '\n';
+        fields = ' ' + Sentence::fill(QCoreApplication::translate(
+                           "tavro-cli", "none (only bytes that are not decoded)"));
+    out += '\n' + Sentence::fill(QCoreApplication::translate("tavro-cli", "fields that differ:")) +
+           fields + '\n';
     return false;
 }

@@ -8,6 +8,7 @@
 #include "jsonwriter.h"
 #include "sentence.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QStringList>
 
@@ -106,12 +107,15 @@ void SummaryRenderer::writeText()
         out +=
             "  " + QByteArray::number(count).rightJustified(width) + "  " + label.toUtf8() + '\n';
     };
-    out += Sentence::fill(files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files"),
+    out += Sentence::fill(files == 1 ? QCoreApplication::translate("tavro-cli", "1 file")
+                                     : QCoreApplication::translate("tavro-cli", "%1 files"),
                           {QByteArray::number(files)}) +
            '\n';
-    const QStringList verdictLabels = {
-        QStringLiteral("valid"), QStringLiteral("bad checksum"), QStringLiteral("wrong size"),
-        QStringLiteral("unknown engine"), QStringLiteral("unreadable")};
+    const QStringList verdictLabels = {QCoreApplication::translate("tavro-cli", "valid"),
+                                       QCoreApplication::translate("tavro-cli", "bad checksum"),
+                                       QCoreApplication::translate("tavro-cli", "wrong size"),
+                                       QCoreApplication::translate("tavro-cli", "unknown engine"),
+                                       QCoreApplication::translate("tavro-cli", "unreadable")};
     for (int verdict = 0; verdict < DumpField::VerdictCount; ++verdict)
         line(verdicts[verdict], verdictLabels.at(verdict));
     for (const Tally &tally : tallies) {
@@ -125,8 +129,10 @@ void SummaryRenderer::writeText()
     }
 
     // The error counters as a table, with a bar for how often each error occurred in all.
-    QStringList header = {QStringLiteral("Error"), QStringLiteral("boards"),
-                          QStringLiteral("total"), QStringLiteral("largest")};
+    QStringList header = {QCoreApplication::translate("tavro-cli", "Error"),
+                          QCoreApplication::translate("tavro-cli", "boards"),
+                          QCoreApplication::translate("tavro-cli", "total"),
+                          QCoreApplication::translate("tavro-cli", "largest")};
     int widths[4] = {};
     quint64 most = 0;
     for (const Counter &counter : counters) {

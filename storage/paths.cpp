@@ -4,6 +4,8 @@
 
 #include "paths.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -50,13 +52,16 @@ QByteArray whyUnreadable(const QByteArray &path)
     if (info.type == Nothing)
         return systemMessage(info.error);
     if (info.type != File)
-        return info.type == Folder ? "is a folder" : "is not a regular file";
+        return (info.type == Folder
+                    ? QCoreApplication::translate("tavro-cli", "is a folder")
+                    : QCoreApplication::translate("tavro-cli", "is not a regular file"))
+            .toUtf8();
     // Only a regular file gets here, so opening it has no effect of its own.
     std::FILE *file = std::fopen(path.constData(), "rb");
     if (!file)
         return systemMessage(errno);
     std::fclose(file);
-    return "cannot be read";
+    return QCoreApplication::translate("tavro-cli", "cannot be read").toUtf8();
 }
 
 QByteArray systemMessage(int error)

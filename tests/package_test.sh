@@ -8,11 +8,11 @@
 # metadata validates, lintian finds no error and no warning; tavro-cli's package, installed alone,
 # reports a dump without the window's package; and, installed with apt-get (the program with
 # the Italian and the German package), the program opens its window in each user's language:
-# Italian, German and English by LANG; tavro-cli's text report follows. Given a dump's path, or
-# opened with gio as a file manager opens a .eep dump, the program loads it. With the German
-# package removed, a German user gets English; removing everything leaves nothing behind. Installing
-# changes the system, so that part runs only as root with CI=true or TAVRO_INSTALL_TEST=1;
-# otherwise it checks the packages without installing them.
+# Italian, German and English by LANG; tavro-cli's text report and messages follow. Given a
+# dump's path, or opened with gio as a file manager opens a .eep dump, the program loads it. With
+# the German package removed, a German user gets English; removing everything leaves nothing
+# behind. Installing changes the system, so that part runs only as root with CI=true or
+# TAVRO_INSTALL_TEST=1; otherwise it checks the packages without installing them.
 # Usage: TAVRO_VERSION=1.2 TAVRO_BUILD=150 TAVRO_PACKAGE_VERSION=1.2.150+1 \
 #            package_test.sh tavro-tool_VERSION_ARCH.deb tavro-cli_VERSION_ARCH.deb \
 #            tavro-tool-l10n-XX_VERSION_all.deb...
@@ -191,10 +191,14 @@ unset LANGUAGE LC_ALL LC_MESSAGES
 check "installed tavro-cli reports a dump" bash -c \
     'tavro-cli report --format csv "$1" | grep -q "^$1,512,true,,"' _ "$work/board.bin"
 check "installed tavro-cli writes a cleaned copy" bash -c \
-    'tavro-cli clear "$1" -o "$1.clean" && tavro-cli compare "$1" "$1.clean" | grep -q "^variable data block"' \
+    'tavro-cli clear "$1" -o "$1.clean" && LANG=C.UTF-8 tavro-cli compare "$1" "$1.clean" | grep -q "^variable data block"' \
     _ "$work/board.bin"
 check "tavro-cli's text report in Italian for an Italian user" bash -c \
     'LANG=it_IT.UTF-8 tavro-cli report "$1" | grep -qx "Dimensione file: 512 byte"' _ "$work/board.bin"
+check "tavro-cli's messages on standard error in German for a German user" bash -c \
+    'LANG=de_DE.UTF-8 tavro-cli clear "$1" -o "$1" 2>&1 >/dev/null |
+     grep -qxF "tavro-cli: $1: ist die Eingabedatei selbst; --force überschreibt sie mit der neuen Kopie"' \
+    _ "$work/board.bin"
 check "tavro-cli's text report in English for an English user" bash -c \
     'LANG=en_GB.UTF-8 tavro-cli report "$1" | grep -qx "File size : 512 bytes"' _ "$work/board.bin"
 check "tavro-cli's JSON stays English for an Italian user" bash -c \

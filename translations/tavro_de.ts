@@ -253,4 +253,613 @@ p, li { white-space: pre-wrap; }
         <translation>die Datei wurde während des Speicherns durch eine andere ersetzt; nichts geschrieben</translation>
     </message>
 </context>
+<context>
+    <name>tavro-cli</name>
+    <message>
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                        PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Aufruf: tavro-cli report [-f text|json|jsonl|csv] [--only ERGEBNIS] [--last-error E] [-l]
+                         PFAD...
+        tavro-cli summary [-f text|json|csv] PFAD...
+        tavro-cli clear EINGABE -o AUSGABE [--force]
+        tavro-cli clear PFAD... --suffix SUFFIX | -d ZIELORDNER [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert EINGABE -o AUSGABE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status: 0 every file is a valid image with a right checksum (report, summary), some
+file is selected (report with --only or --last-error), every copy is written (clear,
+convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
+or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
+read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
+</source>
+        <translation>Prüft, löscht, vergleicht und wandelt 512-Byte-EEPROM-Dumps von Tavro-Waschmaschinensteuerungen
+um. Ein Dump ist entweder das 512-Byte-Abbild selbst (.bin, .eep) oder der Intel-HEX- bzw.
+Motorola-S-Record-Text eines Programmiergeräts (.hex, .eep, .s19, .srec), am Inhalt erkannt.
+
+Befehle:
+  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
+                    Ordner wird rekursiv nach .bin-, .eep-, .hex-, .s19- und .srec-Dateien
+                    durchsucht, sortiert; - ist die Standardeingabe
+  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
+                    Produktcode gibt, und je Fehler, wie viele Platinen ihn haben, seine
+                    Summe und sein höchster Zähler
+  clear PFAD...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
+                    und Zähler) auf null, alles andere unverändert, im Format der Eingabe
+  compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und wenn nicht,
+                    welche Bytes und ausgewerteten Felder abweichen; bei zwei Ordnern jedes
+                    Paar mit gleichem relativem Pfad, und die Dateien, die nur auf einer
+                    Seite liegen
+  convert EINGABE   schreibt das Abbild in einem anderen Format, Byte für Byte
+
+Optionen:
+  -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je Zeile) oder
+                        csv; summary als text, json oder csv
+      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
+                        wrong-size, unknown-engine oder unreadable; wiederholbar
+      --last-error E    report nur der Abbilder, deren letzter Fehler E ist (E3, oder none);
+                        wiederholbar
+  -l, --files-with-matches
+                        report nur der Pfade der Dateien, einer je Zeile
+      --files-from F    report, summary, clear: die Pfade kommen aus der Datei F
+                        (- für die Standardeingabe), einer je Zeile
+  -0, --null            die Pfade von --files-from und die, die -l ausgibt, enden
+                        stattdessen mit einem NUL-Zeichen (find -print0, xargs -0)
+      --no-header       CSV ohne Kopfzeile
+      --delimiter C     CSV mit C als Feldtrenner (zum Beispiel ;)
+      --bom             CSV mit der UTF-8-Bytereihenfolgemarke am Anfang, für
+                        Tabellenkalkulationen
+  -o, --output F        clear, convert: die zu schreibende Datei; - (oder /dev/stdout) ist
+                        die Standardausgabe
+      --suffix S        clear: jede Kopie neben ihrer Eingabe, S vor der Endung eingefügt
+  -d, --output-dir D    clear: jede Kopie unter D, am Pfad ihrer Eingabe relativ zum
+                        angegebenen Ordner
+      --dry-run         clear: zeigt, was geschrieben würde, und schreibt nichts
+      --force           clear, convert: eine vorhandene Datei ersetzen, auch die Eingabe
+                        selbst
+      --to F            convert: bin (die 512 Bytes), ihex (Intel HEX) oder srec (S-Record)
+  -q, --quiet           compare: keine Ausgabe, nur der Exit-Status
+  -h, --help            diese Hilfe
+  -v, --version         Version und Build-Nummer
+  --                    beendet die Optionen: ein Dateiname danach darf mit - beginnen
+
+Exit-Status: 0 jede Datei ist ein gültiges Abbild mit richtiger Prüfsumme (report, summary),
+eine Datei ist ausgewählt (report mit --only oder --last-error), jede Kopie ist geschrieben
+(clear, convert), die Dateien sind identisch (compare); 1 eine Datei ist es nicht, keine ist
+ausgewählt, eine Ablehnung, oder die Dateien weichen ab; 2 ein Bedienfehler, ein Pfad, den es
+nicht gibt, eine Datei, die compare nicht lesen kann, oder eine Ausgabe, die sich nicht
+schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
+        <translation>unbekannte Option „%1“ („--“ beendet die Optionen: tavro-cli %2 -- %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2 (it is one of the options that belong to %3)</source>
+        <translation>--%1 ist keine Option von %2 (sie gehört zu %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2; nothing written</source>
+        <translation>%1: lässt sich nicht öffnen: %2; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: not a valid image (%2); nothing written</source>
+        <translation>%1: kein gültiges EEPROM-Abbild (%2); nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make the folder: %2</source>
+        <translation>%1: Ordner lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
+        <translation>%1: Prüfsumme stimmt nicht (gespeichert %2, berechnet %3); trotzdem gelöscht</translation>
+    </message>
+    <message>
+        <source>-o names the one copy; --suffix and -d name many</source>
+        <translation>-o benennt die eine Kopie, --suffix und -d benennen viele</translation>
+    </message>
+    <message>
+        <source>clear needs one INPUT and -o OUTPUT</source>
+        <translation>clear braucht eine EINGABE und -o AUSGABE</translation>
+    </message>
+    <message>
+        <source>clear writes one OUTPUT</source>
+        <translation>clear schreibt eine einzige AUSGABE</translation>
+    </message>
+    <message>
+        <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
+        <translation>clear braucht -o AUSGABE, --suffix SUFFIX oder -d ZIELORDNER</translation>
+    </message>
+    <message>
+        <source>clear needs PATHs, or --files-from, not both</source>
+        <translation>clear braucht PFAD-Angaben oder --files-from, nicht beides</translation>
+    </message>
+    <message>
+        <source>standard input is cleared with -o OUTPUT only</source>
+        <translation>die Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
+    </message>
+    <message>
+        <source>an empty --suffix would write each copy over its input</source>
+        <translation>ein leeres --suffix würde jede Kopie über ihr Original schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
+        <translation>%1 liegt in %2, dessen Dumps gelöscht werden: Ordner außerhalb wählen</translation>
+    </message>
+    <message>
+        <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
+        <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; %2 wird nicht gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 would be written, %2 refused</source>
+        <translation>würde geschrieben: %1, abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 refused, %3 failed</source>
+        <translation>geschrieben: %1, abgelehnt: %2, fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1: lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2 bytes long, not %3</source>
+        <translation>%1: ist %2 Bytes lang, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read completely</source>
+        <translation>%1: ließ sich nicht vollständig lesen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder: %2</source>
+        <translation>%1: Ordner lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>only in %1: %2</source>
+        <translation>nur in %1: %2</translation>
+    </message>
+    <message>
+        <source>compare needs two files, or two folders</source>
+        <translation>compare braucht zwei Dateien oder zwei Ordner</translation>
+    </message>
+    <message>
+        <source>standard input can be read only once</source>
+        <translation>die Standardeingabe lässt sich nur einmal lesen</translation>
+    </message>
+    <message>
+        <source>convert needs one INPUT and -o OUTPUT</source>
+        <translation>convert braucht eine EINGABE und -o AUSGABE</translation>
+    </message>
+    <message>
+        <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
+        <translation>convert braucht --to bin, ihex oder srec, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>%1: not a 512-byte image (%2); nothing written</source>
+        <translation>%1: kein 512-Byte-Abbild (%2); nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: is a terminal, which shows no binary image; send it to a file or a pipe</source>
+        <translation>%1: ist ein Terminal, das kein binäres Abbild anzeigt; in eine Datei oder Pipe umleiten</translation>
+    </message>
+    <message>
+        <source>%1: is a folder; name the file to write</source>
+        <translation>%1: ist ein Ordner; die zu schreibende Datei angeben</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file; name the file to write</source>
+        <translation>%1: ist keine reguläre Datei; die zu schreibende Datei angeben</translation>
+    </message>
+    <message>
+        <source>%1: is the input itself; --force overwrites it with the new copy</source>
+        <translation>%1: ist die Eingabedatei selbst; --force überschreibt sie mit der neuen Kopie</translation>
+    </message>
+    <message>
+        <source>%1: exists; --force replaces it</source>
+        <translation>%1: existiert bereits; --force ersetzt sie</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: Schreiben nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
+        <translation>%1: gespeichert, aber das System konnte nicht bestätigen, dass der neue Name auf dem Datenträger steht: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write, and the file may now be damaged: %2</source>
+        <translation>%1: Schreiben nicht möglich, und die Datei kann jetzt beschädigt sein: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write; the old contents were put back, but the system could not confirm them on the disk: %2</source>
+        <translation>%1: Schreiben nicht möglich; der alte Inhalt wurde zurückgeschrieben, aber das System konnte ihn auf dem Datenträger nicht bestätigen: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the list of files: %2</source>
+        <translation>%1: Dateiliste lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>Ausgabe lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%1 von %2 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
+        <translation>unbekanntes Ergebnis „%1“ (valid, bad-checksum, wrong-size, unknown-engine oder unreadable)</translation>
+    </message>
+    <message>
+        <source>unknown error code &quot;%1&quot; (E0 to ED as the report shows them, or none)</source>
+        <translation>unbekannter Fehlercode „%1“ (E0 bis ED wie im Bericht, oder none)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
+        <translation>das Trennzeichen muss ein einzelnes Zeichen sein, kein Anführungszeichen und kein Zeilenumbruch: „%1“</translation>
+    </message>
+    <message>
+        <source>--no-header, --delimiter and --bom are for CSV</source>
+        <translation>--no-header, --delimiter und --bom gelten nur für CSV</translation>
+    </message>
+    <message>
+        <source>-l prints the paths alone, in no format</source>
+        <translation>-l gibt nur die Pfade aus, in keinem Format</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;</source>
+        <translation>unbekanntes Format „%1“</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one PATH</source>
+        <translation>%1 braucht mindestens einen PFAD</translation>
+    </message>
+    <message>
+        <source>the PATHs come from --files-from or from the command line, not both</source>
+        <translation>die PFAD-Angaben kommen aus --files-from oder von der Befehlszeile, nicht von beiden</translation>
+    </message>
+    <message>
+        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
+        <translation>keine .bin-, .eep-, .hex-, .s19- oder .srec-Datei gefunden</translation>
+    </message>
+    <message>
+        <source>product code</source>
+        <translation>Produktcode</translation>
+    </message>
+    <message>
+        <source>engine type</source>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <source>MCU type</source>
+        <translation>MCU-Typ</translation>
+    </message>
+    <message>
+        <source>stored checksum</source>
+        <translation>gespeicherte Prüfsumme</translation>
+    </message>
+    <message>
+        <source>computed checksum</source>
+        <translation>berechnete Prüfsumme</translation>
+    </message>
+    <message>
+        <source>checksum verdict</source>
+        <translation>Prüfsummenergebnis</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>letzter Fehler</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>wrong size</source>
+        <translation>falsche Größe</translation>
+    </message>
+    <message>
+        <source>incomplete read</source>
+        <translation>unvollständig gelesen</translation>
+    </message>
+    <message>
+        <source>bad records</source>
+        <translation>fehlerhafte Datensätze</translation>
+    </message>
+    <message>
+        <source>unknown engine</source>
+        <translation>unbekannter Motor</translation>
+    </message>
+    <message>
+        <source>variable data block (bytes 0-254)</source>
+        <translation>variabler Datenblock (Bytes 0–254)</translation>
+    </message>
+    <message>
+        <source>byte 255</source>
+        <translation>Byte 255</translation>
+    </message>
+    <message>
+        <source>identification block (bytes 256-510)</source>
+        <translation>Kennungsblock (Bytes 256–510)</translation>
+    </message>
+    <message>
+        <source>byte 511</source>
+        <translation>Byte 511</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are identical</source>
+        <translation>%1 und %2 sind identisch</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in 1 byte</source>
+        <translation>%1 und %2 unterscheiden sich in 1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in %3 bytes</source>
+        <translation>%1 und %2 unterscheiden sich in %3 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 differ</source>
+        <translation>%1: abweichende Bytes: %2</translation>
+    </message>
+    <message>
+        <source>  offset   A   B</source>
+        <translation>  Offset   A   B</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>count of %1 (%2)</source>
+        <translation>Zähler %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>none (only bytes that are not decoded)</source>
+        <translation>keine (nur nicht ausgewertete Bytes)</translation>
+    </message>
+    <message>
+        <source>fields that differ:</source>
+        <translation>abweichende Felder:</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>Prüfsumme falsch</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>Platinen</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>höchster</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
+        <translation>sie beginnt nicht mit „:“, wie ein Intel-HEX-Datensatz</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>ein Datensatz von %1 Bytes ist zu kurz: er braucht 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>der Datensatz kündigt %1 Datenbytes an, enthält aber %2</translation>
+    </message>
+    <message>
+        <source>the end record holds data</source>
+        <translation>der Enddatensatz enthält Daten</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>ein Adressdatensatz muss 2 Bytes enthalten, nicht %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>ein Startadressdatensatz muss 4 Bytes enthalten, nicht %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>unbekannter Datensatztyp %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>der Enddatensatz (:00000001FF) fehlt</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>das Zeichen „%1“ ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>das Byte 0x%1 ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>eine ungerade Zahl von Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the %2-byte image</source>
+        <translation>Adresse %1 liegt hinter dem %2-Byte-Abbild</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>Adresse %1 kam schon vorher vor, in Zeile %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>Text nach dem Enddatensatz</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>Adresse %1 fehlt</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>Adressen %1 fehlen</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>Prüfsumme 0x%1, erwartet 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it does not start with S and a digit, as an S-record does</source>
+        <translation>sie beginnt nicht mit S und einer Ziffer, wie ein S-Record</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>unbekannter Datensatztyp S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>der Datensatz hat keine Längenangabe</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>der Datensatz kündigt %1 Bytes nach seiner Längenangabe an, enthält aber %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>ein S%1-Datensatz braucht mindestens %2 Bytes, nicht %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>ein Kopfdatensatz (S0) nach der ersten Zeile</translation>
+    </message>
+    <message>
+        <source>an S%1 record holds no data</source>
+        <translation>ein S%1-Datensatz enthält keine Daten</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>der Zähldatensatz nennt %1 Datensätze, davor stehen aber %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>der Enddatensatz (S7, S8 oder S9) fehlt</translation>
+    </message>
+</context>
 </TS>

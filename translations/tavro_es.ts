@@ -253,4 +253,615 @@ p, li { white-space: pre-wrap; }
         <translation>el archivo fue sustituido por otro mientras se guardaba; no se escribió nada</translation>
     </message>
 </context>
+<context>
+    <name>tavro-cli</name>
+    <message>
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                        PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only RESULTADO] [--last-error E] [-l]
+                      RUTA...
+     tavro-cli summary [-f text|json|csv] RUTA...
+     tavro-cli clear ENTRADA -o SALIDA [--force]
+     tavro-cli clear RUTA... --suffix SUFIJO | -d DESTINO [--force] [--dry-run]
+     tavro-cli compare [-q] A B
+     tavro-cli convert ENTRADA -o SALIDA --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status: 0 every file is a valid image with a right checksum (report, summary), some
+file is selected (report with --only or --last-error), every copy is written (clear,
+convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
+or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
+read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
+</source>
+        <translation>Comprueba, pone a cero, compara y convierte volcados EEPROM de 512 bytes de placas de control de
+lavadoras Tavro. Un volcado son los propios 512 bytes (.bin, .eep) o el texto Intel HEX o
+Motorola S-record que escribe un programador (.hex, .eep, .s19, .srec), reconocido por el
+contenido.
+
+Comandos:
+  report RUTA...    el informe de cada archivo, como lo muestra la ventana de Tavro Tool; en
+                    una carpeta se buscan recursivamente archivos .bin, .eep, .hex, .s19 y
+                    .srec, en orden; - es la entrada estándar
+  summary RUTA...   cuántos archivos hay de cada resultado, motor, MCU, último error y código
+                    de producto, y para cada error cuántas placas lo tienen, su total y su
+                    contador más alto
+  clear RUTA...     escribe una copia de cada uno con el historial a cero: bytes 0 a 254
+                    (historial de errores y contadores) a cero, todo lo demás sin cambios, en
+                    el formato de su entrada
+  compare A B       indica si dos lecturas de una placa son idénticas y, si no, qué bytes y
+                    qué campos decodificados difieren; con dos carpetas, cada par de archivos
+                    con la misma ruta relativa, y los archivos que solo están en un lado
+  convert ENTRADA   escribe la imagen en otro formato, byte a byte
+
+Opciones:
+  -f, --format F        report en text (por defecto), json, jsonl (un objeto por línea) o
+                        csv; summary en text, json o csv
+      --only RESULTADO  report solo de los archivos con ese resultado: valid, bad-checksum,
+                        wrong-size, unknown-engine o unreadable; repetible
+      --last-error E    report solo de las imágenes cuyo último error es E (E3, o none);
+                        repetible
+  -l, --files-with-matches
+                        report solo de las rutas de los archivos, una por línea
+      --files-from F    report, summary, clear: las rutas se leen del archivo F
+                        (- para la entrada estándar), una por línea
+  -0, --null            las rutas de --files-from, y las que muestra -l, terminan en un
+                        carácter NUL (find -print0, xargs -0)
+      --no-header       CSV sin fila de encabezado
+      --delimiter C     CSV con los campos separados por C (por ejemplo ;)
+      --bom             CSV que empieza con la marca de orden de bytes de UTF-8, para hojas
+                        de cálculo
+  -o, --output F        clear, convert: el archivo que se escribe; - (o /dev/stdout) es la
+                        salida estándar
+      --suffix S        clear: cada copia junto a su entrada, con S antes de la extensión
+  -d, --output-dir D    clear: cada copia bajo D, en la ruta de su entrada relativa a la
+                        carpeta indicada
+      --dry-run         clear: muestra lo que se escribiría, sin escribir nada
+      --force           clear, convert: sustituye un archivo existente, incluso la propia
+                        entrada
+      --to F            convert: bin (los 512 bytes), ihex (Intel HEX) o srec (S-record)
+  -q, --quiet           compare: sin salida, solo el código de salida
+  -h, --help            esta ayuda
+  -v, --version         la versión y el número de compilación
+  --                    termina las opciones: un nombre de archivo posterior puede empezar
+                        por -
+
+Código de salida: 0 todos los archivos son imágenes válidas con checksum correcto (report,
+summary), algún archivo seleccionado (report con --only o --last-error), todas las copias
+escritas (clear, convert), archivos idénticos (compare); 1 algún archivo no lo es, ninguno
+seleccionado, un rechazo, o los archivos difieren; 2 un error de uso, una ruta que no existe,
+un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 interrumpido
+(Ctrl+C). Véase tavro-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
+        <translation>opción desconocida «%1» («--» termina las opciones: tavro-cli %2 -- %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2 (it is one of the options that belong to %3)</source>
+        <translation>--%1 no es una opción de %2 (pertenece a %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2; nothing written</source>
+        <translation>%1: no se puede abrir: %2; no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>%1: not a valid image (%2); nothing written</source>
+        <translation>%1: no es una imagen válida (%2); no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make the folder: %2</source>
+        <translation>%1: no se puede crear la carpeta: %2</translation>
+    </message>
+    <message>
+        <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
+        <translation>%1: el checksum no coincide (grabado %2, calculado %3); borrado de todos modos</translation>
+    </message>
+    <message>
+        <source>-o names the one copy; --suffix and -d name many</source>
+        <translation>-o nombra una sola copia; --suffix y -d nombran varias</translation>
+    </message>
+    <message>
+        <source>clear needs one INPUT and -o OUTPUT</source>
+        <translation>clear necesita una ENTRADA y -o SALIDA</translation>
+    </message>
+    <message>
+        <source>clear writes one OUTPUT</source>
+        <translation>clear escribe una sola SALIDA</translation>
+    </message>
+    <message>
+        <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
+        <translation>clear necesita -o SALIDA, --suffix SUFIJO o -d DESTINO</translation>
+    </message>
+    <message>
+        <source>clear needs PATHs, or --files-from, not both</source>
+        <translation>clear necesita rutas (RUTA) o --files-from, no ambas cosas</translation>
+    </message>
+    <message>
+        <source>standard input is cleared with -o OUTPUT only</source>
+        <translation>la entrada estándar solo se borra con -o SALIDA</translation>
+    </message>
+    <message>
+        <source>an empty --suffix would write each copy over its input</source>
+        <translation>un --suffix vacío escribiría cada copia encima de su original</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
+        <translation>%1 está dentro de %2, cuyos volcados se borran: elija una carpeta fuera de ella</translation>
+    </message>
+    <message>
+        <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
+        <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se borra</translation>
+    </message>
+    <message>
+        <source>%1 would be written, %2 refused</source>
+        <translation>se escribirían: %1, rechazados: %2</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 refused, %3 failed</source>
+        <translation>escritos: %1, rechazados: %2, fallidos: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1: no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2 bytes long, not %3</source>
+        <translation>%1: tiene %2 bytes, no %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read completely</source>
+        <translation>%1: no se pudo leer completo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder: %2</source>
+        <translation>%1: no se puede leer la carpeta: %2</translation>
+    </message>
+    <message>
+        <source>only in %1: %2</source>
+        <translation>solo en %1: %2</translation>
+    </message>
+    <message>
+        <source>compare needs two files, or two folders</source>
+        <translation>compare necesita dos archivos o dos carpetas</translation>
+    </message>
+    <message>
+        <source>standard input can be read only once</source>
+        <translation>la entrada estándar solo se puede leer una vez</translation>
+    </message>
+    <message>
+        <source>convert needs one INPUT and -o OUTPUT</source>
+        <translation>convert necesita una ENTRADA y -o SALIDA</translation>
+    </message>
+    <message>
+        <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
+        <translation>convert necesita --to bin, ihex o srec, no «%1»</translation>
+    </message>
+    <message>
+        <source>%1: not a 512-byte image (%2); nothing written</source>
+        <translation>%1: no es una imagen de 512 bytes (%2); no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>%1: is a terminal, which shows no binary image; send it to a file or a pipe</source>
+        <translation>%1: es un terminal, que no muestra una imagen binaria; envíela a un archivo o a una tubería</translation>
+    </message>
+    <message>
+        <source>%1: is a folder; name the file to write</source>
+        <translation>%1: es una carpeta; indique el archivo que se debe escribir</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file; name the file to write</source>
+        <translation>%1: no es un archivo normal; indique el archivo que se debe escribir</translation>
+    </message>
+    <message>
+        <source>%1: is the input itself; --force overwrites it with the new copy</source>
+        <translation>%1: es el propio archivo de entrada; --force lo sobrescribe con la copia nueva</translation>
+    </message>
+    <message>
+        <source>%1: exists; --force replaces it</source>
+        <translation>%1: ya existe; --force lo sustituye</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
+        <translation>%1: grabado, pero el sistema no pudo confirmar que el nuevo nombre está en el disco: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write, and the file may now be damaged: %2</source>
+        <translation>%1: no se puede escribir y el archivo puede haber quedado dañado: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write; the old contents were put back, but the system could not confirm them on the disk: %2</source>
+        <translation>%1: no se puede escribir; se restauró el contenido anterior, pero el sistema no pudo confirmarlo en el disco: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the list of files: %2</source>
+        <translation>%1: no se puede leer la lista de archivos: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha indicado ningún comando</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>comando desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%1 de %2 archivos</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
+        <translation>resultado desconocido «%1» (valid, bad-checksum, wrong-size, unknown-engine o unreadable)</translation>
+    </message>
+    <message>
+        <source>unknown error code &quot;%1&quot; (E0 to ED as the report shows them, or none)</source>
+        <translation>código de error desconocido «%1» (E0 a ED como los muestra el informe, o none)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
+        <translation>el separador debe ser un solo carácter, ni comillas ni salto de línea: «%1»</translation>
+    </message>
+    <message>
+        <source>--no-header, --delimiter and --bom are for CSV</source>
+        <translation>--no-header, --delimiter y --bom son solo para CSV</translation>
+    </message>
+    <message>
+        <source>-l prints the paths alone, in no format</source>
+        <translation>-l muestra solo las rutas, sin formato</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;</source>
+        <translation>formato desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one PATH</source>
+        <translation>%1 necesita al menos una RUTA</translation>
+    </message>
+    <message>
+        <source>the PATHs come from --files-from or from the command line, not both</source>
+        <translation>las rutas (RUTA) vienen de --files-from o de la línea de comandos, no de ambos</translation>
+    </message>
+    <message>
+        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
+        <translation>no se ha encontrado ningún archivo .bin, .eep, .hex, .s19 ni .srec</translation>
+    </message>
+    <message>
+        <source>product code</source>
+        <translation>código de producto</translation>
+    </message>
+    <message>
+        <source>engine type</source>
+        <translation>tipo de motor</translation>
+    </message>
+    <message>
+        <source>MCU type</source>
+        <translation>tipo de MCU</translation>
+    </message>
+    <message>
+        <source>stored checksum</source>
+        <translation>checksum grabado</translation>
+    </message>
+    <message>
+        <source>computed checksum</source>
+        <translation>checksum calculado</translation>
+    </message>
+    <message>
+        <source>checksum verdict</source>
+        <translation>resultado del checksum</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>último error</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>wrong size</source>
+        <translation>tamaño incorrecto</translation>
+    </message>
+    <message>
+        <source>incomplete read</source>
+        <translation>lectura incompleta</translation>
+    </message>
+    <message>
+        <source>bad records</source>
+        <translation>registros erróneos</translation>
+    </message>
+    <message>
+        <source>unknown engine</source>
+        <translation>motor desconocido</translation>
+    </message>
+    <message>
+        <source>variable data block (bytes 0-254)</source>
+        <translation>bloque de datos variables (bytes 0–254)</translation>
+    </message>
+    <message>
+        <source>byte 255</source>
+        <translation>byte 255</translation>
+    </message>
+    <message>
+        <source>identification block (bytes 256-510)</source>
+        <translation>bloque de identificación (bytes 256–510)</translation>
+    </message>
+    <message>
+        <source>byte 511</source>
+        <translation>byte 511</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are identical</source>
+        <translation>%1 y %2 son idénticos</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in 1 byte</source>
+        <translation>%1 y %2 difieren en 1 byte</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in %3 bytes</source>
+        <translation>%1 y %2 difieren en %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 differ</source>
+        <translation>%1: bytes distintos: %2</translation>
+    </message>
+    <message>
+        <source>  offset   A   B</source>
+        <translation>  offset   A   B</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>count of %1 (%2)</source>
+        <translation>contador %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>none (only bytes that are not decoded)</source>
+        <translation>ninguno (solo bytes que no se decodifican)</translation>
+    </message>
+    <message>
+        <source>fields that differ:</source>
+        <translation>campos distintos:</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>válidos</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>checksum erróneo</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegibles</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>placas</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>máximo</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
+        <translation>no empieza por «:», como un registro Intel HEX</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un registro de %1 bytes es demasiado corto: necesita 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>el registro anuncia %1 bytes de datos pero contiene %2</translation>
+    </message>
+    <message>
+        <source>the end record holds data</source>
+        <translation>el registro final contiene datos</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un registro de dirección debe contener 2 bytes, no %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un registro de dirección de inicio debe contener 4 bytes, no %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>tipo de registro desconocido %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>falta el registro final (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>el carácter «%1» no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>el byte 0x%1 no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un número impar de dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the %2-byte image</source>
+        <translation>la dirección %1 está fuera de la imagen de %2 bytes</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>la dirección %1 ya apareció antes, en la línea %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>texto después del registro final</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>falta la dirección %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>faltan las direcciones %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, se esperaba 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>it does not start with S and a digit, as an S-record does</source>
+        <translation>no empieza por S y un dígito, como un S-record</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>tipo de registro desconocido S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>el registro no tiene recuento</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>el registro anuncia %1 bytes después de su recuento pero contiene %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un registro S%1 necesita al menos %2 bytes, no %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un registro de cabecera (S0) después de la primera línea</translation>
+    </message>
+    <message>
+        <source>an S%1 record holds no data</source>
+        <translation>un registro S%1 no contiene datos</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>el registro de recuento indica %1 registros de datos, pero antes hay %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>falta el registro final (S7, S8 o S9)</translation>
+    </message>
+</context>
 </TS>

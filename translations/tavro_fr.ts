@@ -253,4 +253,615 @@ p, li { white-space: pre-wrap; }
         <translation>le fichier a été remplacé par un autre pendant l’enregistrement&#xa0;; rien n’a été écrit</translation>
     </message>
 </context>
+<context>
+    <name>tavro-cli</name>
+    <message>
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                        PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Usage&#xa0;: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                         CHEMIN...
+        tavro-cli summary [-f text|json|csv] CHEMIN...
+        tavro-cli clear ENTRÉE -o SORTIE [--force]
+        tavro-cli clear CHEMIN... --suffix SUFFIXE | -d DESTINATION [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert ENTRÉE -o SORTIE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status: 0 every file is a valid image with a right checksum (report, summary), some
+file is selected (report with --only or --last-error), every copy is written (clear,
+convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
+or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
+read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
+</source>
+        <translation>Vérifie, remet à zéro, compare et convertit les dumps EEPROM de 512 octets des cartes de
+commande des lave-linge Tavro. Un dump, ce sont les 512 octets eux-mêmes (.bin, .eep) ou le
+texte Intel HEX ou Motorola S-record qu’écrit un programmateur (.hex, .eep, .s19, .srec),
+reconnus d’après le contenu.
+
+Commandes&#xa0;:
+  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
+                     un dossier est parcouru récursivement à la recherche de fichiers .bin,
+                     .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
+  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
+                     code produit, et pour chaque erreur combien de cartes l’ont, son total
+                     et son plus grand compteur
+  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
+                     erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
+                     entrée
+  compare A B        dit si deux lectures d’une carte sont identiques et, sinon, quels
+                     octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
+                     paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
+  convert ENTRÉE     écrit l’image dans un autre format, octet pour octet
+
+Options&#xa0;:
+  -f, --format F        report en text (par défaut), json, jsonl (un objet par ligne) ou
+                        csv&#xa0;; summary en text, json ou csv
+      --only VERDICT    report des seuls fichiers de ce verdict&#xa0;: valid, bad-checksum,
+                        wrong-size, unknown-engine ou unreadable&#xa0;; répétable
+      --last-error E    report des seules images dont la dernière erreur est E (E3, ou
+                        none)&#xa0;; répétable
+  -l, --files-with-matches
+                        report des seuls chemins des fichiers, un par ligne
+      --files-from F    report, summary, clear&#xa0;: les chemins à prendre sont lus dans le
+                        fichier F (- pour l’entrée standard), un par ligne
+  -0, --null            les chemins de --files-from, et ceux qu’affiche -l, finissent par
+                        un caractère NUL (find -print0, xargs -0)
+      --no-header       CSV sans ligne d’en-tête
+      --delimiter C     CSV aux champs séparés par C (; par exemple)
+      --bom             CSV commençant par l’indicateur d’ordre des octets UTF-8, pour les
+                        tableurs
+  -o, --output F        clear, convert&#xa0;: le fichier à écrire&#xa0;; - (ou /dev/stdout) est la
+                        sortie standard
+      --suffix S        clear&#xa0;: chaque copie à côté de son entrée, S inséré avant
+                        l’extension
+  -d, --output-dir D    clear&#xa0;: chaque copie sous D, au chemin de son entrée relatif au
+                        dossier indiqué
+      --dry-run         clear&#xa0;: affiche ce qui serait écrit, et n’écrit rien
+      --force           clear, convert&#xa0;: remplace un fichier existant, même l’entrée
+                        elle-même
+      --to F            convert&#xa0;: bin (les 512 octets), ihex (Intel HEX) ou srec (S-record)
+  -q, --quiet           compare&#xa0;: aucune sortie, le code de retour seul
+  -h, --help            cette aide
+  -v, --version         la version et le numéro de build
+  --                    termine les options&#xa0;: un nom de fichier après peut commencer par -
+
+Code de retour&#xa0;: 0 chaque fichier est une image valide au checksum correct (report,
+summary), un fichier est sélectionné (report avec --only ou --last-error), chaque copie est
+écrite (clear, convert), les fichiers sont identiques (compare)&#xa0;; 1 un fichier ne l’est pas,
+aucun n’est sélectionné, un refus, ou les fichiers diffèrent&#xa0;; 2 une erreur d’utilisation, un
+chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sortie qui n’a pas pu
+être écrite&#xa0;; 130 interrompu (Ctrl+C). Voir tavro-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;» («&#xa0;--&#xa0;» termine les options&#xa0;: tavro-cli %2 -- %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2 (it is one of the options that belong to %3)</source>
+        <translation>--%1 n’est pas une option de %2 (elle appartient à %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2; nothing written</source>
+        <translation>%1&#xa0;: impossible d’ouvrir&#xa0;: %2&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1: not a valid image (%2); nothing written</source>
+        <translation>%1&#xa0;: pas une image valide (%2)&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make the folder: %2</source>
+        <translation>%1&#xa0;: impossible de créer le dossier&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
+        <translation>%1&#xa0;: le checksum ne correspond pas (enregistré %2, calculé %3)&#xa0;; remis à zéro quand même</translation>
+    </message>
+    <message>
+        <source>-o names the one copy; --suffix and -d name many</source>
+        <translation>-o nomme une seule copie&#xa0;; --suffix et -d en nomment plusieurs</translation>
+    </message>
+    <message>
+        <source>clear needs one INPUT and -o OUTPUT</source>
+        <translation>clear demande une ENTRÉE et -o SORTIE</translation>
+    </message>
+    <message>
+        <source>clear writes one OUTPUT</source>
+        <translation>clear écrit une seule SORTIE</translation>
+    </message>
+    <message>
+        <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
+        <translation>clear demande -o SORTIE, --suffix SUFFIXE ou -d DESTINATION</translation>
+    </message>
+    <message>
+        <source>clear needs PATHs, or --files-from, not both</source>
+        <translation>clear demande des chemins (CHEMIN) ou --files-from, pas les deux</translation>
+    </message>
+    <message>
+        <source>standard input is cleared with -o OUTPUT only</source>
+        <translation>l’entrée standard ne se remet à zéro qu’avec -o SORTIE</translation>
+    </message>
+    <message>
+        <source>an empty --suffix would write each copy over its input</source>
+        <translation>un --suffix vide écrirait chaque copie par-dessus son original</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
+        <translation>%1 est dans %2, dont les dumps sont remis à zéro&#xa0;: choisissez un dossier en dehors</translation>
+    </message>
+    <message>
+        <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
+        <translation>%1&#xa0;: est déjà la copie d’un autre fichier de ce passage&#xa0;; %2 n’est pas remis à zéro</translation>
+    </message>
+    <message>
+        <source>%1 would be written, %2 refused</source>
+        <translation>seraient écrits&#xa0;: %1, refusés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 refused, %3 failed</source>
+        <translation>écrits&#xa0;: %1, refusés&#xa0;: %2, en échec&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1&#xa0;: impossible d’ouvrir&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2 bytes long, not %3</source>
+        <translation>%1&#xa0;: fait %2 octets, pas %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read completely</source>
+        <translation>%1&#xa0;: n’a pas pu être lu entièrement</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder: %2</source>
+        <translation>%1&#xa0;: impossible de lire le dossier&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>only in %1: %2</source>
+        <translation>seulement dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>compare needs two files, or two folders</source>
+        <translation>compare demande deux fichiers ou deux dossiers</translation>
+    </message>
+    <message>
+        <source>standard input can be read only once</source>
+        <translation>l’entrée standard ne peut être lue qu’une fois</translation>
+    </message>
+    <message>
+        <source>convert needs one INPUT and -o OUTPUT</source>
+        <translation>convert demande une ENTRÉE et -o SORTIE</translation>
+    </message>
+    <message>
+        <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
+        <translation>convert demande --to bin, ihex ou srec, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: not a 512-byte image (%2); nothing written</source>
+        <translation>%1&#xa0;: pas une image de 512 octets (%2)&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1: is a terminal, which shows no binary image; send it to a file or a pipe</source>
+        <translation>%1&#xa0;: est un terminal, qui n’affiche pas d’image binaire&#xa0;; envoyez-la dans un fichier ou un tube</translation>
+    </message>
+    <message>
+        <source>%1: is a folder; name the file to write</source>
+        <translation>%1&#xa0;: est un dossier&#xa0;; indiquez le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file; name the file to write</source>
+        <translation>%1&#xa0;: n’est pas un fichier ordinaire&#xa0;; indiquez le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1: is the input itself; --force overwrites it with the new copy</source>
+        <translation>%1&#xa0;: est le fichier d’entrée lui-même&#xa0;; --force l’écrase avec la nouvelle copie</translation>
+    </message>
+    <message>
+        <source>%1: exists; --force replaces it</source>
+        <translation>%1&#xa0;: existe déjà&#xa0;; --force le remplace</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1&#xa0;: impossible d’écrire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
+        <translation>%1&#xa0;: enregistré, mais le système n’a pas pu confirmer que le nouveau nom est sur le disque&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write, and the file may now be damaged: %2</source>
+        <translation>%1&#xa0;: impossible d’écrire, et le fichier est peut-être endommagé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write; the old contents were put back, but the system could not confirm them on the disk: %2</source>
+        <translation>%1&#xa0;: impossible d’écrire&#xa0;; l’ancien contenu a été restauré, mais le système n’a pas pu le confirmer sur le disque&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the list of files: %2</source>
+        <translation>%1&#xa0;: impossible de lire la liste de fichiers&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%1 fichiers sur %2</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
+        <translation>verdict inconnu «&#xa0;%1&#xa0;» (valid, bad-checksum, wrong-size, unknown-engine ou unreadable)</translation>
+    </message>
+    <message>
+        <source>unknown error code &quot;%1&quot; (E0 to ED as the report shows them, or none)</source>
+        <translation>code d’erreur inconnu «&#xa0;%1&#xa0;» (E0 à ED comme le rapport les affiche, ou none)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
+        <translation>le séparateur doit être un seul caractère, ni guillemet ni saut de ligne&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--no-header, --delimiter and --bom are for CSV</source>
+        <translation>--no-header, --delimiter et --bom ne valent que pour le CSV</translation>
+    </message>
+    <message>
+        <source>-l prints the paths alone, in no format</source>
+        <translation>-l n’affiche que les chemins, sans format</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;</source>
+        <translation>format inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one PATH</source>
+        <translation>%1 demande au moins un CHEMIN</translation>
+    </message>
+    <message>
+        <source>the PATHs come from --files-from or from the command line, not both</source>
+        <translation>les chemins (CHEMIN) viennent de --files-from ou de la ligne de commande, pas des deux</translation>
+    </message>
+    <message>
+        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
+        <translation>aucun fichier .bin, .eep, .hex, .s19 ou .srec trouvé</translation>
+    </message>
+    <message>
+        <source>product code</source>
+        <translation>code produit</translation>
+    </message>
+    <message>
+        <source>engine type</source>
+        <translation>type de moteur</translation>
+    </message>
+    <message>
+        <source>MCU type</source>
+        <translation>type de MCU</translation>
+    </message>
+    <message>
+        <source>stored checksum</source>
+        <translation>checksum enregistré</translation>
+    </message>
+    <message>
+        <source>computed checksum</source>
+        <translation>checksum calculé</translation>
+    </message>
+    <message>
+        <source>checksum verdict</source>
+        <translation>résultat du checksum</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>dernière erreur</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>ouverture impossible</translation>
+    </message>
+    <message>
+        <source>wrong size</source>
+        <translation>taille incorrecte</translation>
+    </message>
+    <message>
+        <source>incomplete read</source>
+        <translation>lecture incomplète</translation>
+    </message>
+    <message>
+        <source>bad records</source>
+        <translation>enregistrements erronés</translation>
+    </message>
+    <message>
+        <source>unknown engine</source>
+        <translation>moteur inconnu</translation>
+    </message>
+    <message>
+        <source>variable data block (bytes 0-254)</source>
+        <translation>bloc de données variables (octets 0 à 254)</translation>
+    </message>
+    <message>
+        <source>byte 255</source>
+        <translation>octet 255</translation>
+    </message>
+    <message>
+        <source>identification block (bytes 256-510)</source>
+        <translation>bloc d’identification (octets 256 à 510)</translation>
+    </message>
+    <message>
+        <source>byte 511</source>
+        <translation>octet 511</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are identical</source>
+        <translation>%1 et %2 sont identiques</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in 1 byte</source>
+        <translation>%1 et %2 diffèrent d’un octet</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in %3 bytes</source>
+        <translation>%1 et %2 diffèrent de %3 octets</translation>
+    </message>
+    <message>
+        <source>%1: %2 differ</source>
+        <translation>%1&#xa0;: octets différents&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>  offset   A   B</source>
+        <translation>  offset   A   B</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>count of %1 (%2)</source>
+        <translation>compteur %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1&#xa0;: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>none (only bytes that are not decoded)</source>
+        <translation>aucun (seulement des octets non décodés)</translation>
+    </message>
+    <message>
+        <source>fields that differ:</source>
+        <translation>champs différents&#xa0;:</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>valides</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>checksum erroné</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisibles</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>cartes</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
+        <translation>il ne commence pas par «&#xa0;:&#xa0;», comme un enregistrement Intel HEX</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un enregistrement de %1 octets est trop court&#xa0;: il en faut 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>l’enregistrement annonce %1 octets de données mais en contient %2</translation>
+    </message>
+    <message>
+        <source>the end record holds data</source>
+        <translation>l’enregistrement de fin contient des données</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un enregistrement d’adresse doit contenir 2 octets, pas %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un enregistrement d’adresse de départ doit contenir 4 octets, pas %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>type d’enregistrement inconnu %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>l’enregistrement de fin (:00000001FF) manque</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>le caractère «&#xa0;%1&#xa0;» n’est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>l’octet 0x%1 n’est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un nombre impair de chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the %2-byte image</source>
+        <translation>l’adresse %1 est au-delà de l’image de %2 octets</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>l’adresse %1 a déjà été donnée, ligne %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>du texte après l’enregistrement de fin</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>l’adresse %1 manque</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>les adresses %1 manquent</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, attendu 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it does not start with S and a digit, as an S-record does</source>
+        <translation>il ne commence pas par S et un chiffre, comme un S-record</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>type d’enregistrement inconnu S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>l’enregistrement n’a pas de compte</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>l’enregistrement annonce %1 octets après son compte mais en contient %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un enregistrement S%1 demande au moins %2 octets, pas %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un enregistrement d’en-tête (S0) après la première ligne</translation>
+    </message>
+    <message>
+        <source>an S%1 record holds no data</source>
+        <translation>un enregistrement S%1 ne contient pas de données</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>l’enregistrement de comptage indique %1 enregistrements de données, mais %2 le précèdent</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>l’enregistrement de fin (S7, S8 ou S9) manque</translation>
+    </message>
+</context>
 </TS>

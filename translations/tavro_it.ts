@@ -253,4 +253,613 @@ p, li { white-space: pre-wrap; }
         <translation>il file è stato sostituito da un altro durante il salvataggio; non è stato scritto nulla</translation>
     </message>
 </context>
+<context>
+    <name>tavro-cli</name>
+    <message>
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                        PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only ESITO] [--last-error E] [-l]
+                      PERCORSO...
+     tavro-cli summary [-f text|json|csv] PERCORSO...
+     tavro-cli clear INGRESSO -o USCITA [--force]
+     tavro-cli clear PERCORSO... --suffix SUFFISSO | -d DESTINAZIONE [--force] [--dry-run]
+     tavro-cli compare [-q] A B
+     tavro-cli convert INGRESSO -o USCITA --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status: 0 every file is a valid image with a right checksum (report, summary), some
+file is selected (report with --only or --last-error), every copy is written (clear,
+convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
+or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
+read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
+</source>
+        <translation>Controlla, azzera, confronta e converte i dump EEPROM da 512 byte delle schede di comando delle
+lavatrici Tavro. Un dump sono i 512 byte stessi (.bin, .eep) oppure il testo Intel HEX o
+Motorola S-record scritto da un programmatore (.hex, .eep, .s19, .srec), riconosciuti dal
+contenuto.
+
+Comandi:
+  report PERCORSO...   il rapporto di ogni file, come lo mostra la finestra di Tavro Tool; in una
+                       cartella si cercano ricorsivamente file .bin, .eep, .hex, .s19 e .srec,
+                       in ordine; - è lo standard input
+  summary PERCORSO...  quanti file ci sono per esito, motore, MCU, ultimo errore e codice
+                       prodotto, e per ogni errore quante schede lo hanno, il suo totale e il
+                       suo contatore più alto
+  clear PERCORSO...    scrive una copia azzerata di ciascuno: byte da 0 a 254 (storico errori e
+                       contatori) a zero, tutto il resto invariato, nel formato dell’ingresso
+  compare A B          dice se due letture di una scheda sono identiche e, se no, quali byte e
+                       quali campi decodificati differiscono; con due cartelle, ogni coppia di
+                       file con lo stesso percorso relativo, e i file presenti da un solo lato
+  convert INGRESSO     scrive l’immagine in un altro formato, byte per byte
+
+Opzioni:
+  -f, --format F        report come text (predefinito), json, jsonl (un oggetto per riga) o
+                        csv; summary come text, json o csv
+      --only ESITO      report dei soli file con quell’esito: valid, bad-checksum,
+                        wrong-size, unknown-engine o unreadable; ripetibile
+      --last-error E    report delle sole immagini il cui ultimo errore è E (E3, o none);
+                        ripetibile
+  -l, --files-with-matches
+                        report dei soli percorsi dei file, uno per riga
+      --files-from F    report, summary, clear: i percorsi si leggono dal file F
+                        (- per lo standard input), uno per riga
+  -0, --null            i percorsi di --files-from, e quelli stampati da -l, terminano con
+                        un carattere NUL (find -print0, xargs -0)
+      --no-header       CSV senza riga di intestazione
+      --delimiter C     CSV con i campi separati da C (ad esempio ;)
+      --bom             CSV che inizia con il byte order mark UTF-8, per i fogli di calcolo
+  -o, --output F        clear, convert: il file da scrivere; - (o /dev/stdout) è lo
+                        standard output
+      --suffix S        clear: ogni copia accanto al suo ingresso, con S prima
+                        dell’estensione
+  -d, --output-dir D    clear: ogni copia sotto D, al percorso del suo ingresso relativo
+                        alla cartella indicata
+      --dry-run         clear: elenca cosa verrebbe scritto, senza scrivere nulla
+      --force           clear, convert: sostituisce un file esistente, anche l’ingresso
+                        stesso
+      --to F            convert: bin (i 512 byte), ihex (Intel HEX) o srec (S-record)
+  -q, --quiet           compare: nessun output, solo il codice di uscita
+  -h, --help            questo aiuto
+  -v, --version         la versione e il numero di build
+  --                    chiude le opzioni: un nome di file dopo può iniziare con -
+
+Codice di uscita: 0 ogni file è un’immagine valida con checksum corretto (report, summary),
+un file è selezionato (report con --only o --last-error), ogni copia è scritta (clear,
+convert), i file sono identici (compare); 1 un file non lo è, nessuno è selezionato, un
+rifiuto, o i file differiscono; 2 un errore d’uso, un percorso che non esiste, un file che
+compare non riesce a leggere, o un output che non si è potuto scrivere; 130 interrotto
+(Ctrl+C). Vedere tavro-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
+        <translation>opzione sconosciuta «%1» («--» chiude le opzioni: tavro-cli %2 -- %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2 (it is one of the options that belong to %3)</source>
+        <translation>--%1 non è un’opzione di %2 (appartiene a %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2; nothing written</source>
+        <translation>%1: impossibile aprire: %2; nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>%1: not a valid image (%2); nothing written</source>
+        <translation>%1: non è un’immagine valida (%2); nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make the folder: %2</source>
+        <translation>%1: impossibile creare la cartella: %2</translation>
+    </message>
+    <message>
+        <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
+        <translation>%1: il checksum non corrisponde (memorizzato %2, calcolato %3); azzerato comunque</translation>
+    </message>
+    <message>
+        <source>-o names the one copy; --suffix and -d name many</source>
+        <translation>-o indica una sola copia; --suffix e -d ne indicano molte</translation>
+    </message>
+    <message>
+        <source>clear needs one INPUT and -o OUTPUT</source>
+        <translation>clear richiede un INGRESSO e -o USCITA</translation>
+    </message>
+    <message>
+        <source>clear writes one OUTPUT</source>
+        <translation>clear scrive una sola USCITA</translation>
+    </message>
+    <message>
+        <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
+        <translation>clear richiede -o USCITA, --suffix SUFFISSO o -d DESTINAZIONE</translation>
+    </message>
+    <message>
+        <source>clear needs PATHs, or --files-from, not both</source>
+        <translation>clear richiede dei percorsi (PERCORSO) o --files-from, non entrambi</translation>
+    </message>
+    <message>
+        <source>standard input is cleared with -o OUTPUT only</source>
+        <translation>lo standard input si azzera solo con -o USCITA</translation>
+    </message>
+    <message>
+        <source>an empty --suffix would write each copy over its input</source>
+        <translation>un --suffix vuoto scriverebbe ogni copia sopra il suo originale</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
+        <translation>%1 è dentro %2, i cui dump vengono azzerati: scegliere una cartella esterna</translation>
+    </message>
+    <message>
+        <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
+        <translation>%1: è già la copia di un altro file di questa esecuzione; %2 non viene azzerato</translation>
+    </message>
+    <message>
+        <source>%1 would be written, %2 refused</source>
+        <translation>verrebbero scritti: %1, rifiutati: %2</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 refused, %3 failed</source>
+        <translation>scritti: %1, rifiutati: %2, non riusciti: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1: impossibile aprire: %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2 bytes long, not %3</source>
+        <translation>%1: è di %2 byte, non %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read completely</source>
+        <translation>%1: non è stato letto per intero</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder: %2</source>
+        <translation>%1: impossibile leggere la cartella: %2</translation>
+    </message>
+    <message>
+        <source>only in %1: %2</source>
+        <translation>solo in %1: %2</translation>
+    </message>
+    <message>
+        <source>compare needs two files, or two folders</source>
+        <translation>compare richiede due file o due cartelle</translation>
+    </message>
+    <message>
+        <source>standard input can be read only once</source>
+        <translation>lo standard input si può leggere una sola volta</translation>
+    </message>
+    <message>
+        <source>convert needs one INPUT and -o OUTPUT</source>
+        <translation>convert richiede un INGRESSO e -o USCITA</translation>
+    </message>
+    <message>
+        <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
+        <translation>convert richiede --to bin, ihex o srec, non «%1»</translation>
+    </message>
+    <message>
+        <source>%1: not a 512-byte image (%2); nothing written</source>
+        <translation>%1: non è un’immagine da 512 byte (%2); nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>%1: is a terminal, which shows no binary image; send it to a file or a pipe</source>
+        <translation>%1: è un terminale, che non mostra un’immagine binaria; inviarla a un file o a una pipe</translation>
+    </message>
+    <message>
+        <source>%1: is a folder; name the file to write</source>
+        <translation>%1: è una cartella; indicare il file da scrivere</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file; name the file to write</source>
+        <translation>%1: non è un file normale; indicare il file da scrivere</translation>
+    </message>
+    <message>
+        <source>%1: is the input itself; --force overwrites it with the new copy</source>
+        <translation>%1: è il file di ingresso stesso; --force lo sovrascrive con la nuova copia</translation>
+    </message>
+    <message>
+        <source>%1: exists; --force replaces it</source>
+        <translation>%1: esiste già; --force lo sostituisce</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
+    <message>
+        <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
+        <translation>%1: salvato, ma il sistema non ha potuto confermare che il nuovo nome sia sul disco: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write, and the file may now be damaged: %2</source>
+        <translation>%1: impossibile scrivere, e il file ora potrebbe essere danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write; the old contents were put back, but the system could not confirm them on the disk: %2</source>
+        <translation>%1: impossibile scrivere; il contenuto precedente è stato ripristinato, ma il sistema non ha potuto confermarlo sul disco: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the list of files: %2</source>
+        <translation>%1: impossibile leggere l’elenco dei file: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossibile scrivere l’output: %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nessun comando indicato</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%1 di %2 file</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
+        <translation>esito sconosciuto «%1» (valid, bad-checksum, wrong-size, unknown-engine o unreadable)</translation>
+    </message>
+    <message>
+        <source>unknown error code &quot;%1&quot; (E0 to ED as the report shows them, or none)</source>
+        <translation>codice errore sconosciuto «%1» (da E0 a ED come li mostra il rapporto, oppure none)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
+        <translation>il separatore deve essere un solo carattere, né virgolette né a capo: «%1»</translation>
+    </message>
+    <message>
+        <source>--no-header, --delimiter and --bom are for CSV</source>
+        <translation>--no-header, --delimiter e --bom valgono solo per il CSV</translation>
+    </message>
+    <message>
+        <source>-l prints the paths alone, in no format</source>
+        <translation>-l stampa solo i percorsi, senza formato</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;</source>
+        <translation>formato sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one PATH</source>
+        <translation>%1 richiede almeno un PERCORSO</translation>
+    </message>
+    <message>
+        <source>the PATHs come from --files-from or from the command line, not both</source>
+        <translation>i percorsi (PERCORSO) vengono da --files-from o dalla riga di comando, non da entrambi</translation>
+    </message>
+    <message>
+        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
+        <translation>nessun file .bin, .eep, .hex, .s19 o .srec trovato</translation>
+    </message>
+    <message>
+        <source>product code</source>
+        <translation>codice prodotto</translation>
+    </message>
+    <message>
+        <source>engine type</source>
+        <translation>tipo motore</translation>
+    </message>
+    <message>
+        <source>MCU type</source>
+        <translation>tipo MCU</translation>
+    </message>
+    <message>
+        <source>stored checksum</source>
+        <translation>checksum memorizzato</translation>
+    </message>
+    <message>
+        <source>computed checksum</source>
+        <translation>checksum calcolato</translation>
+    </message>
+    <message>
+        <source>checksum verdict</source>
+        <translation>esito checksum</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>ultimo errore</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>apertura impossibile</translation>
+    </message>
+    <message>
+        <source>wrong size</source>
+        <translation>dimensione errata</translation>
+    </message>
+    <message>
+        <source>incomplete read</source>
+        <translation>lettura incompleta</translation>
+    </message>
+    <message>
+        <source>bad records</source>
+        <translation>record errati</translation>
+    </message>
+    <message>
+        <source>unknown engine</source>
+        <translation>motore sconosciuto</translation>
+    </message>
+    <message>
+        <source>variable data block (bytes 0-254)</source>
+        <translation>blocco dati variabili (byte 0–254)</translation>
+    </message>
+    <message>
+        <source>byte 255</source>
+        <translation>byte 255</translation>
+    </message>
+    <message>
+        <source>identification block (bytes 256-510)</source>
+        <translation>blocco di identificazione (byte 256–510)</translation>
+    </message>
+    <message>
+        <source>byte 511</source>
+        <translation>byte 511</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are identical</source>
+        <translation>%1 e %2 sono identici</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in 1 byte</source>
+        <translation>%1 e %2 differiscono per 1 byte</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in %3 bytes</source>
+        <translation>%1 e %2 differiscono per %3 byte</translation>
+    </message>
+    <message>
+        <source>%1: %2 differ</source>
+        <translation>%1: byte diversi: %2</translation>
+    </message>
+    <message>
+        <source>  offset   A   B</source>
+        <translation>  offset   A   B</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>count of %1 (%2)</source>
+        <translation>contatore %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>none (only bytes that are not decoded)</source>
+        <translation>nessuno (solo byte non decodificati)</translation>
+    </message>
+    <message>
+        <source>fields that differ:</source>
+        <translation>campi diversi:</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 file</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>validi</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>checksum errato</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibili</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>schede</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>totale</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>massimo</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non si può leggere</translation>
+    </message>
+    <message>
+        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
+        <translation>non inizia con «:», come un record Intel HEX</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un record di %1 byte è troppo corto: ne servono 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>il record annuncia %1 byte di dati ma ne contiene %2</translation>
+    </message>
+    <message>
+        <source>the end record holds data</source>
+        <translation>il record finale contiene dati</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un record di indirizzo deve contenere 2 byte, non %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un record di indirizzo di avvio deve contenere 4 byte, non %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>tipo di record sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>manca il record finale (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>il carattere «%1» non è una cifra esadecimale</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>il byte 0x%1 non è una cifra esadecimale</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un numero dispari di cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the %2-byte image</source>
+        <translation>l’indirizzo %1 è oltre l’immagine da %2 byte</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>l’indirizzo %1 è già stato dato, alla riga %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>testo dopo il record finale</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>manca l’indirizzo %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>mancano gli indirizzi %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, atteso 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>it does not start with S and a digit, as an S-record does</source>
+        <translation>non inizia con S e una cifra, come un S-record</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>tipo di record sconosciuto S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>il record non ha il conteggio</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un record S%1 richiede almeno %2 byte, non %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un record di intestazione (S0) dopo la prima riga</translation>
+    </message>
+    <message>
+        <source>an S%1 record holds no data</source>
+        <translation>un record S%1 non contiene dati</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>manca il record finale (S7, S8 o S9)</translation>
+    </message>
+</context>
 </TS>

@@ -253,4 +253,613 @@ p, li { white-space: pre-wrap; }
         <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
     </message>
 </context>
+<context>
+    <name>tavro-cli</name>
+    <message>
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
+                        PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Użycie: tavro-cli report [-f text|json|jsonl|csv] [--only WYNIK] [--last-error E] [-l]
+                         ŚCIEŻKA...
+        tavro-cli summary [-f text|json|csv] ŚCIEŻKA...
+        tavro-cli clear WEJŚCIE -o WYJŚCIE [--force]
+        tavro-cli clear ŚCIEŻKA... --suffix SUFIKS | -d CEL [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert WEJŚCIE -o WYJŚCIE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status: 0 every file is a valid image with a right checksum (report, summary), some
+file is selected (report with --only or --last-error), every copy is written (clear,
+convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
+or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
+read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
+</source>
+        <translation>Sprawdza, zeruje, porównuje i konwertuje 512-bajtowe zrzuty EEPROM modułów sterujących pralek
+Tavro. Zrzut to same 512 bajtów (.bin, .eep) albo tekst Intel HEX lub Motorola S-record
+zapisany przez programator (.hex, .eep, .s19, .srec), rozpoznawany po zawartości.
+
+Polecenia:
+  report ŚCIEŻKA...   raport każdego pliku, taki jak w oknie Tavro Tool; folder jest
+                      przeszukiwany rekurencyjnie w poszukiwaniu plików .bin, .eep, .hex, .s19
+                      i .srec, w kolejności alfabetycznej; - to standardowe wejście
+  summary ŚCIEŻKA...  ile jest plików o każdym wyniku, silniku, MCU, ostatnim błędzie i kodzie
+                      produktu, a dla każdego błędu: na ilu modułach wystąpił, jego suma i
+                      największy licznik
+  clear ŚCIEŻKA...    zapisuje wyzerowaną kopię każdego: bajty 0–254 (historia błędów i
+                      liczniki) na zero, reszta bez zmian, w formacie pliku wejściowego
+  compare A B         mówi, czy dwa odczyty modułu są identyczne, a jeśli nie, które bajty i
+                      zdekodowane pola się różnią; dla dwóch folderów każdą parę plików o tej
+                      samej ścieżce względnej oraz pliki tylko po jednej stronie
+  convert WEJŚCIE     zapisuje obraz w innym formacie, bajt w bajt
+
+Opcje:
+  -f, --format F        report jako text (domyślnie), json, jsonl (jeden obiekt w wierszu)
+                        lub csv; summary jako text, json lub csv
+      --only WYNIK      report tylko plików o tym wyniku: valid, bad-checksum, wrong-size,
+                        unknown-engine lub unreadable; można powtarzać
+      --last-error E    report tylko obrazów, których ostatni błąd to E (E3 albo none);
+                        można powtarzać
+  -l, --files-with-matches
+                        report tylko ścieżek plików, po jednej w wierszu
+      --files-from F    report, summary, clear: ścieżki są czytane z pliku F
+                        (- dla standardowego wejścia), po jednej w wierszu
+  -0, --null            ścieżki z --files-from oraz wypisywane przez -l kończą się znakiem
+                        NUL (find -print0, xargs -0)
+      --no-header       CSV bez wiersza nagłówka
+      --delimiter C     CSV z polami rozdzielonymi znakiem C (na przykład ;)
+      --bom             CSV zaczynający się znacznikiem kolejności bajtów UTF-8, dla
+                        arkuszy kalkulacyjnych
+  -o, --output F        clear, convert: plik do zapisania; - (lub /dev/stdout) to
+                        standardowe wyjście
+      --suffix S        clear: każda kopia obok pliku wejściowego, S wstawione przed
+                        rozszerzeniem
+  -d, --output-dir D    clear: każda kopia w D, pod ścieżką pliku wejściowego względną
+                        wobec podanego folderu
+      --dry-run         clear: wypisuje, co zostałoby zapisane, i nic nie zapisuje
+      --force           clear, convert: zastępuje istniejący plik, nawet sam plik
+                        wejściowy
+      --to F            convert: bin (512 bajtów), ihex (Intel HEX) lub srec (S-record)
+  -q, --quiet           compare: bez wyjścia, tylko kod wyjścia
+  -h, --help            ta pomoc
+  -v, --version         wersja i numer kompilacji
+  --                    kończy opcje: nazwa pliku po nim może zaczynać się od -
+
+Kod wyjścia: 0 każdy plik to prawidłowy obraz z poprawną sumą kontrolną (report, summary),
+wybrano jakiś plik (report z --only lub --last-error), zapisano każdą kopię (clear, convert),
+pliki są identyczne (compare); 1 któryś plik nie jest, nie wybrano żadnego, odmowa albo pliki
+się różnią; 2 błąd użycia, ścieżka, która nie istnieje, plik, którego compare nie może
+odczytać, albo wyjście, którego nie udało się zapisać; 130 przerwano (Ctrl+C). Zobacz
+tavro-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
+        <translation>nieznana opcja „%1” („--” kończy opcje: tavro-cli %2 -- %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2 (it is one of the options that belong to %3)</source>
+        <translation>--%1 nie jest opcją polecenia %2 (należy do: %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2; nothing written</source>
+        <translation>%1: nie można otworzyć: %2; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1: not a valid image (%2); nothing written</source>
+        <translation>%1: nieprawidłowy obraz (%2); nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot make the folder: %2</source>
+        <translation>%1: nie można utworzyć folderu: %2</translation>
+    </message>
+    <message>
+        <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
+        <translation>%1: suma kontrolna się nie zgadza (zapisana %2, obliczona %3); mimo to wyzerowano</translation>
+    </message>
+    <message>
+        <source>-o names the one copy; --suffix and -d name many</source>
+        <translation>-o wskazuje jedną kopię, --suffix i -d wiele kopii</translation>
+    </message>
+    <message>
+        <source>clear needs one INPUT and -o OUTPUT</source>
+        <translation>clear wymaga jednego pliku WEJŚCIE i -o WYJŚCIE</translation>
+    </message>
+    <message>
+        <source>clear writes one OUTPUT</source>
+        <translation>clear zapisuje jedno WYJŚCIE</translation>
+    </message>
+    <message>
+        <source>clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR</source>
+        <translation>clear wymaga -o WYJŚCIE, --suffix SUFIKS lub -d CEL</translation>
+    </message>
+    <message>
+        <source>clear needs PATHs, or --files-from, not both</source>
+        <translation>clear wymaga ścieżek (ŚCIEŻKA) albo --files-from, nie obu naraz</translation>
+    </message>
+    <message>
+        <source>standard input is cleared with -o OUTPUT only</source>
+        <translation>standardowe wejście zeruje się tylko z -o WYJŚCIE</translation>
+    </message>
+    <message>
+        <source>an empty --suffix would write each copy over its input</source>
+        <translation>puste --suffix zapisałoby każdą kopię na jej oryginale</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
+        <translation>%1 leży w %2, którego zrzuty są zerowane: wybierz folder poza nim</translation>
+    </message>
+    <message>
+        <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
+        <translation>%1: to już kopia innego pliku z tego przebiegu; %2 nie zostanie wyzerowany</translation>
+    </message>
+    <message>
+        <source>%1 would be written, %2 refused</source>
+        <translation>zostałoby zapisanych: %1, odrzuconych: %2</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 refused, %3 failed</source>
+        <translation>zapisanych: %1, odrzuconych: %2, nieudanych: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1: nie można otworzyć: %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2 bytes long, not %3</source>
+        <translation>%1: ma %2 B, a nie %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read completely</source>
+        <translation>%1: nie udało się odczytać całego pliku</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder: %2</source>
+        <translation>%1: nie można odczytać folderu: %2</translation>
+    </message>
+    <message>
+        <source>only in %1: %2</source>
+        <translation>tylko w %1: %2</translation>
+    </message>
+    <message>
+        <source>compare needs two files, or two folders</source>
+        <translation>compare wymaga dwóch plików albo dwóch folderów</translation>
+    </message>
+    <message>
+        <source>standard input can be read only once</source>
+        <translation>standardowe wejście można odczytać tylko raz</translation>
+    </message>
+    <message>
+        <source>convert needs one INPUT and -o OUTPUT</source>
+        <translation>convert wymaga jednego pliku WEJŚCIE i -o WYJŚCIE</translation>
+    </message>
+    <message>
+        <source>convert needs --to bin, ihex or srec, not &quot;%1&quot;</source>
+        <translation>convert wymaga --to bin, ihex lub srec, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>%1: not a 512-byte image (%2); nothing written</source>
+        <translation>%1: to nie jest obraz 512-bajtowy (%2); nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1: is a terminal, which shows no binary image; send it to a file or a pipe</source>
+        <translation>%1: to terminal, który nie pokaże obrazu binarnego; przekieruj go do pliku lub potoku</translation>
+    </message>
+    <message>
+        <source>%1: is a folder; name the file to write</source>
+        <translation>%1: to folder; podaj plik do zapisania</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file; name the file to write</source>
+        <translation>%1: to nie jest zwykły plik; podaj plik do zapisania</translation>
+    </message>
+    <message>
+        <source>%1: is the input itself; --force overwrites it with the new copy</source>
+        <translation>%1: to sam plik wejściowy; --force nadpisze go nową kopią</translation>
+    </message>
+    <message>
+        <source>%1: exists; --force replaces it</source>
+        <translation>%1: już istnieje; --force go zastąpi</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: nie można zapisać: %2</translation>
+    </message>
+    <message>
+        <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
+        <translation>%1: zapisano, ale system nie potwierdził, że nowa nazwa jest na dysku: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write, and the file may now be damaged: %2</source>
+        <translation>%1: nie można zapisać, a plik może być teraz uszkodzony: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write; the old contents were put back, but the system could not confirm them on the disk: %2</source>
+        <translation>%1: nie można zapisać; przywrócono poprzednią zawartość, ale system nie potwierdził jej na dysku: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the list of files: %2</source>
+        <translation>%1: nie można odczytać listy plików: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>nie można zapisać wyjścia: %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>nieznane polecenie „%1”</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>Pliki: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>Liczba plików: %1</translation>
+    </message>
+    <message>
+        <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
+        <translation>nieznany wynik „%1” (valid, bad-checksum, wrong-size, unknown-engine lub unreadable)</translation>
+    </message>
+    <message>
+        <source>unknown error code &quot;%1&quot; (E0 to ED as the report shows them, or none)</source>
+        <translation>nieznany kod błędu „%1” (E0 do ED jak w raporcie albo none)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
+        <translation>separator musi być jednym znakiem, nie cudzysłowem ani końcem wiersza: „%1”</translation>
+    </message>
+    <message>
+        <source>--no-header, --delimiter and --bom are for CSV</source>
+        <translation>--no-header, --delimiter i --bom dotyczą tylko CSV</translation>
+    </message>
+    <message>
+        <source>-l prints the paths alone, in no format</source>
+        <translation>-l wypisuje same ścieżki, bez formatu</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;</source>
+        <translation>nieznany format „%1”</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one PATH</source>
+        <translation>%1 wymaga co najmniej jednej ścieżki (ŚCIEŻKA)</translation>
+    </message>
+    <message>
+        <source>the PATHs come from --files-from or from the command line, not both</source>
+        <translation>ścieżki (ŚCIEŻKA) podaje się w --files-from albo w wierszu poleceń, nie w obu</translation>
+    </message>
+    <message>
+        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
+        <translation>nie znaleziono plików .bin, .eep, .hex, .s19 ani .srec</translation>
+    </message>
+    <message>
+        <source>product code</source>
+        <translation>kod produktu</translation>
+    </message>
+    <message>
+        <source>engine type</source>
+        <translation>typ silnika</translation>
+    </message>
+    <message>
+        <source>MCU type</source>
+        <translation>typ MCU</translation>
+    </message>
+    <message>
+        <source>stored checksum</source>
+        <translation>zapisana suma kontrolna</translation>
+    </message>
+    <message>
+        <source>computed checksum</source>
+        <translation>obliczona suma kontrolna</translation>
+    </message>
+    <message>
+        <source>checksum verdict</source>
+        <translation>wynik sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>ostatni błąd</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>nie można otworzyć</translation>
+    </message>
+    <message>
+        <source>wrong size</source>
+        <translation>zły rozmiar</translation>
+    </message>
+    <message>
+        <source>incomplete read</source>
+        <translation>niepełny odczyt</translation>
+    </message>
+    <message>
+        <source>bad records</source>
+        <translation>błędne rekordy</translation>
+    </message>
+    <message>
+        <source>unknown engine</source>
+        <translation>nieznany silnik</translation>
+    </message>
+    <message>
+        <source>variable data block (bytes 0-254)</source>
+        <translation>blok danych zmiennych (bajty 0–254)</translation>
+    </message>
+    <message>
+        <source>byte 255</source>
+        <translation>bajt 255</translation>
+    </message>
+    <message>
+        <source>identification block (bytes 256-510)</source>
+        <translation>blok identyfikacyjny (bajty 256–510)</translation>
+    </message>
+    <message>
+        <source>byte 511</source>
+        <translation>bajt 511</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are identical</source>
+        <translation>%1 i %2 są identyczne</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in 1 byte</source>
+        <translation>%1 i %2 różnią się 1 bajtem</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ in %3 bytes</source>
+        <translation>%1 i %2 różnią się; różnych bajtów: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 differ</source>
+        <translation>%1: różnych bajtów: %2</translation>
+    </message>
+    <message>
+        <source>  offset   A   B</source>
+        <translation>  offset   A   B</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>count of %1 (%2)</source>
+        <translation>licznik %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>none (only bytes that are not decoded)</source>
+        <translation>brak (tylko bajty, które nie są dekodowane)</translation>
+    </message>
+    <message>
+        <source>fields that differ:</source>
+        <translation>różniące się pola:</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>Liczba plików: 1</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>prawidłowe</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>błędna suma kontrolna</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nieczytelne</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>moduły</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>razem</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>najwięcej</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>to folder</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nie można odczytać</translation>
+    </message>
+    <message>
+        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
+        <translation>nie zaczyna się od „:”, jak rekord Intel HEX</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>rekord o długości %1 B jest za krótki: potrzeba 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>rekord zapowiada %1 B danych, a zawiera %2</translation>
+    </message>
+    <message>
+        <source>the end record holds data</source>
+        <translation>rekord końcowy zawiera dane</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>rekord adresu musi zawierać 2 B, a nie %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>rekord adresu startowego musi zawierać 4 B, a nie %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>nieznany typ rekordu %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>brak rekordu końcowego (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>znak „%1” nie jest cyfrą szesnastkową</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>bajt 0x%1 nie jest cyfrą szesnastkową</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>nieparzysta liczba cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the %2-byte image</source>
+        <translation>adres %1 wykracza poza obraz o rozmiarze %2 B</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>adres %1 wystąpił już wcześniej, w wierszu %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>tekst po rekordzie końcowym</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>brak adresu %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>brak adresów %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>suma kontrolna 0x%1, oczekiwano 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>it does not start with S and a digit, as an S-record does</source>
+        <translation>nie zaczyna się od S i cyfry, jak rekord S-record</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>nieznany typ rekordu S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>rekord nie ma licznika</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>rekord zapowiada %1 B po liczniku, a zawiera %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>rekord S%1 wymaga co najmniej %2 B, a nie %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>rekord nagłówka (S0) po pierwszym wierszu</translation>
+    </message>
+    <message>
+        <source>an S%1 record holds no data</source>
+        <translation>rekord S%1 nie zawiera danych</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>rekord licznika podaje %1 rekordów danych, a przed nim jest %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>brak rekordu końcowego (S7, S8 lub S9)</translation>
+    </message>
+</context>
 </TS>

@@ -67,6 +67,19 @@ QByteArray section(quint8 tag, const QByteArray &body)
     return bytes + body;
 }
 
+// The placeholders %1 to %9 of a sentence, each as often as it occurs.
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    for (qsizetype at = text.indexOf(QLatin1Char('%')); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(QLatin1Char('%'), at + 1)) {
+        if (text.at(at + 1) >= QLatin1Char('1') && text.at(at + 1) <= QLatin1Char('9'))
+            found << text.mid(at, 2);
+    }
+    found.sort();
+    return found;
+}
+
 } // namespace
 
 void TestCatalogue::addCatalogues()
@@ -97,7 +110,8 @@ QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
     lupdate.start(QStringLiteral(TAVRO_LUPDATE),
                   {QStringLiteral("-locations"), QStringLiteral("none"),
-                   sources + QStringLiteral("/app"), sources + QStringLiteral("/dump"),
+                   sources + QStringLiteral("/app"), sources + QStringLiteral("/cli"),
+                   sources + QStringLiteral("/dump"), sources + QStringLiteral("/report"),
                    sources + QStringLiteral("/storage"), sources + QStringLiteral("/window"),
                    QStringLiteral("-ts"), copy});
     if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit ||
@@ -152,12 +166,16 @@ void TestCatalogue::everyTextIsTranslated()
     QFETCH(QString, language);
     QStringList problems;
     for (const Message &m : messages.value(language)) {
-        if (m.context != QLatin1String("MainWindow") && m.context != QLatin1String("QObject"))
+        if (m.context != QLatin1String("MainWindow") && m.context != QLatin1String("QObject") &&
+            m.context != QLatin1String("tavro-cli"))
             problems << QStringLiteral("unexpected context %1: %2").arg(m.context, m.source);
         else if (!m.type.isEmpty())
             problems << QStringLiteral("%1 in %2: %3").arg(m.type, m.context, m.source);
         else if (m.translation.isEmpty())
             problems << QStringLiteral("empty translation in %1: %2").arg(m.context, m.source);
+        // A value left out of a sentence, or one it does not have, is lost or shown as %N.
+        else if (placeholders(m.source) != placeholders(m.translation))
+            problems << QStringLiteral("placeholders differ: %1").arg(m.source);
         // The report and the status bar append a value right after these.
         else if (m.source.endsWith(QLatin1Char(' ')) != m.translation.endsWith(QLatin1Char(' ')))
             problems << QStringLiteral("blank at the end differs: %1").arg(m.source);

@@ -31,6 +31,8 @@ private slots:
     void reportCsvAndText();
     void reportLanguage_data();
     void reportLanguage();
+    void language_data();
+    void language();
     void exitStatus_data();
     void exitStatus();
     void clear_data();
@@ -335,6 +337,65 @@ void TestCli::reportLanguage()
     QCOMPARE(process.exitCode(), 0);
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     QVERIFY2(out.contains(expected), qPrintable(out));
+}
+
+// Every text for a person follows the catalogue beside the program: messages, usage errors,
+// --help, compare's and summary's texts; JSON and CSV stay English. T is a copy of tavro-cli with
+// the row's catalogue; W a folder of the row's own.
+void TestCli::language_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    const auto row = [](const char *name, const char *language, const QByteArray &line,
+                        const QByteArray &out, const QByteArray &err = QByteArray()) {
+        QTest::newRow(name) << QString::fromLatin1(language) << line << out << err;
+    };
+    row("de, a message", "de", "T convert valid.bin -o checksum.bin --to bin", "",
+        "tavro-cli: checksum.bin: existiert bereits; --force ersetzt sie\n");
+    row("de, --help", "de", "T --help", "Befehle:\n  report PFAD...    der Bericht jeder Datei");
+    row("de, compare", "de", "T compare valid.bin checksum.bin",
+        "valid.bin und checksum.bin unterscheiden sich in 1 Byte\n\nKennungsblock");
+    row("de, summary", "de", "T summary valid.bin checksum.bin",
+        "2 Dateien\n  1  gültig\n  1  Prüfsumme falsch\n");
+    row("de, a HEX file refused", "de", "T report formats/bad.hex",
+        "Zeile 1: Prüfsumme 0x79, erwartet 0x78\n");
+    row("de, a usage error", "de", "T report --bom valid.bin", "",
+        "gelten nur für CSV\nAufruf: tavro-cli report");
+    row("de, JSON in English", "de", "T summary -f json valid.bin", "\"name\":\"No drain\"");
+    row("de, CSV in English", "de", "T report -f csv 'boards/c short.bin'",
+        "short.bin,100,false,wrong size,");
+    row("fr, a message", "fr", "T clear valid.bin -o valid.bin", "",
+        "valid.bin\u00a0: est le fichier d’entrée lui-même\u00a0; --force");
+    row("fr, compare", "fr", "T compare valid.bin checksum.bin",
+        "valid.bin et checksum.bin diffèrent d’un octet\n");
+    row("es, --help", "es", "T --help", "Uso: tavro-cli report");
+    row("pl, clear's count", "pl", "cp valid.bin $W && T clear --suffix _x $W/valid.bin", "",
+        "zapisanych: 1, odrzuconych: 0, nieudanych: 0\n");
+    row("it, a usage error", "it", "T compare valid.bin", "",
+        "compare richiede due file o due cartelle\nUso: tavro-cli");
+}
+
+void TestCli::language()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    const QString folder = path("lang-") + language;
+    if (!QFile::exists(folder + QLatin1String("/lang.qm"))) {
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::copy(QStringLiteral(TAVRO_CLI), folder + QLatin1String("/tavro-cli")));
+        QVERIFY(
+            QFile::copy(QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm"),
+                        folder + QLatin1String("/lang.qm")));
+    }
+    const Run r = shell("cd " + shellQuoted(QFile::encodeName(dir.path())) + " && T() { " +
+                        shellQuoted(QFile::encodeName(folder)) +
+                        "/tavro-cli \"$@\"; } && W=$(mktemp -d -p .) && " + line);
+    QVERIFY2(r.out.contains(out), r.out.constData());
+    QVERIFY2(r.err.contains(err), r.err.constData());
 }
 
 void TestCli::exitStatus_data()
@@ -956,6 +1017,10 @@ void TestCli::reportMore_data()
     row("a name like an option", "T report -lead.bin", 2, "=",
         "unknown option \"-lead.bin\" (\"--\" ends the options: tavro-cli report -- -lead.bin)");
     row("-l with a format", "T report -l -f csv valid.bin", 2, "=", "-l prints the paths alone");
+    // The reader gone before a word is written, as when it stops early: quiet, as for a report.
+    row("--help into a closed pipe",
+        "{ sleep 0.3; T --help 2>$W/err; echo \"status $? $(wc -c < $W/err)\" >&2; } | true", 0,
+        "=", "status 141 0");
     row("CSV's options without CSV", "T report --bom valid.bin", 2, "=", "are for CSV");
     row("a last error that names none", "T report --last-error E3x valid.bin", 2, "=",
         "unknown error code \"E3x\"");
