@@ -12,34 +12,61 @@
 
 namespace {
 
+// The commands by their names, in the order of Arguments::Command from Report on.
+const char *const commandNames[] = {"report", "summary", "clear", "compare", "convert"};
+
+constexpr unsigned bit(Arguments::Command command)
+{
+    return 1u << command;
+}
+
+constexpr unsigned report = bit(Arguments::Report);
+constexpr unsigned summary = bit(Arguments::Summary);
+constexpr unsigned clear = bit(Arguments::Clear);
+constexpr unsigned compare = bit(Arguments::Compare);
+constexpr unsigned convert = bit(Arguments::Convert);
+constexpr unsigned every = ~0u;
+
 struct Option
 {
     char letter; // the short name, or 0
     const char *name;
     bool takesValue;
-    const char *commands; // those that take it, or nullptr for all
+    unsigned commands; // the bits of those that take it
 };
 
 const Option options[] = {
-    {'h', "help", false, nullptr},
-    {'v', "version", false, nullptr},
-    {'f', "format", true, "report summary"},
-    {0, "only", true, "report"},
-    {0, "last-error", true, "report"},
-    {'l', "files-with-matches", false, "report"},
-    {0, "files-from", true, "report summary clear"},
-    {'0', "null", false, "report summary clear"},
-    {0, "no-header", false, "report summary"},
-    {0, "delimiter", true, "report summary"},
-    {0, "bom", false, "report summary"},
-    {'o', "output", true, "clear convert"},
-    {0, "suffix", true, "clear"},
-    {'d', "output-dir", true, "clear"},
-    {0, "dry-run", false, "clear"},
-    {0, "force", false, "clear convert"},
-    {0, "to", true, "convert"},
-    {'q', "quiet", false, "compare"},
+    {'h', "help", false, every},
+    {'v', "version", false, every},
+    {'f', "format", true, report | summary},
+    {0, "only", true, report},
+    {0, "last-error", true, report},
+    {'l', "files-with-matches", false, report},
+    {0, "files-from", true, report | summary | clear},
+    {'0', "null", false, report | summary | clear},
+    {0, "no-header", false, report | summary},
+    {0, "delimiter", true, report | summary},
+    {0, "bom", false, report | summary},
+    {'o', "output", true, clear | convert},
+    {0, "suffix", true, clear},
+    {'d', "output-dir", true, clear},
+    {0, "dry-run", false, clear},
+    {0, "force", false, clear | convert},
+    {0, "to", true, convert},
+    {'q', "quiet", false, compare},
 };
+
+// "report, summary and clear": the commands that take an option.
+QByteArray takers(unsigned commands)
+{
+    QList<QByteArray> names;
+    for (int command = Arguments::Report; command <= Arguments::Convert; ++command) {
+        if (commands & bit(Arguments::Command(command)))
+            names << commandNames[command - Arguments::Report];
+    }
+    const QByteArray last = names.takeLast();
+    return names.isEmpty() ? last : names.join(", ") + " and " + last;
+}
 
 const Option *findOption(char letter, const QByteArray &name)
 {
@@ -207,22 +234,22 @@ bool Arguments::parse()
     }
     if (positional.isEmpty())
         return true;
-    command = positional.takeFirst();
+    commandName = positional.takeFirst();
     operands = positional;
-    const QList<QByteArray> commands = {"report", "summary", "clear", "compare", "convert"};
-    if (!commands.contains(command))
-        return true; // named as unknown by the caller
+    command = Unknown; // named as unknown by the caller
+    for (int known = Report; known <= Convert; ++known) {
+        if (commandName == commandNames[known - Report])
+            command = Command(known);
+    }
+    if (command == Unknown)
+        return true;
     for (const auto &entry : std::as_const(given)) {
         const Option *option = findOption(0, entry.first);
-        if (!option->commands || QByteArray(option->commands).split(' ').contains(command))
+        if (option->commands & bit(command))
             continue;
-        QByteArray takers = QByteArray(option->commands).replace(' ', ", ");
-        const qsizetype last = takers.lastIndexOf(", ");
-        if (last >= 0)
-            takers.replace(last, 2, " and ");
         error = QT_TRANSLATE_NOOP("tavro-cli", "--%1 is not an option of %2 (it is one of the "
                                                "options that belong to %3)");
-        errorValues = {entry.first, command, takers};
+        errorValues = {entry.first, commandName, takers(option->commands)};
         return false;
     }
     return true;

@@ -18,6 +18,9 @@
 class Arguments
 {
 public:
+    // None when no command was given, Unknown for a word that names none.
+    enum Command { None, Report, Summary, Clear, Compare, Convert, Unknown };
+
     Arguments(int &argc, char **argv) : argc(argc), argv(argv) {}
 
     // False with `error` set for an unknown option, a missing value, or an option that the
@@ -40,7 +43,8 @@ public:
 
     int &argc;
     char **argv;
-    QByteArray command;
+    Command command = None;
+    QByteArray commandName; // as it was typed
     QList<QByteArray> operands;
     const char *error = nullptr;
     QList<QByteArray> errorValues;

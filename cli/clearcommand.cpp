@@ -9,6 +9,7 @@
 #include "dumpfield.h"
 #include "dumpinfo.h"
 #include "eepromdump.h"
+#include "exitstatus.h"
 #include "imagetarget.h"
 #include "inputs.h"
 #include "output.h"
@@ -47,38 +48,44 @@ bool isCopy(const QByteArray &file, const QByteArray &suffix)
     return !suffix.isEmpty() && name.left(dot > 0 ? dot : name.size()).endsWith(suffix);
 }
 
+// What became of one input: its copy written (or listed), the input refused, no input there, the
+// copy not written, or the input's read cut short by Ctrl-C.
+enum Outcome { Written, Refused, Failed, Missing, Interrupted };
+
 // Cleans `input` into `target`, making its folder when asked to, or only lists it into
 // `listing`: what was done, with every refusal and failure told.
-ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target, bool force,
-                              Output *listing, bool makeFolder = false)
+Outcome clearOne(const QByteArray &input, const QByteArray &target, bool force, Output *listing,
+                 bool makeFolder = false)
 {
     const DumpInfo info = Inputs::read(input);
+    if (Console::interrupted())
+        return Interrupted;
     if (info.problem == DumpInfo::CannotOpen) {
         Output::message(
             QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
             {input, Paths::whyUnreadable(input)});
-        return ImageTarget::Refused;
+        return Paths::inspect(input, false).missing() ? Missing : Refused;
     }
     if (!info.valid()) {
         Output::message(
             QCoreApplication::translate("tavro-cli", "%1: not a valid image (%2); nothing written"),
             {input, Inputs::whyRefused(info)});
-        return ImageTarget::Refused;
+        return Refused;
     }
-    if (ImageTarget::check(input, target, info.format, force) != ImageTarget::Written)
-        return ImageTarget::Refused;
+    if (!ImageTarget::mayWrite(input, target, info.format, force))
+        return Refused;
     if (listing) {
         listing->buffer() += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 -> %2"),
                                             {listing->name(input), listing->name(target)}) +
                              '\n';
-        return ImageTarget::Written;
+        return Written;
     }
     const qsizetype slash = target.lastIndexOf('/');
     const int error = makeFolder && slash > 0 ? Paths::makeFolders(target.left(slash)) : 0;
     if (error) {
         Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot make the folder: %2"),
                         {target.left(slash), Paths::systemMessage(error)});
-        return ImageTarget::Failed;
+        return Failed;
     }
     if (!info.checksumOk())
         Output::message(
@@ -86,7 +93,10 @@ ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target,
                                         "%1: the checksum does not match (stored %2, computed "
                                         "%3); cleaned all the same"),
             {input, DumpField::word(info.storedChecksum), DumpField::word(info.computedChecksum)});
-    return ImageTarget::write(target, EepromDump::cleaned(info.image), info.format, force);
+    return ImageTarget::write(target, EepromDump::cleaned(info.image), info.format, force) ==
+                   ImageTarget::Written
+               ? Written
+               : Failed;
 }
 
 } // namespace
@@ -108,9 +118,12 @@ int Commands::clear(const Arguments &arguments)
         if (outputs.size() != 1 || outputs.first().isEmpty())
             return Arguments::usageError(
                 QCoreApplication::translate("tavro-cli", "clear writes one OUTPUT"));
-        const ImageTarget::Outcome outcome = clearOne(arguments.operands.first(), outputs.first(),
-                                                      force, dryRun ? &output : nullptr);
-        return output.finish(outcome == ImageTarget::Written ? 0 : 1);
+        const Outcome outcome = clearOne(arguments.operands.first(), outputs.first(), force,
+                                         dryRun ? &output : nullptr);
+        static const int statuses[] = {ExitStatus::Success, ExitStatus::Finding,
+                                       ExitStatus::Trouble, ExitStatus::Trouble,
+                                       ExitStatus::Interrupted};
+        return output.finish(statuses[outcome]);
     }
 
     const QByteArray suffix = arguments.value("suffix");
@@ -141,18 +154,17 @@ int Commands::clear(const Arguments &arguments)
                 {folder, path});
     }
 
-    Console::catchInterrupt();
     Inputs inputs(arguments.operands, list, arguments.isSet("null") ? '\0' : '\n');
     Progress progress;
     if (Progress::wanted())
         progress.start(inputs.count());
-    quint64 counts[3] = {}; // written, refused, failed
+    quint64 counts[3] = {}; // written, refused (an input that vanished too), failed
     QSet<QByteArray> targets;
     inputs.walk([&](const QByteArray &file, const QByteArray &root) {
         if (file != root && isCopy(file, suffix))
             return true;
         const QByteArray target = targetFor(file, root, suffix, folder);
-        ImageTarget::Outcome outcome = ImageTarget::Refused;
+        Outcome outcome = Refused;
         if (targets.contains(target))
             Output::message(QCoreApplication::translate(
                                 "tavro-cli", "%1: is the copy of another file of this run; %2 is "
@@ -160,18 +172,26 @@ int Commands::clear(const Arguments &arguments)
                             {target, file});
         else
             outcome = clearOne(file, target, force, dryRun ? &output : nullptr, !folder.isEmpty());
+        if (outcome == Interrupted)
+            return false;
         targets.insert(target);
-        ++counts[outcome];
-        progress.step(counts[0] + counts[1] + counts[2]);
+        ++counts[outcome == Missing ? Refused : outcome];
+        progress.step(counts[Written] + counts[Refused] + counts[Failed]);
         return output.flush(false);
     });
     Progress::clear();
-    const int status = output.finish(Console::interrupted() ? 130 : counts[1] || counts[2] ? 1 : 0);
-    const QList<QByteArray> numbers = {QByteArray::number(counts[0]), QByteArray::number(counts[1]),
-                                       QByteArray::number(counts[2])};
+    int status = counts[Failed] || !inputs.searchedAll() ? ExitStatus::Trouble
+                 : counts[Refused]                       ? ExitStatus::Finding
+                                                         : ExitStatus::Success;
+    if (Console::interrupted())
+        status = ExitStatus::Interrupted;
+    status = output.finish(status);
+    const QList<QByteArray> numbers = {QByteArray::number(counts[Written]),
+                                       QByteArray::number(counts[Refused]),
+                                       QByteArray::number(counts[Failed])};
     Output::message(
         dryRun ? QCoreApplication::translate("tavro-cli", "%1 would be written, %2 refused")
                : QCoreApplication::translate("tavro-cli", "%1 written, %2 refused, %3 failed"),
         numbers);
-    return status <= 1 && inputs.trouble() == 2 ? 2 : status;
+    return status;
 }

@@ -8,6 +8,7 @@
 #include "comparerenderer.h"
 #include "console.h"
 #include "dumpinfo.h"
+#include "exitstatus.h"
 #include "folderwalk.h"
 #include "inputs.h"
 #include "output.h"
@@ -48,8 +49,9 @@ bool comparable(const QByteArray &path, const DumpInfo &info)
     return true;
 }
 
-// The dumps under `folder`, by their paths relative to it, sorted.
-QList<QByteArray> dumpsIn(const QByteArray &folder)
+// The dumps under `folder`, by their paths relative to it, sorted; `complete` false when a
+// folder in it could not be read.
+QList<QByteArray> dumpsIn(const QByteArray &folder, bool &complete)
 {
     const qsizetype start = folder.size() + !folder.endsWith('/');
     QList<QByteArray> found;
@@ -59,10 +61,11 @@ QList<QByteArray> dumpsIn(const QByteArray &folder)
             found << file.mid(start);
             return !Console::interrupted();
         },
-        [](const QByteArray &path, int error) {
+        [&complete](const QByteArray &path, int error) {
             Output::message(
                 QCoreApplication::translate("tavro-cli", "%1: cannot read the folder: %2"),
                 {path, Paths::systemMessage(error)});
+            complete = false;
         });
     std::sort(found.begin(), found.end());
     return found;
@@ -71,14 +74,16 @@ QList<QByteArray> dumpsIn(const QByteArray &folder)
 // Each pair of dumps with the same relative path, and those on one side only, like diff -rq.
 int compareFolders(const QByteArray &a, const QByteArray &b, bool quiet)
 {
-    Console::catchInterrupt();
-    const QList<QByteArray> left = dumpsIn(a);
-    const QList<QByteArray> right = dumpsIn(b);
+    // A folder that could not be read on either side may hold files that differ: no verdict.
+    bool trouble = false;
+    bool complete = true;
+    const QList<QByteArray> left = dumpsIn(a, complete);
+    const QList<QByteArray> right = dumpsIn(b, complete);
+    trouble = !complete;
     const QByteArray prefixA = a.endsWith('/') ? a : a + '/';
     const QByteArray prefixB = b.endsWith('/') ? b : b + '/';
     Output output;
     bool differ = false;
-    bool trouble = false;
     for (qsizetype i = 0, j = 0;
          (i < left.size() || j < right.size()) && !Console::interrupted();) {
         const int order = i == left.size()    ? 1
@@ -112,7 +117,10 @@ int compareFolders(const QByteArray &a, const QByteArray &b, bool quiet)
         if (!output.flush(false))
             break;
     }
-    return output.finish(Console::interrupted() ? 130 : trouble ? 2 : differ ? 1 : 0);
+    return output.finish(Console::interrupted() ? ExitStatus::Interrupted
+                         : trouble              ? ExitStatus::Trouble
+                         : differ               ? ExitStatus::Finding
+                                                : ExitStatus::Success);
 }
 
 } // namespace
@@ -134,13 +142,15 @@ int Commands::compare(const Arguments &arguments)
 
     const DumpInfo left = Inputs::read(paths.at(0));
     const DumpInfo right = Inputs::read(paths.at(1));
+    if (Console::interrupted())
+        return ExitStatus::Interrupted;
     if (!comparable(paths.at(0), left) || !comparable(paths.at(1), right))
-        return 2;
+        return ExitStatus::Trouble;
     Output output;
     QByteArray said;
     const bool identical = CompareRenderer::render(said, output.name(paths.at(0)),
                                                    output.name(paths.at(1)), left, right);
     if (!quiet)
         output.buffer() += said;
-    return output.finish(identical ? 0 : 1);
+    return output.finish(identical ? ExitStatus::Success : ExitStatus::Finding);
 }

@@ -5,8 +5,10 @@
 #include "commands.h"
 
 #include "arguments.h"
+#include "console.h"
 #include "dumpfield.h"
 #include "dumpinfo.h"
+#include "exitstatus.h"
 #include "imagetarget.h"
 #include "inputs.h"
 #include "output.h"
@@ -32,14 +34,16 @@ int Commands::convert(const Arguments &arguments)
 
     const QByteArray &input = arguments.operands.first();
     const DumpInfo info = Inputs::read(input);
+    if (Console::interrupted())
+        return ExitStatus::Interrupted;
     if (info.problem == DumpInfo::CannotOpen)
         return Output::fail(
-            1,
+            Paths::inspect(input, false).missing() ? ExitStatus::Trouble : ExitStatus::Finding,
             QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
             {input, Paths::whyUnreadable(input)});
     // An image of an unknown engine converts as well: it is written byte for byte.
     if (info.image.size() != ImageLayout::ImageSize)
-        return Output::fail(1,
+        return Output::fail(ExitStatus::Finding,
                             QCoreApplication::translate(
                                 "tavro-cli", "%1: not a 512-byte image (%2); nothing written"),
                             {input, Inputs::whyRefused(info)});
@@ -51,7 +55,9 @@ int Commands::convert(const Arguments &arguments)
     }
     const QByteArray &output = outputs.first();
     const bool force = arguments.isSet("force");
-    if (ImageTarget::check(input, output, format, force) != ImageTarget::Written)
-        return 1;
-    return ImageTarget::write(output, info.image, format, force) == ImageTarget::Written ? 0 : 1;
+    if (!ImageTarget::mayWrite(input, output, format, force))
+        return ExitStatus::Finding;
+    return ImageTarget::write(output, info.image, format, force) == ImageTarget::Written
+               ? ExitStatus::Success
+               : ExitStatus::Trouble;
 }

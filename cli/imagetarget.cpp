@@ -23,18 +23,18 @@ int descriptor(const QByteArray &target)
 
 namespace ImageTarget {
 
-Outcome check(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
+bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
               bool force)
 {
     const int stream = descriptor(target);
     if (stream >= 0) {
         if (format.kind != ImageFormat::Binary || !Console::isTerminal(stream))
-            return Written;
+            return true;
         Output::message(QCoreApplication::translate(
                             "tavro-cli", "%1: is a terminal, which shows no binary image; send it "
                                          "to a file or a pipe"),
                         {target});
-        return Refused;
+        return false;
     }
     const Paths::Type type = Paths::inspect(target).type;
     if (type == Paths::Folder)
@@ -54,8 +54,8 @@ Outcome check(const QByteArray &input, const QByteArray &target, const ImageForm
                 : QCoreApplication::translate("tavro-cli", "%1: exists; --force replaces it"),
             {target});
     else
-        return Written;
-    return Refused;
+        return true;
+    return false;
 }
 
 Outcome write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,

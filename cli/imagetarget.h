@@ -18,8 +18,9 @@ namespace ImageTarget {
 enum Outcome { Written, Refused, Failed };
 
 // Whether the image may go to `target`: not a folder or another kind of file, not an existing
-// file without `force` (the input itself said as much), not a binary image onto a terminal.
-Outcome check(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
+// file without `force` (the input itself said as much), not a binary image onto a terminal. Why
+// not is told.
+bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
               bool force);
 Outcome write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,
               bool force);

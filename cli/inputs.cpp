@@ -47,11 +47,11 @@ void Inputs::walk(const Visit &visit)
         if (!walkPath(path == "-" ? "./-" : path, visit))
             return;
     }
-    if (names.error()) {
+    if (names.error() && !Console::interrupted()) {
         Output::message(
             QCoreApplication::translate("tavro-cli", "%1: cannot read the list of files: %2"),
             {list, Paths::systemMessage(names.error())});
-        worst = 2;
+        complete = false;
     }
 }
 
@@ -65,7 +65,7 @@ bool Inputs::walkPath(const QByteArray &path, const Visit &visit)
     if (info.missing()) {
         Output::message(QCoreApplication::translate("tavro-cli", "%1: %2"),
                         {path, Paths::systemMessage(info.error)});
-        worst = 2;
+        complete = false;
         return !Console::interrupted();
     }
     bool going = true;
@@ -79,7 +79,7 @@ bool Inputs::walkPath(const QByteArray &path, const Visit &visit)
             Output::message(
                 QCoreApplication::translate("tavro-cli", "%1: cannot read the folder: %2"),
                 {folder, Paths::systemMessage(error)});
-            worst = qMax(worst, 1);
+            complete = false;
         });
     return going;
 }

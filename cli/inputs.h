@@ -14,8 +14,8 @@ struct DumpInfo;
 
 // The files a batch covers, one after another: the paths given, or those a list names
 // (--files-from), each folder walked for dumps, "-" standard input. A path that does not exist
-// is named on standard error and the batch goes on without it; the walk stops once the user
-// interrupts (Ctrl-C).
+// and a folder that cannot be read are named on standard error and the batch goes on without
+// them; the walk stops once the user interrupts (Ctrl-C).
 class Inputs
 {
 public:
@@ -33,9 +33,9 @@ public:
     // How many files walk() will visit, counted without reading any (0 for a list, which can be
     // read only once).
     quint64 count() const;
-    // After walk(): 2 when a path did not exist or the list could not be read, 1 when a folder
-    // could not be read, else 0.
-    int trouble() const { return worst; }
+    // After walk(): whether every path given was there, every folder could be searched and the
+    // list could be read to its end.
+    bool searchedAll() const { return complete; }
 
     // The image in the file at `path`, in any format; "-" reads standard input.
     static DumpInfo read(const QByteArray &path);
@@ -50,7 +50,7 @@ private:
     QList<QByteArray> paths;
     QByteArray list;
     char separator;
-    int worst = 0;
+    bool complete = true;
 };
 
 #endif // INPUTS_H

@@ -67,17 +67,23 @@ int main(int argc, char *argv[])
     if (arguments.isSet("help"))
         return print(Arguments::usage() + '\n' + Arguments::help());
 
-    const QByteArray &command = arguments.command;
-    if (command.isEmpty())
+    // One Ctrl-C ends any command with 130, once what it reported is whole.
+    Console::catchInterrupt();
+    switch (arguments.command) {
+    case Arguments::None:
         return Arguments::usageError(QCoreApplication::translate("tavro-cli", "no command given"));
-    if (command == "report" || command == "summary")
-        return Commands::report(arguments, command == "summary");
-    if (command == "clear")
+    case Arguments::Report:
+    case Arguments::Summary:
+        return Commands::report(arguments, arguments.command == Arguments::Summary);
+    case Arguments::Clear:
         return Commands::clear(arguments);
-    if (command == "compare")
+    case Arguments::Compare:
         return Commands::compare(arguments);
-    if (command == "convert")
+    case Arguments::Convert:
         return Commands::convert(arguments);
+    case Arguments::Unknown:
+        break;
+    }
     return Arguments::usageError(QCoreApplication::translate("tavro-cli", "unknown command \"%1\""),
-                                 {command});
+                                 {arguments.commandName});
 }

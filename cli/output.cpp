@@ -5,9 +5,9 @@
 #include "output.h"
 
 #include "console.h"
+#include "exitstatus.h"
 #include "paths.h"
 #include "progress.h"
-#include "reportrenderer.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -38,18 +38,19 @@ int Output::finish(int status)
     if (flush())
         return status;
     if (error == EPIPE)
-        return 141;
+        return ExitStatus::ReaderGone;
+    if (error == EINTR) // Ctrl-C while the reader was not reading
+        return ExitStatus::Interrupted;
     message(QCoreApplication::translate("tavro-cli", "cannot write the output: %1"),
             {Paths::systemMessage(error)});
-    return 2;
+    return ExitStatus::Trouble;
 }
 
 void Output::message(const QByteArray &text)
 {
     Progress::clear();
     static const bool terminal = Console::isTerminal(Console::Error);
-    const QByteArray line =
-        "tavro-cli: " + (terminal ? ReportRenderer::escaped(text) : text) + '\n';
+    const QByteArray line = "tavro-cli: " + (terminal ? TerminalText::escaped(text) : text) + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr); // a whole line goes at once
 }
 

@@ -5,7 +5,7 @@
 #ifndef OUTPUT_H
 #define OUTPUT_H
 
-#include "reportrenderer.h"
+#include "terminaltext.h"
 
 #include <QByteArray>
 #include <QList>
@@ -29,7 +29,7 @@ public:
     // A file name as this output shows it: exact into a pipe or file, escaped on a terminal.
     QByteArray name(const QByteArray &path) const
     {
-        return terminal ? ReportRenderer::escaped(path) : path;
+        return terminal ? TerminalText::escaped(path) : path;
     }
     static void message(const QByteArray &text);
     // A sentence with its placeholders filled in (see Sentence) as a message.

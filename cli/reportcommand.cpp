@@ -6,12 +6,14 @@
 
 #include "arguments.h"
 #include "console.h"
+#include "csvwriter.h"
 #include "dumpfield.h"
 #include "dumpinfo.h"
+#include "exitstatus.h"
 #include "inputs.h"
 #include "output.h"
 #include "progress.h"
-#include "reportrenderer.h"
+#include "reportformats.h"
 
 #include <QCoreApplication>
 
@@ -79,10 +81,10 @@ std::optional<ReportRenderer::Style> style(const Arguments &arguments, bool term
     style.header = !arguments.isSet("no-header");
     style.bom = arguments.isSet("bom");
     const QByteArray delimiter = arguments.value("delimiter", ",");
-    if (delimiter.size() != 1 || QByteArrayLiteral("\"\r\n").contains(delimiter.at(0))) {
+    if (!CsvWriter::isDelimiter(delimiter)) {
         Output::message(QCoreApplication::translate(
-                            "tavro-cli", "the delimiter must be one character, not a quote or a "
-                                         "line break: \"%1\""),
+                            "tavro-cli", "the delimiter must be one character, not a letter, a "
+                                         "digit, a quote or a line break: \"%1\""),
                         {delimiter});
         return std::nullopt;
     }
@@ -112,7 +114,7 @@ int Commands::report(const Arguments &arguments, bool summary)
     std::unique_ptr<ReportRenderer> renderer;
     if (!namesOnly)
         renderer =
-            ReportRenderer::create(QString::fromLatin1(format), output.buffer(), *layout, summary);
+            ReportFormats::create(QString::fromLatin1(format), output.buffer(), *layout, summary);
     if (!namesOnly && !renderer)
         return Arguments::usageError(
             QCoreApplication::translate("tavro-cli", "unknown format \"%1\""), {format});
@@ -123,12 +125,11 @@ int Commands::report(const Arguments &arguments, bool summary)
                 ? QCoreApplication::translate("tavro-cli", "%1 needs at least one PATH")
                 : QCoreApplication::translate("tavro-cli", "the PATHs come from --files-from or "
                                                            "from the command line, not both"),
-            {arguments.command});
+            {arguments.commandName});
     if (arguments.operands.count("-") > 1)
         return Arguments::usageError(
             QCoreApplication::translate("tavro-cli", "standard input can be read only once"));
 
-    Console::catchInterrupt();
     const char end = arguments.isSet("null") ? '\0' : '\n';
     Inputs inputs(arguments.operands, list, end);
     Progress progress;
@@ -139,6 +140,8 @@ int Commands::report(const Arguments &arguments, bool summary)
     quint64 listed = 0;
     inputs.walk([&](const QByteArray &file, const QByteArray &) {
         const DumpInfo info = Inputs::read(file);
+        if (Console::interrupted())
+            return false; // a read cut short is no finding
         allGood = allGood && info.verdict() == DumpInfo::Verdict::Valid;
         ++done;
         if (selected->selects(info)) {
@@ -154,20 +157,24 @@ int Commands::report(const Arguments &arguments, bool summary)
         return true;
     });
     Progress::clear();
-    if (Console::interrupted())
-        return output.finish(130);
+    if (Console::interrupted()) {
+        // What was reported stays whole (JSON's array closed); the counts of a summary would
+        // tell of only part of the files, so it says nothing.
+        if (renderer && !summary)
+            renderer->end();
+        return output.finish(ExitStatus::Interrupted);
+    }
     if (renderer)
         renderer->end(); // after a failed write, only into the buffer
-    // A filter answers as grep does: whether something was selected, and 2 when a folder or a
-    // path could not be searched. A plain report tells whether every file was a good image.
-    const int trouble = inputs.trouble();
-    int found = allGood && done > 0 && !trouble ? 0 : 1;
+    // A filter answers as grep does: whether something was selected. A plain report tells
+    // whether every file was a good image. Both answer 2 when a path could not be searched.
+    int found = allGood && done > 0 ? ExitStatus::Success : ExitStatus::Finding;
     if (selected->filters())
-        found = trouble ? 2 : listed > 0 ? 0 : 1;
-    else if (trouble == 2)
-        found = 2;
+        found = listed > 0 ? ExitStatus::Success : ExitStatus::Finding;
+    if (!inputs.searchedAll())
+        found = ExitStatus::Trouble;
     const int status = output.finish(found);
-    if (done == 0 && status == 1 && !trouble)
+    if (done == 0 && status == ExitStatus::Finding)
         Output::message(QCoreApplication::translate(
             "tavro-cli", "no .bin, .eep, .hex, .s19 or .srec file found"));
     return status;

@@ -34,12 +34,12 @@ const char *const errorCodes[ErrorCount] = {"E0", "E1", "E2", "E3", "E4", "E5", 
 
 Value text(const char *text, Value::Kind kind = Value::Text)
 {
-    return Value{kind, QByteArray(text)};
+    return Value{kind, QByteArray(text), 0};
 }
 
 Value word(quint16 value)
 {
-    return text(DumpField::word(value));
+    return Value{Value::Word, QByteArray(), value};
 }
 
 std::vector<DumpField> makeFields()
@@ -52,19 +52,20 @@ std::vector<DumpField> makeFields()
          "product_code", "product_code", true, QT_TRANSLATE_NOOP("tavro-cli", "product code"),
          [](const DumpInfo &info) {
              return Value{Value::Text,
-                          QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0')};
+                          QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0'),
+                          0};
          }},
         {F::Identification, nullptr, false, "engine", "word", nullptr, false,
          QT_TRANSLATE_NOOP("tavro-cli", "engine type"),
          [](const DumpInfo &info) { return word(info.engineType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Engine type : "), false, "engine", "name",
-         "engine", true, "",
+         "engine", true, nullptr,
          [](const DumpInfo &info) { return text(engineName(info.engineType)); }},
         {F::Identification, nullptr, false, "mcu", "word", nullptr, false,
          QT_TRANSLATE_NOOP("tavro-cli", "MCU type"),
          [](const DumpInfo &info) { return word(info.mcuType); }},
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "MCU type : "), true, "mcu", "name", "mcu",
-         true, "",
+         true, nullptr,
          [](const DumpInfo &info) {
              const char *name = mcuName(info.mcuType);
              return name ? text(name)
@@ -87,16 +88,14 @@ std::vector<DumpField> makeFields()
          [](const DumpInfo &info) {
              // The code as the window prints it ("%X"): E3, or 5 without a leading zero.
              return info.lastError
-                        ? Value{Value::Text, QByteArray::number(info.lastError, 16).toUpper()}
+                        ? Value{Value::Text, QByteArray::number(info.lastError, 16).toUpper(), 0}
                         : text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
          }},
     };
     for (int i = 0; i < ErrorCount; ++i) {
         fields.push_back({F::Counter, errorNames[i], false, "errors", errorCodes[i], errorCodes[i],
-                          false,
-                          "count of " + QByteArray(errorCodes[i]) + " (" + errorNames[i] + ')',
-                          [i](const DumpInfo &info) {
-                              return Value{Value::Count, QByteArray::number(info.errorStats[i])};
+                          false, nullptr, [i](const DumpInfo &info) {
+                              return Value{Value::Count, QByteArray(), info.errorStats[i]};
                           }});
     }
     return fields;
@@ -108,6 +107,18 @@ const std::vector<DumpField> &DumpField::all()
 {
     static const std::vector<DumpField> fields = makeFields();
     return fields;
+}
+
+QByteArray DumpField::Value::printed() const
+{
+    switch (kind) {
+    case Count:
+        return QByteArray::number(number);
+    case Word:
+        return DumpField::word(quint16(number));
+    default:
+        return text;
+    }
 }
 
 QByteArray DumpField::word(quint16 word)

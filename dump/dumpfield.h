@@ -17,28 +17,35 @@
 // first, then one row per error counter, E0 to ED.
 struct DumpField
 {
-    // A field's value as it prints.
+    // A field's value: numbers stay numbers until they are printed.
     struct Value
     {
-        // Text and Count print as they stand everywhere; JSON writes a Count as a number. The
-        // other kinds hold the English word that the report translates: Absent is JSON's null,
-        // Yes and No are true and false.
-        enum Kind { Text, Count, Translated, Absent, Yes, No };
+        // Text prints as it stands everywhere. A Count prints in decimal (JSON writes it as a
+        // number), a Word as 0x2124. The other kinds hold the English word that the report
+        // translates: Absent is JSON's null, Yes and No are true and false.
+        enum Kind { Text, Count, Word, Translated, Absent, Yes, No };
         Kind kind = Text;
-        QByteArray text;
+        QByteArray text;    // Text, and the English word of the kinds a report translates
+        quint64 number = 0; // Count and Word
         bool isVerdict() const { return kind == Yes || kind == No; }
+        bool isNumber() const { return kind == Count || kind == Word; }
+        // Whether its text is an English word that output for people translates.
+        bool isTranslated() const { return kind >= Translated; }
+        // As every output prints it before translation: E3, 14, 0x2124, OK.
+        QByteArray printed() const;
     };
     enum Section { Identification, Counter };
 
     Section section;
-    const char *label;      // the report's label, or a counter's error name (translated, context
-                            // QObject); nullptr when the report leaves the field out
-    bool gap;               // the report leaves an empty line after it
-    const char *group;      // the JSON object (or, for counters, array) that holds it, or nullptr
-    const char *key;        // the JSON key; a counter's code, E3
-    const char *column;     // the CSV column, or nullptr
-    bool tallied;           // a summary counts the files for each of its values
-    QByteArray compareName; // what compare calls it, or empty
+    const char *label;       // the report's label, or a counter's error name (translated, context
+                             // QObject); nullptr when the report leaves the field out
+    bool gap;                // the report leaves an empty line after it
+    const char *group;       // the JSON object (or, for counters, array) that holds it, or nullptr
+    const char *key;         // the JSON key; a counter's code, E3
+    const char *column;      // the CSV column, or nullptr
+    bool tallied;            // a summary counts the files for each of its values
+    const char *compareName; // what compare calls an identification field (context tavro-cli),
+                             // or nullptr; compare names every counter by its code and name
     std::function<Value(const DumpInfo &)> value;
 
     static const std::vector<DumpField> &all();

@@ -46,14 +46,14 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
             if (!std::exchange(counting, true))
                 text += QObject::tr("Error statistics : ") % br % br;
             text += QLatin1String(field.key) % QLatin1String(" - ") % QObject::tr(field.label) %
-                    QLatin1String(": ") % QLatin1String(value.text) % br;
+                    QLatin1String(": ") % QString::number(value.number) % br;
             continue;
         }
         text += QObject::tr(field.label);
         if (value.isVerdict()) // its label ends without a blank: "EEPROM checksum:"
             text += u' ';
-        if (value.kind == Value::Text)
-            text += QLatin1String(value.text);
+        if (!value.isTranslated())
+            text += QLatin1String(value.printed());
         else if (value.kind == Value::No && markup == RichText)
             text += QLatin1String("<font color=\"red\">") % QObject::tr(value.text.constData()) %
                     QLatin1String("</font>");

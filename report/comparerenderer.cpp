@@ -60,29 +60,21 @@ bool CompareRenderer::render(QByteArray &out, const QByteArray &nameA, const QBy
     QByteArray fields;
     // Numbers and names as they are; the words a report translates, translated.
     const auto shown = [](const DumpField::Value &value) {
-        switch (value.kind) {
-        case DumpField::Value::Absent:
+        if (value.kind == DumpField::Value::Absent)
             return QCoreApplication::translate("tavro-cli", "none").toUtf8();
-        case DumpField::Value::Translated:
-        case DumpField::Value::Yes:
-        case DumpField::Value::No:
-            return QObject::tr(value.text.constData()).toUtf8();
-        case DumpField::Value::Text:
-        case DumpField::Value::Count:
-            break;
-        }
-        return value.text;
+        return value.isTranslated() ? QObject::tr(value.text.constData()).toUtf8()
+                                    : value.printed();
     };
     for (const DumpField &field : DumpField::all()) {
         const QByteArray x = shown(field.value(left));
         const QByteArray y = shown(field.value(right));
-        if (field.compareName.isEmpty() || x == y)
+        const bool counter = field.section == DumpField::Counter;
+        if ((!counter && !field.compareName) || x == y)
             continue;
         const QByteArray name =
-            field.section == DumpField::Counter
-                ? Sentence::fill(QCoreApplication::translate("tavro-cli", "count of %1 (%2)"),
-                                 {field.key, QObject::tr(field.label).toUtf8()})
-                : QCoreApplication::translate("tavro-cli", field.compareName.constData()).toUtf8();
+            counter ? Sentence::fill(QCoreApplication::translate("tavro-cli", "count of %1 (%2)"),
+                                     {field.key, QObject::tr(field.label).toUtf8()})
+                    : QCoreApplication::translate("tavro-cli", field.compareName).toUtf8();
         fields += "\n  " + Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2 -> %3"),
                                           {name, x, y});
     }

@@ -38,7 +38,7 @@ void JsonRenderer::add(const QByteArray &path, const DumpInfo &info)
         const Value value = field.value(info);
         if (counter) {
             json.beginObject().key("code").string(field.key).key("name").string(field.label);
-            json.key("count").number(value.text.toULongLong()).end();
+            json.key("count").number(value.number).end();
             continue;
         }
         json.key(field.key);
@@ -47,7 +47,7 @@ void JsonRenderer::add(const QByteArray &path, const DumpInfo &info)
         else if (value.isVerdict())
             json.boolean(value.kind == Value::Yes);
         else
-            json.string(value.text);
+            json.string(value.printed());
     }
     if (group)
         json.end();

@@ -4,7 +4,7 @@
 
 #include "summaryrenderer.h"
 
-#include "csvrenderer.h"
+#include "csvwriter.h"
 #include "jsonwriter.h"
 #include "sentence.h"
 
@@ -65,12 +65,13 @@ void SummaryRenderer::add(const QByteArray &, const DumpInfo &info)
         return;
     for (Tally &tally : tallies) {
         const Value value = tally.field->value(info);
-        Count &count = tally.values[value.text];
+        Count &count = tally.values[value.printed()];
         count.kind = value.kind;
+        count.translated = value.isTranslated();
         ++count.files;
     }
     for (Counter &counter : counters) {
-        const quint64 count = counter.field->value(info).text.toULongLong();
+        const quint64 count = counter.field->value(info).number;
         counter.boards += count > 0;
         counter.total += count;
         counter.largest = qMax(counter.largest, count);
@@ -123,8 +124,8 @@ void SummaryRenderer::writeText()
         if (!values.empty())
             out += '\n' + heading(*tally.field).toUtf8() + '\n';
         for (const auto &[text, count] : values) {
-            const bool asIs = count.kind == Value::Text || count.kind == Value::Count;
-            line(count.files, asIs ? QString::fromUtf8(text) : QObject::tr(text.constData()));
+            line(count.files,
+                 count.translated ? QObject::tr(text.constData()) : QString::fromUtf8(text));
         }
     }
 
@@ -189,27 +190,25 @@ void SummaryRenderer::writeJson()
 
 void SummaryRenderer::writeCsv()
 {
-    CsvRenderer::begin(out, style, "group,value,files,total,largest");
-    const char delimiter = style.delimiter;
-    const auto row = [&](const char *group, const QByteArray &value, quint64 count,
-                         const QByteArray &more) {
-        out += group;
-        out += delimiter;
-        CsvRenderer::appendField(out, value, delimiter);
-        out += delimiter + QByteArray::number(count) + delimiter;
-        out += more.isEmpty() ? QByteArray(1, delimiter) : more;
-        out += "\r\n";
-    };
-    row("files", QByteArray(), files, QByteArray());
-    for (int verdict = 0; verdict < DumpField::VerdictCount; ++verdict)
-        row("verdict", DumpField::verdictName(DumpInfo::Verdict(verdict)), verdicts[verdict],
-            QByteArray());
-    for (const Tally &tally : tallies) {
-        for (const auto &[text, count] : tally.sorted())
-            row(tally.field->column, count.kind == Value::Absent ? QByteArray() : text, count.files,
-                QByteArray());
+    CsvWriter csv(out, style.delimiter);
+    if (style.bom)
+        csv.byteOrderMark();
+    if (style.header)
+        csv.field("group").field("value").field("files").field("total").field("largest").endRow();
+    csv.field("files").empty().number(files).empty().empty().endRow();
+    for (int verdict = 0; verdict < DumpField::VerdictCount; ++verdict) {
+        csv.field("verdict").field(DumpField::verdictName(DumpInfo::Verdict(verdict)));
+        csv.number(verdicts[verdict]).empty().empty().endRow();
     }
-    for (const Counter &counter : counters)
-        row("error", counter.field->key, counter.boards,
-            QByteArray::number(counter.total) + delimiter + QByteArray::number(counter.largest));
+    for (const Tally &tally : tallies) {
+        for (const auto &[text, count] : tally.sorted()) {
+            csv.field(tally.field->column);
+            count.kind == Value::Absent ? csv.empty() : csv.field(text);
+            csv.number(count.files).empty().empty().endRow();
+        }
+    }
+    for (const Counter &counter : counters) {
+        csv.field("error").field(counter.field->key).number(counter.boards);
+        csv.number(counter.total).number(counter.largest).endRow();
+    }
 }

@@ -22,7 +22,6 @@ class SummaryRenderer : public ReportRenderer
 public:
     enum Format { Text, Json, Csv };
     SummaryRenderer(QByteArray &out, Format format, Style style);
-    bool isForPeople() const override { return format == Text; }
     void add(const QByteArray &path, const DumpInfo &info) override;
     void end() override;
 
@@ -30,6 +29,7 @@ private:
     struct Count
     {
         DumpField::Value::Kind kind = DumpField::Value::Text;
+        bool translated = false; // a word the text translates
         quint64 files = 0;
     };
     struct Tally

@@ -5,12 +5,13 @@
 #include "textrenderer.h"
 
 #include "dumpreport.h"
+#include "terminaltext.h"
 
 void TextRenderer::add(const QByteArray &path, const DumpInfo &info)
 {
     if (!first)
         out += '\n';
     first = false;
-    out += (terminal ? escaped(path) : path) + '\n' +
+    out += (terminal ? TerminalText::escaped(path) : path) + '\n' +
            DumpReport::render(info, DumpReport::PlainText).toUtf8();
 }

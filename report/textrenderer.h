@@ -12,7 +12,6 @@ class TextRenderer : public ReportRenderer
 {
 public:
     TextRenderer(QByteArray &out, bool terminal) : ReportRenderer(out), terminal(terminal) {}
-    bool isForPeople() const override { return true; }
     void add(const QByteArray &path, const DumpInfo &info) override;
 
 private:

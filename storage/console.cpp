@@ -28,7 +28,7 @@ int write(int descriptor, QByteArray &pending)
 #ifdef Q_OS_UNIX
     while (!pending.isEmpty()) {
         const ssize_t n = ::write(descriptor, pending.constData(), size_t(pending.size()));
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && errno == EINTR && !interrupted())
             continue;
         if (n <= 0)
             return n < 0 ? errno : EIO;
@@ -52,17 +52,25 @@ FileIo::ReadResult readInput(quint64 maxSize)
     FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}};
     char buffer[1 << 16];
     for (;;) {
+#ifdef Q_OS_UNIX
+        // A read that waits on a silent pipe returns when the user interrupts.
+        const ssize_t got = ::read(Input, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR && !interrupted())
+            continue;
+        if (got < 0 || interrupted())
+            return {FileIo::ReadResult::ReadFailed, input.size, {}};
+        const size_t n = size_t(got);
+#else
         const size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
+        if (std::ferror(stdin) || interrupted())
+            return {FileIo::ReadResult::ReadFailed, input.size, {}};
+#endif
+        if (n == 0)
+            break;
         input.size += n;
         if (input.size <= maxSize)
             input.bytes.append(buffer, qsizetype(n));
-        if (n < sizeof buffer && (std::ferror(stdin) || std::feof(stdin)))
-            break;
-        if (interrupted())
-            return {FileIo::ReadResult::ReadFailed, input.size, {}};
     }
-    if (std::ferror(stdin))
-        return {FileIo::ReadResult::ReadFailed, input.size, {}};
     if (input.size > maxSize)
         return {FileIo::ReadResult::NotRead, input.size, {}};
     return input;
@@ -85,7 +93,17 @@ extern "C" void onInterrupt(int)
 
 void catchInterrupt()
 {
+#ifdef Q_OS_UNIX
+    // Without SA_RESTART: a call that waits (a read on a pipe, a write to a full one) returns
+    // EINTR at once, so that one Ctrl-C is enough.
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    sigaction(SIGINT, &action, nullptr);
+#else
     std::signal(SIGINT, onInterrupt);
+#endif
 }
 
 bool interrupted()

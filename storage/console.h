@@ -17,15 +17,17 @@ enum Stream { Input = 0, Output = 1, Error = 2 };
 
 bool isTerminal(int descriptor);
 // Writes `pending` to a descriptor (standard output, or one the caller was given, as
-// /dev/fd/3 names it), removing what was written: 0 once all is out, else the error number.
+// /dev/fd/3 names it), removing what was written: 0 once all is out, else the error number
+// (EINTR when the user interrupted a write that waited).
 int write(int descriptor, QByteArray &pending);
 // Reads standard input to its end, keeping the bytes when there are at most `maxSize`; `size`
 // counts them all. Reading stops early, as a failed read, once the user interrupts.
 FileIo::ReadResult readInput(quint64 maxSize);
 // A closed pipe and a file-size limit fail a write instead of ending the program.
 void failWritesInsteadOfSignals();
-// From now on the first Ctrl-C (SIGINT) only sets interrupted(), so that a batch can stop between
-// two files and tidy the terminal; a second one ends the program at once.
+// From now on the first Ctrl-C (SIGINT) only sets interrupted() and ends any read or write that
+// waits, so that a command can stop between two files, close its output and tidy the terminal;
+// a second one ends the program at once.
 void catchInterrupt();
 bool interrupted();
 

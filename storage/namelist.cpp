@@ -45,9 +45,8 @@ bool NameList::next(QByteArray &name)
 #ifdef Q_OS_UNIX
         // What the pipe holds now, so that the names a slow writer (find) gives are taken as
         // they come; fread would wait for its buffer to fill.
+        // EINTR is the user's Ctrl-C, the only signal tavro-cli catches: the list ends there.
         const ssize_t n = ::read(::fileno(file), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
         if (n < 0)
             failure = errno;
         pending.append(buffer, qsizetype(qMax<ssize_t>(n, 0)));

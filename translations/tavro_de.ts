@@ -578,10 +578,6 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
         <translation>unbekannter Fehlercode „%1“ (E0 bis ED wie im Bericht, oder none)</translation>
     </message>
     <message>
-        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
-        <translation>das Trennzeichen muss ein einzelnes Zeichen sein, kein Anführungszeichen und kein Zeilenumbruch: „%1“</translation>
-    </message>
-    <message>
         <source>--no-header, --delimiter and --bom are for CSV</source>
         <translation>--no-header, --delimiter und --bom gelten nur für CSV</translation>
     </message>
@@ -860,6 +856,10 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>der Enddatensatz (S7, S8 oder S9) fehlt</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
+        <translation>das Trennzeichen muss ein einzelnes Zeichen sein, kein Buchstabe, keine Ziffer, kein Anführungszeichen und kein Zeilenumbruch: „%1“</translation>
     </message>
 </context>
 </TS>

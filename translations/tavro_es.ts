@@ -580,10 +580,6 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
         <translation>código de error desconocido «%1» (E0 a ED como los muestra el informe, o none)</translation>
     </message>
     <message>
-        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
-        <translation>el separador debe ser un solo carácter, ni comillas ni salto de línea: «%1»</translation>
-    </message>
-    <message>
         <source>--no-header, --delimiter and --bom are for CSV</source>
         <translation>--no-header, --delimiter y --bom son solo para CSV</translation>
     </message>
@@ -862,6 +858,10 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>falta el registro final (S7, S8 o S9)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
+        <translation>el separador debe ser un solo carácter, ni letra, ni cifra, ni comillas, ni salto de línea: «%1»</translation>
     </message>
 </context>
 </TS>

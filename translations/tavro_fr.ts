@@ -580,10 +580,6 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
         <translation>code d’erreur inconnu «&#xa0;%1&#xa0;» (E0 à ED comme le rapport les affiche, ou none)</translation>
     </message>
     <message>
-        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
-        <translation>le séparateur doit être un seul caractère, ni guillemet ni saut de ligne&#xa0;: «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>--no-header, --delimiter and --bom are for CSV</source>
         <translation>--no-header, --delimiter et --bom ne valent que pour le CSV</translation>
     </message>
@@ -862,6 +858,10 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>l’enregistrement de fin (S7, S8 ou S9) manque</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
+        <translation>le séparateur doit être un seul caractère, ni lettre, ni chiffre, ni guillemet, ni saut de ligne&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

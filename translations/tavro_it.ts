@@ -578,10 +578,6 @@ compare non riesce a leggere, o un output che non si è potuto scrivere; 130 int
         <translation>codice errore sconosciuto «%1» (da E0 a ED come li mostra il rapporto, oppure none)</translation>
     </message>
     <message>
-        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
-        <translation>il separatore deve essere un solo carattere, né virgolette né a capo: «%1»</translation>
-    </message>
-    <message>
         <source>--no-header, --delimiter and --bom are for CSV</source>
         <translation>--no-header, --delimiter e --bom valgono solo per il CSV</translation>
     </message>
@@ -860,6 +856,10 @@ compare non riesce a leggere, o un output che non si è potuto scrivere; 130 int
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>manca il record finale (S7, S8 o S9)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
+        <translation>il separatore deve essere un solo carattere, né lettera, né cifra, né virgolette, né a capo: «%1»</translation>
     </message>
 </context>
 </TS>

@@ -578,10 +578,6 @@ tavro-cli(1).
         <translation>nieznany kod błędu „%1” (E0 do ED jak w raporcie albo none)</translation>
     </message>
     <message>
-        <source>the delimiter must be one character, not a quote or a line break: &quot;%1&quot;</source>
-        <translation>separator musi być jednym znakiem, nie cudzysłowem ani końcem wiersza: „%1”</translation>
-    </message>
-    <message>
         <source>--no-header, --delimiter and --bom are for CSV</source>
         <translation>--no-header, --delimiter i --bom dotyczą tylko CSV</translation>
     </message>
@@ -860,6 +856,10 @@ tavro-cli(1).
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>brak rekordu końcowego (S7, S8 lub S9)</translation>
+    </message>
+    <message>
+        <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
+        <translation>separator musi być jednym znakiem, nie literą, cyfrą, cudzysłowem ani końcem wiersza: „%1”</translation>
     </message>
 </context>
 </TS>
