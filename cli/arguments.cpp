@@ -168,16 +168,16 @@ QByteArray Arguments::help()
                "  -v, --version         the version and build number\n"
                "  --                    ends the options: a file name after it may start with -\n"
                "\n"
-               "Exit status: 0 every file is a valid image with a right checksum (report, "
-               "summary), some\n"
-               "file is selected (report with --only or --last-error), every copy is written "
-               "(clear,\n"
-               "convert), the files are identical (compare); 1 any file is not, none is selected, "
-               "a refusal,\n"
-               "or the files differ; 2 a usage error, a path that does not exist, a file compare "
-               "cannot\n"
-               "read, or output that could not be written; 130 interrupted (Ctrl-C). See "
-               "tavro-cli(1).\n")
+               "Exit status, the same for every command:\n"
+               "  0    all good: every file a valid image with a right checksum, some file\n"
+               "       selected (--only, --last-error), every copy written, files identical\n"
+               "  1    a finding: a file that is not, none selected, an input or an output\n"
+               "       refused, files that differ\n"
+               "  2    a usage error, a path that does not exist, a folder or a list that\n"
+               "       could not be read, a file compare cannot read, an output not written\n"
+               "  130  interrupted (Ctrl-C)\n"
+               "  141  standard output closed by its reader (| head)\n"
+               "See tavro-cli(1).\n")
         .toUtf8();
 }
 

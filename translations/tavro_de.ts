@@ -274,118 +274,6 @@ p, li { white-space: pre-wrap; }
 </translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
-
-Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
-
-Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
-  -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
-
-Exit status: 0 every file is a valid image with a right checksum (report, summary), some
-file is selected (report with --only or --last-error), every copy is written (clear,
-convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
-or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
-read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
-</source>
-        <translation>Prüft, löscht, vergleicht und wandelt 512-Byte-EEPROM-Dumps von Tavro-Waschmaschinensteuerungen
-um. Ein Dump ist entweder das 512-Byte-Abbild selbst (.bin, .eep) oder der Intel-HEX- bzw.
-Motorola-S-Record-Text eines Programmiergeräts (.hex, .eep, .s19, .srec), am Inhalt erkannt.
-
-Befehle:
-  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
-                    Ordner wird rekursiv nach .bin-, .eep-, .hex-, .s19- und .srec-Dateien
-                    durchsucht, sortiert; - ist die Standardeingabe
-  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
-                    Produktcode gibt, und je Fehler, wie viele Platinen ihn haben, seine
-                    Summe und sein höchster Zähler
-  clear PFAD...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
-                    und Zähler) auf null, alles andere unverändert, im Format der Eingabe
-  compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und wenn nicht,
-                    welche Bytes und ausgewerteten Felder abweichen; bei zwei Ordnern jedes
-                    Paar mit gleichem relativem Pfad, und die Dateien, die nur auf einer
-                    Seite liegen
-  convert EINGABE   schreibt das Abbild in einem anderen Format, Byte für Byte
-
-Optionen:
-  -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je Zeile) oder
-                        csv; summary als text, json oder csv
-      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
-                        wrong-size, unknown-engine oder unreadable; wiederholbar
-      --last-error E    report nur der Abbilder, deren letzter Fehler E ist (E3, oder none);
-                        wiederholbar
-  -l, --files-with-matches
-                        report nur der Pfade der Dateien, einer je Zeile
-      --files-from F    report, summary, clear: die Pfade kommen aus der Datei F
-                        (- für die Standardeingabe), einer je Zeile
-  -0, --null            die Pfade von --files-from und die, die -l ausgibt, enden
-                        stattdessen mit einem NUL-Zeichen (find -print0, xargs -0)
-      --no-header       CSV ohne Kopfzeile
-      --delimiter C     CSV mit C als Feldtrenner (zum Beispiel ;)
-      --bom             CSV mit der UTF-8-Bytereihenfolgemarke am Anfang, für
-                        Tabellenkalkulationen
-  -o, --output F        clear, convert: die zu schreibende Datei; - (oder /dev/stdout) ist
-                        die Standardausgabe
-      --suffix S        clear: jede Kopie neben ihrer Eingabe, S vor der Endung eingefügt
-  -d, --output-dir D    clear: jede Kopie unter D, am Pfad ihrer Eingabe relativ zum
-                        angegebenen Ordner
-      --dry-run         clear: zeigt, was geschrieben würde, und schreibt nichts
-      --force           clear, convert: eine vorhandene Datei ersetzen, auch die Eingabe
-                        selbst
-      --to F            convert: bin (die 512 Bytes), ihex (Intel HEX) oder srec (S-Record)
-  -q, --quiet           compare: keine Ausgabe, nur der Exit-Status
-  -h, --help            diese Hilfe
-  -v, --version         Version und Build-Nummer
-  --                    beendet die Optionen: ein Dateiname danach darf mit - beginnen
-
-Exit-Status: 0 jede Datei ist ein gültiges Abbild mit richtiger Prüfsumme (report, summary),
-eine Datei ist ausgewählt (report mit --only oder --last-error), jede Kopie ist geschrieben
-(clear, convert), die Dateien sind identisch (compare); 1 eine Datei ist es nicht, keine ist
-ausgewählt, eine Ablehnung, oder die Dateien weichen ab; 2 ein Bedienfehler, ein Pfad, den es
-nicht gibt, eine Datei, die compare nicht lesen kann, oder eine Ausgabe, die sich nicht
-schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>unbekannte Option „%1“ („--“ beendet die Optionen: tavro-cli %2 -- %1)</translation>
     </message>
@@ -860,6 +748,129 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
         <translation>das Trennzeichen muss ein einzelnes Zeichen sein, kein Buchstabe, keine Ziffer, kein Anführungszeichen und kein Zeilenumbruch: „%1“</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status, the same for every command:
+  0    all good: every file a valid image with a right checksum, some file
+       selected (--only, --last-error), every copy written, files identical
+  1    a finding: a file that is not, none selected, an input or an output
+       refused, files that differ
+  2    a usage error, a path that does not exist, a folder or a list that
+       could not be read, a file compare cannot read, an output not written
+  130  interrupted (Ctrl-C)
+  141  standard output closed by its reader (| head)
+See tavro-cli(1).
+</source>
+        <translation>Prüft, löscht, vergleicht und wandelt 512-Byte-EEPROM-Dumps von Tavro-Waschmaschinensteuerungen
+um. Ein Dump ist entweder das 512-Byte-Abbild selbst (.bin, .eep) oder der Intel-HEX- bzw.
+Motorola-S-Record-Text eines Programmiergeräts (.hex, .eep, .s19, .srec), am Inhalt erkannt.
+
+Befehle:
+  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
+                    Ordner wird rekursiv nach .bin-, .eep-, .hex-, .s19- und .srec-Dateien
+                    durchsucht, sortiert; - ist die Standardeingabe
+  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
+                    Produktcode gibt, und je Fehler, wie viele Platinen ihn haben, seine
+                    Summe und sein höchster Zähler
+  clear PFAD...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
+                    und Zähler) auf null, alles andere unverändert, im Format der Eingabe
+  compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und wenn nicht,
+                    welche Bytes und ausgewerteten Felder abweichen; bei zwei Ordnern jedes
+                    Paar mit gleichem relativem Pfad, und die Dateien, die nur auf einer
+                    Seite liegen
+  convert EINGABE   schreibt das Abbild in einem anderen Format, Byte für Byte
+
+Optionen:
+  -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je Zeile) oder
+                        csv; summary als text, json oder csv
+      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
+                        wrong-size, unknown-engine oder unreadable; wiederholbar
+      --last-error E    report nur der Abbilder, deren letzter Fehler E ist (E3, oder none);
+                        wiederholbar
+  -l, --files-with-matches
+                        report nur der Pfade der Dateien, einer je Zeile
+      --files-from F    report, summary, clear: die Pfade kommen aus der Datei F
+                        (- für die Standardeingabe), einer je Zeile
+  -0, --null            die Pfade von --files-from und die, die -l ausgibt, enden
+                        stattdessen mit einem NUL-Zeichen (find -print0, xargs -0)
+      --no-header       CSV ohne Kopfzeile
+      --delimiter C     CSV mit C als Feldtrenner (zum Beispiel ;)
+      --bom             CSV mit der UTF-8-Bytereihenfolgemarke am Anfang, für
+                        Tabellenkalkulationen
+  -o, --output F        clear, convert: die zu schreibende Datei; - (oder /dev/stdout) ist
+                        die Standardausgabe
+      --suffix S        clear: jede Kopie neben ihrer Eingabe, S vor der Endung eingefügt
+  -d, --output-dir D    clear: jede Kopie unter D, am Pfad ihrer Eingabe relativ zum
+                        angegebenen Ordner
+      --dry-run         clear: zeigt, was geschrieben würde, und schreibt nichts
+      --force           clear, convert: eine vorhandene Datei ersetzen, auch die Eingabe
+                        selbst
+      --to F            convert: bin (die 512 Bytes), ihex (Intel HEX) oder srec (S-Record)
+  -q, --quiet           compare: keine Ausgabe, nur der Exit-Status
+  -h, --help            diese Hilfe
+  -v, --version         Version und Build-Nummer
+  --                    beendet die Optionen: ein Dateiname danach darf mit - beginnen
+
+Exit-Status, für jeden Befehl gleich:
+  0    alles in Ordnung: jede Datei ein gültiges Abbild mit richtiger
+       Prüfsumme, eine Datei ausgewählt (--only, --last-error), jede Kopie
+       geschrieben, die Dateien identisch
+  1    ein Befund: eine Datei ist es nicht, keine ausgewählt, eine Eingabe
+       oder Ausgabe abgelehnt, die Dateien weichen ab
+  2    ein Bedienfehler, ein Pfad, den es nicht gibt, ein Ordner oder eine
+       Liste, die sich nicht lesen ließ, eine Datei, die compare nicht lesen
+       kann, eine Ausgabe, die nicht geschrieben wurde
+  130  abgebrochen (Strg+C)
+  141  die Standardausgabe wurde vom Leser geschlossen (| head)
+Siehe tavro-cli(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -274,120 +274,6 @@ p, li { white-space: pre-wrap; }
 </translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
-
-Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
-
-Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
-  -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
-
-Exit status: 0 every file is a valid image with a right checksum (report, summary), some
-file is selected (report with --only or --last-error), every copy is written (clear,
-convert), the files are identical (compare); 1 any file is not, none is selected, a refusal,
-or the files differ; 2 a usage error, a path that does not exist, a file compare cannot
-read, or output that could not be written; 130 interrupted (Ctrl-C). See tavro-cli(1).
-</source>
-        <translation>Vérifie, remet à zéro, compare et convertit les dumps EEPROM de 512 octets des cartes de
-commande des lave-linge Tavro. Un dump, ce sont les 512 octets eux-mêmes (.bin, .eep) ou le
-texte Intel HEX ou Motorola S-record qu’écrit un programmateur (.hex, .eep, .s19, .srec),
-reconnus d’après le contenu.
-
-Commandes&#xa0;:
-  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
-                     un dossier est parcouru récursivement à la recherche de fichiers .bin,
-                     .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
-  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
-                     code produit, et pour chaque erreur combien de cartes l’ont, son total
-                     et son plus grand compteur
-  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
-                     erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
-                     entrée
-  compare A B        dit si deux lectures d’une carte sont identiques et, sinon, quels
-                     octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
-                     paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
-  convert ENTRÉE     écrit l’image dans un autre format, octet pour octet
-
-Options&#xa0;:
-  -f, --format F        report en text (par défaut), json, jsonl (un objet par ligne) ou
-                        csv&#xa0;; summary en text, json ou csv
-      --only VERDICT    report des seuls fichiers de ce verdict&#xa0;: valid, bad-checksum,
-                        wrong-size, unknown-engine ou unreadable&#xa0;; répétable
-      --last-error E    report des seules images dont la dernière erreur est E (E3, ou
-                        none)&#xa0;; répétable
-  -l, --files-with-matches
-                        report des seuls chemins des fichiers, un par ligne
-      --files-from F    report, summary, clear&#xa0;: les chemins à prendre sont lus dans le
-                        fichier F (- pour l’entrée standard), un par ligne
-  -0, --null            les chemins de --files-from, et ceux qu’affiche -l, finissent par
-                        un caractère NUL (find -print0, xargs -0)
-      --no-header       CSV sans ligne d’en-tête
-      --delimiter C     CSV aux champs séparés par C (; par exemple)
-      --bom             CSV commençant par l’indicateur d’ordre des octets UTF-8, pour les
-                        tableurs
-  -o, --output F        clear, convert&#xa0;: le fichier à écrire&#xa0;; - (ou /dev/stdout) est la
-                        sortie standard
-      --suffix S        clear&#xa0;: chaque copie à côté de son entrée, S inséré avant
-                        l’extension
-  -d, --output-dir D    clear&#xa0;: chaque copie sous D, au chemin de son entrée relatif au
-                        dossier indiqué
-      --dry-run         clear&#xa0;: affiche ce qui serait écrit, et n’écrit rien
-      --force           clear, convert&#xa0;: remplace un fichier existant, même l’entrée
-                        elle-même
-      --to F            convert&#xa0;: bin (les 512 octets), ihex (Intel HEX) ou srec (S-record)
-  -q, --quiet           compare&#xa0;: aucune sortie, le code de retour seul
-  -h, --help            cette aide
-  -v, --version         la version et le numéro de build
-  --                    termine les options&#xa0;: un nom de fichier après peut commencer par -
-
-Code de retour&#xa0;: 0 chaque fichier est une image valide au checksum correct (report,
-summary), un fichier est sélectionné (report avec --only ou --last-error), chaque copie est
-écrite (clear, convert), les fichiers sont identiques (compare)&#xa0;; 1 un fichier ne l’est pas,
-aucun n’est sélectionné, un refus, ou les fichiers diffèrent&#xa0;; 2 une erreur d’utilisation, un
-chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sortie qui n’a pas pu
-être écrite&#xa0;; 130 interrompu (Ctrl+C). Voir tavro-cli(1).
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>option inconnue «&#xa0;%1&#xa0;» («&#xa0;--&#xa0;» termine les options&#xa0;: tavro-cli %2 -- %1)</translation>
     </message>
@@ -862,6 +748,131 @@ chemin qui n’existe pas, un fichier que compare ne peut pas lire, ou une sorti
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>
         <translation>le séparateur doit être un seul caractère, ni lettre, ni chiffre, ni guillemet, ni saut de ligne&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
+boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
+text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+
+Commands:
+  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
+                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
+                    sorted order; - is standard input
+  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
+                    product code, and for each error how many boards have it, its total
+                    and its largest count
+  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
+                    counters) zero, everything else unchanged, in the format of its input
+  compare A B       tells whether two reads of a board are identical, and if not, which
+                    bytes and decoded fields differ; of two folders, each pair of files with
+                    the same relative path, and the files on one side only
+  convert INPUT     writes the image in another format, byte for byte
+
+Options:
+  -f, --format F        report as text (the default), json, jsonl (one object a line) or
+                        csv; summary as text, json or csv
+      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
+                        wrong-size, unknown-engine or unreadable; repeatable
+      --last-error E    report only the images whose last error is E (E3, or none);
+                        repeatable
+  -l, --files-with-matches
+                        report only the paths of the files, one a line
+      --files-from F    report, summary, clear: the paths to take are read from the file F
+                        (- for standard input), one a line
+  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
+                        character instead (find -print0, xargs -0)
+      --no-header       CSV without its header row
+      --delimiter C     CSV with the fields separated by C (; for example)
+      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
+  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
+                        standard output
+      --suffix S        clear: each copy beside its input, S inserted before the extension
+  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
+                        folder given
+      --dry-run         clear: lists what would be written, and writes nothing
+      --force           clear, convert: replace an existing file, even the input itself
+      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
+  -q, --quiet           compare: no output, the exit status only
+  -h, --help            this help
+  -v, --version         the version and build number
+  --                    ends the options: a file name after it may start with -
+
+Exit status, the same for every command:
+  0    all good: every file a valid image with a right checksum, some file
+       selected (--only, --last-error), every copy written, files identical
+  1    a finding: a file that is not, none selected, an input or an output
+       refused, files that differ
+  2    a usage error, a path that does not exist, a folder or a list that
+       could not be read, a file compare cannot read, an output not written
+  130  interrupted (Ctrl-C)
+  141  standard output closed by its reader (| head)
+See tavro-cli(1).
+</source>
+        <translation>Vérifie, remet à zéro, compare et convertit les dumps EEPROM de 512 octets des cartes de
+commande des lave-linge Tavro. Un dump, ce sont les 512 octets eux-mêmes (.bin, .eep) ou le
+texte Intel HEX ou Motorola S-record qu’écrit un programmateur (.hex, .eep, .s19, .srec),
+reconnus d’après le contenu.
+
+Commandes&#xa0;:
+  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
+                     un dossier est parcouru récursivement à la recherche de fichiers .bin,
+                     .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
+  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
+                     code produit, et pour chaque erreur combien de cartes l’ont, son total
+                     et son plus grand compteur
+  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
+                     erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
+                     entrée
+  compare A B        dit si deux lectures d’une carte sont identiques et, sinon, quels
+                     octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
+                     paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
+  convert ENTRÉE     écrit l’image dans un autre format, octet pour octet
+
+Options&#xa0;:
+  -f, --format F        report en text (par défaut), json, jsonl (un objet par ligne) ou
+                        csv&#xa0;; summary en text, json ou csv
+      --only VERDICT    report des seuls fichiers de ce verdict&#xa0;: valid, bad-checksum,
+                        wrong-size, unknown-engine ou unreadable&#xa0;; répétable
+      --last-error E    report des seules images dont la dernière erreur est E (E3, ou
+                        none)&#xa0;; répétable
+  -l, --files-with-matches
+                        report des seuls chemins des fichiers, un par ligne
+      --files-from F    report, summary, clear&#xa0;: les chemins à prendre sont lus dans le
+                        fichier F (- pour l’entrée standard), un par ligne
+  -0, --null            les chemins de --files-from, et ceux qu’affiche -l, finissent par
+                        un caractère NUL (find -print0, xargs -0)
+      --no-header       CSV sans ligne d’en-tête
+      --delimiter C     CSV aux champs séparés par C (; par exemple)
+      --bom             CSV commençant par l’indicateur d’ordre des octets UTF-8, pour les
+                        tableurs
+  -o, --output F        clear, convert&#xa0;: le fichier à écrire&#xa0;; - (ou /dev/stdout) est la
+                        sortie standard
+      --suffix S        clear&#xa0;: chaque copie à côté de son entrée, S inséré avant
+                        l’extension
+  -d, --output-dir D    clear&#xa0;: chaque copie sous D, au chemin de son entrée relatif au
+                        dossier indiqué
+      --dry-run         clear&#xa0;: affiche ce qui serait écrit, et n’écrit rien
+      --force           clear, convert&#xa0;: remplace un fichier existant, même l’entrée
+                        elle-même
+      --to F            convert&#xa0;: bin (les 512 octets), ihex (Intel HEX) ou srec (S-record)
+  -q, --quiet           compare&#xa0;: aucune sortie, le code de retour seul
+  -h, --help            cette aide
+  -v, --version         la version et le numéro de build
+  --                    termine les options&#xa0;: un nom de fichier après peut commencer par -
+
+Code de retour, le même pour chaque commande&#xa0;:
+  0    tout est bon&#xa0;: chaque fichier est une image valide au checksum
+       correct, un fichier est sélectionné (--only, --last-error), chaque
+       copie est écrite, les fichiers sont identiques
+  1    un constat&#xa0;: un fichier ne l’est pas, aucun n’est sélectionné, une
+       entrée ou une sortie est refusée, les fichiers diffèrent
+  2    une erreur d’utilisation, un chemin qui n’existe pas, un dossier ou une
+       liste illisible, un fichier que compare ne peut pas lire, une sortie
+       qui n’a pas pu être écrite
+  130  interrompu (Ctrl+C)
+  141  la sortie standard a été fermée par son lecteur (| head)
+Voir tavro-cli(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,10 @@ private slots:
     void convert() { checkLine(); }
     void interrupt_data();
     void interrupt() { checkLine(); }
+    void statuses_data();
+    void statuses() { checkLine(); }
+    void csv_data();
+    void csv() { checkLine(); }
     void completion_data();
     void completion();
 
@@ -1058,6 +1062,17 @@ void TestCli::summary_data()
         "missing.bin: No such file or directory");
     row("no dump", "T summary empty", 1, "0 files\n",
         "no .bin, .eep, .hex, .s19 or .srec file found");
+    // Four boards whose E0 counters are 1, 0, 5 and 255 and whose last errors are E3, none, E7
+    // and E7: the most frequent value first, equal counts in the order of their values.
+    const QByteArray fleet = "T clear valid.bin -o $W/b.bin && for x in c:05:e7 d:ff:e7; do cp "
+                             "valid.bin $W/${x%%:*}.bin && printf \"\\x${x:2:2}\" | dd "
+                             "of=$W/${x%%:*}.bin bs=1 seek=160 conv=notrunc 2>/dev/null && printf "
+                             "\"\\x${x:5:2}\" | dd of=$W/${x%%:*}.bin bs=1 seek=254 "
+                             "conv=notrunc 2>/dev/null; done && cp valid.bin $W/a.bin && ";
+    row("tallies, the most frequent first", fleet + "T summary $W", 0,
+        "\n\nLast error\n  2  E7\n  1  E3\n  1  None\n\nError  ");
+    row("each error's boards, total and largest", fleet + "T summary -f csv $W | grep -a E0", 0,
+        "=error,E0,3,261,255\r\n");
     row("CSV with a byte order mark, no header", "T summary -f csv --no-header --bom valid.bin", 0,
         "\xef\xbb\xbf"
         "files,,1,,\r\n");
@@ -1138,6 +1153,9 @@ void TestCli::compareMore_data()
         "=only in a: o.eep\na/sub/y.bin and b/sub/y.bin differ in 1 byte\nonly in b: sub/z.hex\n"
         "a/x.bin and b/x.bin are identical\n");
     row("two folders, quiet", folders + "T compare -q a b", 1, "=");
+    row("two folders named with a slash", folders + "T compare a/ b/", 1,
+        "=only in a/: o.eep\na/sub/y.bin and b/sub/y.bin differ in 1 byte\nonly in b/: sub/z.hex\n"
+        "a/x.bin and b/x.bin are identical\n");
     row("two folders, a file that cannot be compared",
         folders + "head -c 100 a/x.bin > b/x.bin && T compare a b", 2,
         "a/sub/y.bin and b/sub/y.bin differ", "b/x.bin: is 100 bytes long, not 512");
@@ -1194,6 +1212,92 @@ void TestCli::interrupt_data()
         "(echo valid.bin; sleep 1.3; echo valid.bin; sleep 1.5; echo valid.bin) | \"$C\" summary "
         "--files-from - & sleep 2; kill -INT $!; wait $!; echo \"exit $?\"",
         0, "\r2 files\r\x1b[Kexit 130\r\n", QByteArray(), true);
+}
+
+// Every status of every command, as --help lists them: 0 all good, 1 a finding or a refusal, 2 a
+// path that does not exist, a folder that cannot be searched, an output that cannot be written.
+void TestCli::statuses_data()
+{
+    columns();
+    row("report: all valid", "T report valid.bin", 0, "valid.bin");
+    row("report: a bad checksum", "T report valid.bin checksum.bin", 1, "checksum.bin");
+    row("report: a path missing", "T report valid.bin missing.bin", 2, "valid.bin",
+        "missing.bin: No such file or directory");
+    row("filtered: selected", "T report --only valid -l valid.bin checksum.bin", 0, "=valid.bin\n");
+    row("filtered: none", "T report --only valid -l checksum.bin", 1, "=");
+    row("filtered: selected, a path missing", "T report --only valid -l valid.bin missing.bin", 2,
+        "=valid.bin\n", "missing.bin: No such file or directory");
+    row("summary: all valid", "T summary valid.bin", 0, "1 file");
+    row("summary: a bad checksum", "T summary valid.bin checksum.bin", 1, "2 files");
+    row("summary: a path missing", "T summary valid.bin missing.bin", 2, "1 file",
+        "missing.bin: No such file or directory");
+    row("clear: written", "T clear valid.bin -o $W/x.bin", 0, "=");
+    row("clear: refused", "T clear 'boards/d engine.bin' -o $W/x.bin", 1, "=", "nothing written");
+    row("clear: an input missing", "T clear missing.bin -o $W/x.bin", 2, "=",
+        "missing.bin: cannot be opened: No such file or directory");
+    row("clear: an output that cannot be written", "T clear valid.bin -o $W/no/x.bin", 2, "=",
+        "no/x.bin: cannot write: No such file or directory");
+    row("clear many: written", "T clear valid.bin -d $W", 0, "=", "1 written, 0 refused, 0 failed");
+    row("clear many: refused", "T clear valid.bin 'boards/d engine.bin' -d $W", 1, "=",
+        "1 written, 1 refused, 0 failed");
+    row("clear many: a path missing", "T clear valid.bin missing.bin -d $W", 2, "=",
+        "1 written, 0 refused, 0 failed");
+    row("clear many: a folder that cannot be made", "T clear valid.bin -d valid.bin/out", 2, "=",
+        "0 written, 0 refused, 1 failed");
+    row("convert: written", "T convert valid.bin -o $W/x.hex --to ihex", 0, "=");
+    row("convert: refused", "T convert 'boards/c short.bin' -o $W/x.hex --to ihex", 1, "=",
+        "nothing written");
+    row("convert: an input missing", "T convert missing.bin -o $W/x.hex --to ihex", 2, "=",
+        "missing.bin: cannot be opened");
+    row("convert: an output that cannot be written", "T convert valid.bin -o $W/no/x.hex --to ihex",
+        2, "=", "cannot write");
+    row("compare: identical", "T compare -q valid.bin formats/valid.s19", 0, "=");
+    row("compare: different", "T compare -q valid.bin checksum.bin", 1, "=");
+    row("compare: a file missing", "T compare valid.bin missing.bin", 2, "=", "cannot be opened");
+
+    // A folder that cannot be searched, in both trees and with different files inside, as a user
+    // whom permissions stop (nobody, when the tests run as root).
+    const QByteArray trees =
+        "N() { if [ \"$(id -u)\" = 0 ]; then setpriv --reuid=65534 --regid=65534 --clear-groups "
+        "\"$@\"; else \"$@\"; fi; }; D=$(mktemp -d) && cp \"$C\" $D/t && mkdir -p $D/a/sub "
+        "$D/b/sub && cp valid.bin $D/a/x.bin && cp valid.bin $D/b/x.bin && cp valid.bin "
+        "$D/a/sub/y.bin && cp checksum.bin $D/b/sub/y.bin && chmod -R a+rX $D && chmod 000 "
+        "$D/a/sub $D/b/sub && cd $D && N ./t ";
+    const QByteArray tidy = "; s=$?; chmod 755 a/sub b/sub; rm -rf $D; exit $s";
+    const QByteArray unreadable = "a/sub: cannot read the folder: Permission denied";
+    row("an unreadable folder: report", trees + "report a" + tidy, 2, "a/x.bin", unreadable);
+    row("an unreadable folder: filtered", trees + "report --only valid -l a" + tidy, 2,
+        "=a/x.bin\n", unreadable);
+    row("an unreadable folder: summary", trees + "summary a" + tidy, 2, "1 file", unreadable);
+    row("an unreadable folder: clear", trees + "clear a -d out --dry-run" + tidy, 2,
+        "=a/x.bin -> out/x.bin\n", unreadable);
+    row("an unreadable folder: compare", trees + "compare a b" + tidy, 2,
+        "=a/x.bin and b/x.bin are identical\n", unreadable);
+}
+
+// A field is quoted when it holds the delimiter, whatever it is: a column's name, a word, a
+// number; a delimiter that could be part of a word or number is refused.
+void TestCli::csv_data()
+{
+    columns();
+    const QByteArray fields = " | python3 -c 'import csv, sys; print(*(len(r) for r in "
+                              "csv.reader(sys.stdin, delimiter=sys.argv[1])))' ";
+    row("report, _ as in product_code", "T report -f csv --delimiter _ valid.bin" + fields + "_", 0,
+        "=26 26\n");
+    row("summary, _ as in product_code",
+        "T summary -f csv --delimiter _ valid.bin" + fields + "_ | tr ' ' '\\n' | sort -u", 0,
+        "=5\n");
+    row("report, - as in bad-checksum, . as in C.E.Set.",
+        "T report -f csv --delimiter . valid.bin 'boards/c short.bin'" + fields + ".", 0,
+        "=26 26 26\n");
+    row("a blank", "T report -f csv --no-header --delimiter ' ' valid.bin", 0,
+        "valid.bin 512 true  0a1b2c3d \"C.E.Set. Srl\" \"Tavro 02 C0 141 C48\" 0x");
+    for (const char *refused :
+         {"e", "T", "7", "\\\"", "$'\\n'", "$'\\r'", "';;'", "''", "$'\\x01'"})
+        QTest::newRow(refused) << "T report -f csv --delimiter " + QByteArray(refused) +
+                                      " valid.bin"
+                               << 2 << QByteArray("=")
+                               << QByteArray("the delimiter must be one character") << false;
 }
 
 void TestCli::completion_data()
