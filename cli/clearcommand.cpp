@@ -25,9 +25,10 @@ namespace {
 
 // Where a batch writes the copy of `file`, found under `root`: beside it with the suffix before
 // its extension (board.bin, board_clear.bin), or under `folder` at its path relative to the
-// folder it was found in.
+// folder it was found in, or with `parents` at its whole path as given (cp --parents). Empty
+// for a path that --parents cannot keep below `folder`: one that climbs out of it with "..".
 QByteArray targetFor(const QByteArray &file, const QByteArray &root, const QByteArray &suffix,
-                     const QByteArray &folder)
+                     const QByteArray &folder, bool parents)
 {
     const qsizetype slash = file.lastIndexOf('/');
     QByteArray name = file.mid(slash + 1);
@@ -35,7 +36,14 @@ QByteArray targetFor(const QByteArray &file, const QByteArray &root, const QByte
     name.insert(dot > 0 ? dot : name.size(), suffix);
     if (folder.isEmpty())
         return file.left(slash + 1) + name;
-    const qsizetype start = file == root ? slash + 1 : root.size() + !root.endsWith('/');
+    qsizetype start = file == root ? slash + 1 : root.size() + !root.endsWith('/');
+    if (parents) {
+        const QList<QByteArray> steps = file.left(slash + 1).split('/');
+        if (steps.contains(".."))
+            return QByteArray();
+        for (start = 0; file.mid(start).startsWith('/') || file.mid(start).startsWith("./");)
+            start += file.at(start) == '/' ? 1 : 2;
+    }
     const QByteArray relative = file.mid(start, slash + 1 - start) + name;
     return (folder.endsWith('/') ? folder : folder + '/') + relative;
 }
@@ -128,6 +136,10 @@ int Commands::clear(const Arguments &arguments)
 
     const QByteArray suffix = arguments.value("suffix");
     const QByteArray folder = arguments.value("output-dir");
+    const bool parents = arguments.isSet("parents");
+    if (parents && folder.isEmpty())
+        return Arguments::usageError(QCoreApplication::translate(
+            "tavro-cli", "--parents keeps each path below the folder of -d OUTDIR"));
     if (!arguments.isSet("suffix") && folder.isEmpty())
         return Arguments::usageError(QCoreApplication::translate(
             "tavro-cli", "clear needs -o OUTPUT, or --suffix SUFFIX or -d OUTDIR"));
@@ -163,9 +175,14 @@ int Commands::clear(const Arguments &arguments)
     inputs.walk([&](const QByteArray &file, const QByteArray &root) {
         if (file != root && isCopy(file, suffix))
             return true;
-        const QByteArray target = targetFor(file, root, suffix, folder);
+        const QByteArray target = targetFor(file, root, suffix, folder, parents);
         Outcome outcome = Refused;
-        if (targets.contains(target))
+        if (target.isEmpty())
+            Output::message(QCoreApplication::translate(
+                                "tavro-cli", "%1: a path that climbs out with .. cannot be kept "
+                                             "below %2; not cleaned"),
+                            {file, folder});
+        else if (targets.contains(target))
             Output::message(QCoreApplication::translate(
                                 "tavro-cli", "%1: is the copy of another file of this run; %2 is "
                                              "not cleaned"),

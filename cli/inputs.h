@@ -41,7 +41,8 @@ public:
     static DumpInfo read(const QByteArray &path);
     // Why `info` holds no image, for a message: the line a text was refused at, or the problem.
     static QByteArray whyRefused(const DumpInfo &info);
-    // What a folder's walk takes: .bin, .eep, .hex, .s19, .srec.
+    // What a folder's walk takes, in any letter case: .bin, .eep, .hex, .s19 and the other names
+    // programmers' tools give dumps.
     static const QList<QByteArray> suffixes;
 
 private:

@@ -176,6 +176,7 @@ int Commands::report(const Arguments &arguments, bool summary)
     const int status = output.finish(found);
     if (done == 0 && status == ExitStatus::Finding)
         Output::message(QCoreApplication::translate(
-            "tavro-cli", "no .bin, .eep, .hex, .s19 or .srec file found"));
+            "tavro-cli", "no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, "
+                         ".srec, .mot or .sx file)"));
     return status;
 }

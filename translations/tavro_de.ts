@@ -256,24 +256,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>tavro-cli</name>
     <message>
-        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                        PATH...
-       tavro-cli summary [-f text|json|csv] PATH...
-       tavro-cli clear INPUT -o OUTPUT [--force]
-       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
-       tavro-cli compare [-q] A B
-       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
-</source>
-        <translation>Aufruf: tavro-cli report [-f text|json|jsonl|csv] [--only ERGEBNIS] [--last-error E] [-l]
-                         PFAD...
-        tavro-cli summary [-f text|json|csv] PFAD...
-        tavro-cli clear EINGABE -o AUSGABE [--force]
-        tavro-cli clear PFAD... --suffix SUFFIX | -d ZIELORDNER [--force] [--dry-run]
-        tavro-cli compare [-q] A B
-        tavro-cli convert EINGABE -o AUSGABE --to bin|ihex|srec [--force]
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>unbekannte Option „%1“ („--“ beendet die Optionen: tavro-cli %2 -- %1)</translation>
     </message>
@@ -484,10 +466,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
         <translation>die PFAD-Angaben kommen aus --files-from oder von der Befehlszeile, nicht von beiden</translation>
-    </message>
-    <message>
-        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
-        <translation>keine .bin-, .eep-, .hex-, .s19- oder .srec-Datei gefunden</translation>
     </message>
     <message>
         <source>product code</source>
@@ -750,52 +728,83 @@ p, li { white-space: pre-wrap; }
         <translation>das Trennzeichen muss ein einzelnes Zeichen sein, kein Buchstabe, keine Ziffer, kein Anführungszeichen und kein Zeilenumbruch: „%1“</translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                        [--last-error E] [-l] PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--parents]
+                       [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Aufruf: tavro-cli report [-f text|json|jsonl|csv] [--only ERGEBNIS]
+                         [--last-error E] [-l] PFAD...
+        tavro-cli summary [-f text|json|csv] PFAD...
+        tavro-cli clear EINGABE -o AUSGABE [--force]
+        tavro-cli clear PFAD... --suffix SUFFIX | -d ZIELORDNER [--parents]
+                        [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert EINGABE -o AUSGABE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro
+washing-machine control boards. A dump is the 512 bytes themselves (.bin,
+.eep) or the Intel HEX or Motorola S-record text that a device programmer
+writes, told apart by the contents. A folder is searched recursively, in
+sorted order, for .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec,
+.mot and .sx files, in any letter case; - is standard input.
 
 Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
+  report PATH...   the report on each file, as the Tavro Tool window shows it
+  summary PATH...  how many files there are of each verdict, engine, MCU, last
+                   error and product code, and for each error how many boards
+                   have it, its total and its largest count
+  clear PATH...    writes a cleaned copy of each: bytes 0 to 254 (the error
+                   history and counters) zero, everything else unchanged, in
+                   the format of its input
+  compare A B      tells whether two reads of a board are identical, and if
+                   not, which bytes and decoded fields differ; of two folders,
+                   each pair of files with the same relative path, and the
+                   files on one side only
+  convert INPUT    writes the image in another format, byte for byte
 
 Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
+  -f, --format F       report as text (the default), json, jsonl (one object a
+                       line) or csv; summary as text, json or csv
+      --only VERDICT   report only the files of that verdict: valid,
+                       bad-checksum, wrong-size, unknown-engine or unreadable;
+                       repeatable
+      --last-error E   report only the images whose last error is E (E3, or
+                       none); repeatable
   -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
+                       report only the paths of the files, one a line
+      --files-from F   report, summary, clear: the paths are read from the
+                       file F (- for standard input), one a line
+  -0, --null           the paths of --files-from, and those -l prints, end in
+                       a NUL character instead (find -print0, xargs -0)
+      --no-header      CSV without its header row
+      --delimiter C    CSV with the fields separated by C (; for example)
+      --bom            CSV starting with UTF-8&apos;s byte order mark, for
+                       spreadsheets
+  -o, --output F       clear, convert: the file to write; - (or /dev/stdout)
+                       is standard output
+      --suffix S       clear: each copy beside its input, S inserted before
+                       the extension
+  -d, --output-dir D   clear: each copy under D, at its input&apos;s path relative
+                       to the folder given
+      --parents        clear: each copy under D at its input&apos;s whole path as
+                       given (cp --parents), so that files of the same name
+                       from different folders stay apart
+      --dry-run        clear: lists what would be written, and writes nothing
+      --force          clear, convert: replace an existing file, even the
+                       input itself
+      --to F           convert: bin (the 512 bytes), ihex (Intel HEX) or srec
+                       (S-record)
+  -q, --quiet          compare: no output, the exit status only
+  -h, --help           this help
+  -v, --version        the version and build number
+  --                   ends the options: a file name after it may start with -
 
 Exit status, the same for every command:
   0    all good: every file a valid image with a right checksum, some file
@@ -808,55 +817,69 @@ Exit status, the same for every command:
   141  standard output closed by its reader (| head)
 See tavro-cli(1).
 </source>
-        <translation>Prüft, löscht, vergleicht und wandelt 512-Byte-EEPROM-Dumps von Tavro-Waschmaschinensteuerungen
-um. Ein Dump ist entweder das 512-Byte-Abbild selbst (.bin, .eep) oder der Intel-HEX- bzw.
-Motorola-S-Record-Text eines Programmiergeräts (.hex, .eep, .s19, .srec), am Inhalt erkannt.
+        <translation>Prüft EEPROM-Dumps (512 Byte) von Tavro-Waschmaschinensteuerungen, löscht ihren
+Fehlerspeicher, vergleicht sie und wandelt sie um. Ein Dump ist das
+512-Byte-Abbild selbst (.bin, .eep) oder der Intel-HEX- bzw.
+Motorola-S-Record-Text eines EEPROM-Programmiergeräts, am Inhalt erkannt. Ein
+Ordner wird rekursiv und sortiert nach .bin-, .eep-, .hex-, .ihx-, .ihex-,
+.s19-, .s28-, .s37-, .srec-, .mot- und .sx-Dateien durchsucht, in jeder Groß-
+und Kleinschreibung; - ist die Standardeingabe.
 
 Befehle:
-  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool zeigt; ein
-                    Ordner wird rekursiv nach .bin-, .eep-, .hex-, .s19- und .srec-Dateien
-                    durchsucht, sortiert; - ist die Standardeingabe
-  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem Fehler und
-                    Produktcode gibt, und je Fehler, wie viele Platinen ihn haben, seine
-                    Summe und sein höchster Zähler
-  clear PFAD...     schreibt von jeder eine gelöschte Kopie: Bytes 0 bis 254 (Fehlerspeicher
-                    und Zähler) auf null, alles andere unverändert, im Format der Eingabe
-  compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und wenn nicht,
-                    welche Bytes und ausgewerteten Felder abweichen; bei zwei Ordnern jedes
-                    Paar mit gleichem relativem Pfad, und die Dateien, die nur auf einer
-                    Seite liegen
+  report PFAD...    der Bericht jeder Datei, wie ihn das Fenster von Tavro Tool
+                    zeigt
+  summary PFAD...   wie viele Dateien es je Ergebnis, Motor, MCU, letztem
+                    Fehler und Produktcode gibt, und je Fehler, wie viele
+                    Platinen ihn haben, seine Summe und sein höchster Zähler
+  clear PFAD...     schreibt von jeder eine Kopie mit gelöschtem
+                    Fehlerspeicher: Bytes 0 bis 254 (Fehlerspeicher und Zähler)
+                    auf null, alles andere unverändert, im Format der Eingabe
+  compare A B       sagt, ob zwei Auslesungen einer Platine identisch sind, und
+                    wenn nicht, welche Bytes und ausgewerteten Felder
+                    abweichen; bei zwei Ordnern jedes Paar mit gleichem
+                    relativem Pfad, und die Dateien, die nur auf einer Seite
+                    liegen
   convert EINGABE   schreibt das Abbild in einem anderen Format, Byte für Byte
 
 Optionen:
-  -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je Zeile) oder
-                        csv; summary als text, json oder csv
-      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid, bad-checksum,
-                        wrong-size, unknown-engine oder unreadable; wiederholbar
-      --last-error E    report nur der Abbilder, deren letzter Fehler E ist (E3, oder none);
-                        wiederholbar
+  -f, --format F        report als text (Vorgabe), json, jsonl (ein Objekt je
+                        Zeile) oder csv; summary als text, json oder csv
+      --only ERGEBNIS   report nur der Dateien mit diesem Ergebnis: valid,
+                        bad-checksum, wrong-size, unknown-engine oder
+                        unreadable; wiederholbar
+      --last-error E    report nur der Abbilder, deren letzter Fehler E ist
+                        (E3, oder none); wiederholbar
   -l, --files-with-matches
                         report nur der Pfade der Dateien, einer je Zeile
-      --files-from F    report, summary, clear: die Pfade kommen aus der Datei F
-                        (- für die Standardeingabe), einer je Zeile
-  -0, --null            die Pfade von --files-from und die, die -l ausgibt, enden
-                        stattdessen mit einem NUL-Zeichen (find -print0, xargs -0)
+      --files-from F    report, summary, clear: die Pfade kommen aus der Datei
+                        F (- für die Standardeingabe), einer je Zeile
+  -0, --null            die Pfade von --files-from und die, die -l ausgibt,
+                        enden stattdessen mit einem NUL-Zeichen (find -print0,
+                        xargs -0)
       --no-header       CSV ohne Kopfzeile
       --delimiter C     CSV mit C als Feldtrenner (zum Beispiel ;)
       --bom             CSV mit der UTF-8-Bytereihenfolgemarke am Anfang, für
                         Tabellenkalkulationen
-  -o, --output F        clear, convert: die zu schreibende Datei; - (oder /dev/stdout) ist
-                        die Standardausgabe
-      --suffix S        clear: jede Kopie neben ihrer Eingabe, S vor der Endung eingefügt
-  -d, --output-dir D    clear: jede Kopie unter D, am Pfad ihrer Eingabe relativ zum
-                        angegebenen Ordner
-      --dry-run         clear: zeigt, was geschrieben würde, und schreibt nichts
-      --force           clear, convert: eine vorhandene Datei ersetzen, auch die Eingabe
-                        selbst
-      --to F            convert: bin (die 512 Bytes), ihex (Intel HEX) oder srec (S-Record)
+  -o, --output F        clear, convert: die zu schreibende Datei; - (oder
+                        /dev/stdout) ist die Standardausgabe
+      --suffix S        clear: jede Kopie neben ihrer Eingabe, S vor der Endung
+                        eingefügt
+  -d, --output-dir D    clear: jede Kopie unter D, am Pfad ihrer Eingabe
+                        relativ zum angegebenen Ordner
+      --parents         clear: jede Kopie unter D am ganzen Pfad ihrer Eingabe,
+                        wie angegeben (cp --parents), damit gleichnamige
+                        Dateien aus verschiedenen Ordnern getrennt bleiben
+      --dry-run         clear: zeigt, was geschrieben würde, und schreibt
+                        nichts
+      --force           clear, convert: eine vorhandene Datei ersetzen, auch
+                        die Eingabe selbst
+      --to F            convert: bin (die 512 Bytes), ihex (Intel HEX) oder
+                        srec (S-Record)
   -q, --quiet           compare: keine Ausgabe, nur der Exit-Status
   -h, --help            diese Hilfe
   -v, --version         Version und Build-Nummer
-  --                    beendet die Optionen: ein Dateiname danach darf mit - beginnen
+  --                    beendet die Optionen: ein Dateiname danach darf mit
+                        - beginnen
 
 Exit-Status, für jeden Befehl gleich:
   0    alles in Ordnung: jede Datei ein gültiges Abbild mit richtiger
@@ -871,6 +894,18 @@ Exit-Status, für jeden Befehl gleich:
   141  die Standardausgabe wurde vom Leser geschlossen (| head)
 Siehe tavro-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--parents keeps each path below the folder of -d OUTDIR</source>
+        <translation>--parents behält jeden Pfad unter dem Ordner von -d ZIELORDNER bei</translation>
+    </message>
+    <message>
+        <source>%1: a path that climbs out with .. cannot be kept below %2; not cleaned</source>
+        <translation>%1: ein Pfad, der mit .. hinausführt, lässt sich nicht unter %2 beibehalten; Fehlerspeicher nicht gelöscht</translation>
+    </message>
+    <message>
+        <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
+        <translation>kein Dump gefunden (keine .bin-, .eep-, .hex-, .ihx-, .ihex-, .s19-, .s28-, .s37-, .srec-, .mot- oder .sx-Datei)</translation>
     </message>
 </context>
 </TS>

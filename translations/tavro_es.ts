@@ -256,24 +256,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>tavro-cli</name>
     <message>
-        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                        PATH...
-       tavro-cli summary [-f text|json|csv] PATH...
-       tavro-cli clear INPUT -o OUTPUT [--force]
-       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
-       tavro-cli compare [-q] A B
-       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
-</source>
-        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only RESULTADO] [--last-error E] [-l]
-                      RUTA...
-     tavro-cli summary [-f text|json|csv] RUTA...
-     tavro-cli clear ENTRADA -o SALIDA [--force]
-     tavro-cli clear RUTA... --suffix SUFIJO | -d DESTINO [--force] [--dry-run]
-     tavro-cli compare [-q] A B
-     tavro-cli convert ENTRADA -o SALIDA --to bin|ihex|srec [--force]
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>opción desconocida «%1» («--» termina las opciones: tavro-cli %2 -- %1)</translation>
     </message>
@@ -484,10 +466,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
         <translation>las rutas (RUTA) vienen de --files-from o de la línea de comandos, no de ambos</translation>
-    </message>
-    <message>
-        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
-        <translation>no se ha encontrado ningún archivo .bin, .eep, .hex, .s19 ni .srec</translation>
     </message>
     <message>
         <source>product code</source>
@@ -750,52 +728,83 @@ p, li { white-space: pre-wrap; }
         <translation>el separador debe ser un solo carácter, ni letra, ni cifra, ni comillas, ni salto de línea: «%1»</translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                        [--last-error E] [-l] PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--parents]
+                       [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only RESULTADO]
+                      [--last-error E] [-l] RUTA...
+     tavro-cli summary [-f text|json|csv] RUTA...
+     tavro-cli clear ENTRADA -o SALIDA [--force]
+     tavro-cli clear RUTA... --suffix SUFIJO | -d DESTINO [--parents]
+                     [--force] [--dry-run]
+     tavro-cli compare [-q] A B
+     tavro-cli convert ENTRADA -o SALIDA --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro
+washing-machine control boards. A dump is the 512 bytes themselves (.bin,
+.eep) or the Intel HEX or Motorola S-record text that a device programmer
+writes, told apart by the contents. A folder is searched recursively, in
+sorted order, for .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec,
+.mot and .sx files, in any letter case; - is standard input.
 
 Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
+  report PATH...   the report on each file, as the Tavro Tool window shows it
+  summary PATH...  how many files there are of each verdict, engine, MCU, last
+                   error and product code, and for each error how many boards
+                   have it, its total and its largest count
+  clear PATH...    writes a cleaned copy of each: bytes 0 to 254 (the error
+                   history and counters) zero, everything else unchanged, in
+                   the format of its input
+  compare A B      tells whether two reads of a board are identical, and if
+                   not, which bytes and decoded fields differ; of two folders,
+                   each pair of files with the same relative path, and the
+                   files on one side only
+  convert INPUT    writes the image in another format, byte for byte
 
 Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
+  -f, --format F       report as text (the default), json, jsonl (one object a
+                       line) or csv; summary as text, json or csv
+      --only VERDICT   report only the files of that verdict: valid,
+                       bad-checksum, wrong-size, unknown-engine or unreadable;
+                       repeatable
+      --last-error E   report only the images whose last error is E (E3, or
+                       none); repeatable
   -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
+                       report only the paths of the files, one a line
+      --files-from F   report, summary, clear: the paths are read from the
+                       file F (- for standard input), one a line
+  -0, --null           the paths of --files-from, and those -l prints, end in
+                       a NUL character instead (find -print0, xargs -0)
+      --no-header      CSV without its header row
+      --delimiter C    CSV with the fields separated by C (; for example)
+      --bom            CSV starting with UTF-8&apos;s byte order mark, for
+                       spreadsheets
+  -o, --output F       clear, convert: the file to write; - (or /dev/stdout)
+                       is standard output
+      --suffix S       clear: each copy beside its input, S inserted before
+                       the extension
+  -d, --output-dir D   clear: each copy under D, at its input&apos;s path relative
+                       to the folder given
+      --parents        clear: each copy under D at its input&apos;s whole path as
+                       given (cp --parents), so that files of the same name
+                       from different folders stay apart
+      --dry-run        clear: lists what would be written, and writes nothing
+      --force          clear, convert: replace an existing file, even the
+                       input itself
+      --to F           convert: bin (the 512 bytes), ihex (Intel HEX) or srec
+                       (S-record)
+  -q, --quiet          compare: no output, the exit status only
+  -h, --help           this help
+  -v, --version        the version and build number
+  --                   ends the options: a file name after it may start with -
 
 Exit status, the same for every command:
   0    all good: every file a valid image with a right checksum, some file
@@ -808,57 +817,66 @@ Exit status, the same for every command:
   141  standard output closed by its reader (| head)
 See tavro-cli(1).
 </source>
-        <translation>Comprueba, pone a cero, compara y convierte volcados EEPROM de 512 bytes de placas de control de
-lavadoras Tavro. Un volcado son los propios 512 bytes (.bin, .eep) o el texto Intel HEX o
-Motorola S-record que escribe un programador (.hex, .eep, .s19, .srec), reconocido por el
-contenido.
+        <translation>Comprueba, pone a cero, compara y convierte volcados EEPROM de 512 bytes de
+placas de control de lavadoras Tavro. Un volcado son los propios 512 bytes
+(.bin, .eep) o el texto Intel HEX o Motorola S-record que escribe un
+programador de EEPROM, reconocido por el contenido. En una carpeta se buscan
+recursivamente, en orden, archivos .bin, .eep, .hex, .ihx, .ihex, .s19, .s28,
+.s37, .srec, .mot y .sx, en mayúsculas o minúsculas; - es la entrada estándar.
 
 Comandos:
-  report RUTA...    el informe de cada archivo, como lo muestra la ventana de Tavro Tool; en
-                    una carpeta se buscan recursivamente archivos .bin, .eep, .hex, .s19 y
-                    .srec, en orden; - es la entrada estándar
-  summary RUTA...   cuántos archivos hay de cada resultado, motor, MCU, último error y código
-                    de producto, y para cada error cuántas placas lo tienen, su total y su
-                    contador más alto
-  clear RUTA...     escribe una copia de cada uno con el historial a cero: bytes 0 a 254
-                    (historial de errores y contadores) a cero, todo lo demás sin cambios, en
-                    el formato de su entrada
-  compare A B       indica si dos lecturas de una placa son idénticas y, si no, qué bytes y
-                    qué campos decodificados difieren; con dos carpetas, cada par de archivos
-                    con la misma ruta relativa, y los archivos que solo están en un lado
+  report RUTA...    el informe de cada archivo, como lo muestra la ventana de
+                    Tavro Tool
+  summary RUTA...   cuántos archivos hay de cada resultado, motor, MCU, último
+                    error y código de producto, y para cada error cuántas
+                    placas lo tienen, su total y su contador más alto
+  clear RUTA...     escribe una copia de cada uno con el historial a cero:
+                    bytes 0 a 254 (historial de errores y contadores) a cero,
+                    todo lo demás sin cambios, en el formato de su entrada
+  compare A B       indica si dos lecturas de una placa son idénticas y, si no,
+                    qué bytes y qué campos decodificados difieren; con dos
+                    carpetas, cada par de archivos con la misma ruta relativa,
+                    y los archivos que solo están en un lado
   convert ENTRADA   escribe la imagen en otro formato, byte a byte
 
 Opciones:
-  -f, --format F        report en text (por defecto), json, jsonl (un objeto por línea) o
-                        csv; summary en text, json o csv
-      --only RESULTADO  report solo de los archivos con ese resultado: valid, bad-checksum,
-                        wrong-size, unknown-engine o unreadable; repetible
-      --last-error E    report solo de las imágenes cuyo último error es E (E3, o none);
+  -f, --format F        report en text (por defecto), json, jsonl (un objeto
+                        por línea) o csv; summary en text, json o csv
+      --only RESULTADO  report solo de los archivos con ese resultado: valid,
+                        bad-checksum, wrong-size, unknown-engine o unreadable;
                         repetible
+      --last-error E    report solo de las imágenes cuyo último error es E (E3,
+                        o none); repetible
   -l, --files-with-matches
                         report solo de las rutas de los archivos, una por línea
       --files-from F    report, summary, clear: las rutas se leen del archivo F
                         (- para la entrada estándar), una por línea
-  -0, --null            las rutas de --files-from, y las que muestra -l, terminan en un
-                        carácter NUL (find -print0, xargs -0)
+  -0, --null            las rutas de --files-from, y las que muestra -l,
+                        terminan en un carácter NUL (find -print0, xargs -0)
       --no-header       CSV sin fila de encabezado
       --delimiter C     CSV con los campos separados por C (por ejemplo ;)
-      --bom             CSV que empieza con la marca de orden de bytes de UTF-8, para hojas
-                        de cálculo
-  -o, --output F        clear, convert: el archivo que se escribe; - (o /dev/stdout) es la
-                        salida estándar
-      --suffix S        clear: cada copia junto a su entrada, con S antes de la extensión
-  -d, --output-dir D    clear: cada copia bajo D, en la ruta de su entrada relativa a la
-                        carpeta indicada
+      --bom             CSV que empieza con la marca de orden de bytes de
+                        UTF-8, para hojas de cálculo
+  -o, --output F        clear, convert: el archivo que se escribe; - (o
+                        /dev/stdout) es la salida estándar
+      --suffix S        clear: cada copia junto a su entrada, con S antes de la
+                        extensión
+  -d, --output-dir D    clear: cada copia bajo D, en la ruta de su entrada
+                        relativa a la carpeta indicada
+      --parents         clear: cada copia bajo D en la ruta completa de su
+                        entrada, tal como se indicó (cp --parents), para que
+                        archivos del mismo nombre de carpetas distintas no se
+                        mezclen
       --dry-run         clear: muestra lo que se escribiría, sin escribir nada
-      --force           clear, convert: sustituye un archivo existente, incluso la propia
-                        entrada
-      --to F            convert: bin (los 512 bytes), ihex (Intel HEX) o srec (S-record)
+      --force           clear, convert: sustituye un archivo existente, incluso
+                        la propia entrada
+      --to F            convert: bin (los 512 bytes), ihex (Intel HEX) o srec
+                        (S-record)
   -q, --quiet           compare: sin salida, solo el código de salida
   -h, --help            esta ayuda
   -v, --version         la versión y el número de compilación
-  --                    termina las opciones: un nombre de archivo posterior puede empezar
-                        por -
+  --                    termina las opciones: un nombre de archivo posterior
+                        puede empezar por -
 
 Código de salida, el mismo para cada comando:
   0    todo bien: todos los archivos son imágenes válidas con checksum
@@ -873,6 +891,18 @@ Código de salida, el mismo para cada comando:
   141  quien leía la salida estándar la cerró (| head)
 Véase tavro-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--parents keeps each path below the folder of -d OUTDIR</source>
+        <translation>--parents conserva cada ruta bajo la carpeta de -d DESTINO</translation>
+    </message>
+    <message>
+        <source>%1: a path that climbs out with .. cannot be kept below %2; not cleaned</source>
+        <translation>%1: una ruta que sale hacia arriba con .. no se puede conservar bajo %2; no se ha puesto a cero</translation>
+    </message>
+    <message>
+        <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
+        <translation>no se ha encontrado ningún volcado (ningún archivo .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ni .sx)</translation>
     </message>
 </context>
 </TS>

@@ -256,24 +256,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>tavro-cli</name>
     <message>
-        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                        PATH...
-       tavro-cli summary [-f text|json|csv] PATH...
-       tavro-cli clear INPUT -o OUTPUT [--force]
-       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
-       tavro-cli compare [-q] A B
-       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
-</source>
-        <translation>Usage&#xa0;: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                         CHEMIN...
-        tavro-cli summary [-f text|json|csv] CHEMIN...
-        tavro-cli clear ENTRÉE -o SORTIE [--force]
-        tavro-cli clear CHEMIN... --suffix SUFFIXE | -d DESTINATION [--force] [--dry-run]
-        tavro-cli compare [-q] A B
-        tavro-cli convert ENTRÉE -o SORTIE --to bin|ihex|srec [--force]
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>option inconnue «&#xa0;%1&#xa0;» («&#xa0;--&#xa0;» termine les options&#xa0;: tavro-cli %2 -- %1)</translation>
     </message>
@@ -484,10 +466,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
         <translation>les chemins (CHEMIN) viennent de --files-from ou de la ligne de commande, pas des deux</translation>
-    </message>
-    <message>
-        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
-        <translation>aucun fichier .bin, .eep, .hex, .s19 ou .srec trouvé</translation>
     </message>
     <message>
         <source>product code</source>
@@ -750,52 +728,83 @@ p, li { white-space: pre-wrap; }
         <translation>le séparateur doit être un seul caractère, ni lettre, ni chiffre, ni guillemet, ni saut de ligne&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                        [--last-error E] [-l] PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--parents]
+                       [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Usage&#xa0;: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                         [--last-error E] [-l] CHEMIN...
+        tavro-cli summary [-f text|json|csv] CHEMIN...
+        tavro-cli clear ENTRÉE -o SORTIE [--force]
+        tavro-cli clear CHEMIN... --suffix SUFFIXE | -d DESTINATION
+                        [--parents] [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert ENTRÉE -o SORTIE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro
+washing-machine control boards. A dump is the 512 bytes themselves (.bin,
+.eep) or the Intel HEX or Motorola S-record text that a device programmer
+writes, told apart by the contents. A folder is searched recursively, in
+sorted order, for .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec,
+.mot and .sx files, in any letter case; - is standard input.
 
 Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
+  report PATH...   the report on each file, as the Tavro Tool window shows it
+  summary PATH...  how many files there are of each verdict, engine, MCU, last
+                   error and product code, and for each error how many boards
+                   have it, its total and its largest count
+  clear PATH...    writes a cleaned copy of each: bytes 0 to 254 (the error
+                   history and counters) zero, everything else unchanged, in
+                   the format of its input
+  compare A B      tells whether two reads of a board are identical, and if
+                   not, which bytes and decoded fields differ; of two folders,
+                   each pair of files with the same relative path, and the
+                   files on one side only
+  convert INPUT    writes the image in another format, byte for byte
 
 Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
+  -f, --format F       report as text (the default), json, jsonl (one object a
+                       line) or csv; summary as text, json or csv
+      --only VERDICT   report only the files of that verdict: valid,
+                       bad-checksum, wrong-size, unknown-engine or unreadable;
+                       repeatable
+      --last-error E   report only the images whose last error is E (E3, or
+                       none); repeatable
   -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
+                       report only the paths of the files, one a line
+      --files-from F   report, summary, clear: the paths are read from the
+                       file F (- for standard input), one a line
+  -0, --null           the paths of --files-from, and those -l prints, end in
+                       a NUL character instead (find -print0, xargs -0)
+      --no-header      CSV without its header row
+      --delimiter C    CSV with the fields separated by C (; for example)
+      --bom            CSV starting with UTF-8&apos;s byte order mark, for
+                       spreadsheets
+  -o, --output F       clear, convert: the file to write; - (or /dev/stdout)
+                       is standard output
+      --suffix S       clear: each copy beside its input, S inserted before
+                       the extension
+  -d, --output-dir D   clear: each copy under D, at its input&apos;s path relative
+                       to the folder given
+      --parents        clear: each copy under D at its input&apos;s whole path as
+                       given (cp --parents), so that files of the same name
+                       from different folders stay apart
+      --dry-run        clear: lists what would be written, and writes nothing
+      --force          clear, convert: replace an existing file, even the
+                       input itself
+      --to F           convert: bin (the 512 bytes), ihex (Intel HEX) or srec
+                       (S-record)
+  -q, --quiet          compare: no output, the exit status only
+  -h, --help           this help
+  -v, --version        the version and build number
+  --                   ends the options: a file name after it may start with -
 
 Exit status, the same for every command:
   0    all good: every file a valid image with a right checksum, some file
@@ -808,57 +817,69 @@ Exit status, the same for every command:
   141  standard output closed by its reader (| head)
 See tavro-cli(1).
 </source>
-        <translation>Vérifie, remet à zéro, compare et convertit les dumps EEPROM de 512 octets des cartes de
-commande des lave-linge Tavro. Un dump, ce sont les 512 octets eux-mêmes (.bin, .eep) ou le
-texte Intel HEX ou Motorola S-record qu’écrit un programmateur (.hex, .eep, .s19, .srec),
-reconnus d’après le contenu.
+        <translation>Vérifie, remet à zéro, compare et convertit les dumps EEPROM de 512 octets des
+cartes de commande des lave-linge Tavro. Un dump, ce sont les 512 octets
+eux-mêmes (.bin, .eep) ou le texte Intel HEX ou Motorola S-record qu’écrit un
+programmateur d’EEPROM, reconnus d’après le contenu. Un dossier est parcouru
+récursivement, dans l’ordre, à la recherche de fichiers .bin, .eep, .hex, .ihx,
+.ihex, .s19, .s28, .s37, .srec, .mot et .sx, en majuscules comme en minuscules
+; - est l’entrée standard.
 
 Commandes&#xa0;:
-  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre de Tavro Tool&#xa0;;
-                     un dossier est parcouru récursivement à la recherche de fichiers .bin,
-                     .eep, .hex, .s19 et .srec, dans l’ordre&#xa0;; - est l’entrée standard
-  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU, dernière erreur et
-                     code produit, et pour chaque erreur combien de cartes l’ont, son total
-                     et son plus grand compteur
-  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254 (historique des
-                     erreurs et compteurs) à zéro, tout le reste inchangé, au format de son
-                     entrée
-  compare A B        dit si deux lectures d’une carte sont identiques et, sinon, quels
-                     octets et quels champs décodés diffèrent&#xa0;; pour deux dossiers, chaque
-                     paire de fichiers de même chemin relatif, et les fichiers d’un seul côté
+  report CHEMIN...   le rapport de chaque fichier, tel que l’affiche la fenêtre
+                     de Tavro Tool
+  summary CHEMIN...  combien de fichiers il y a par verdict, moteur, MCU,
+                     dernière erreur et code produit, et pour chaque erreur
+                     combien de cartes l’ont, son total et son plus grand
+                     compteur
+  clear CHEMIN...    écrit une copie remise à zéro de chacun&#xa0;: octets 0 à 254
+                     (historique des erreurs et compteurs) à zéro, tout le
+                     reste inchangé, au format de son entrée
+  compare A B        dit si deux lectures d’une carte sont identiques et,
+                     sinon, quels octets et quels champs décodés diffèrent&#xa0;;
+                     pour deux dossiers, chaque paire de fichiers de même
+                     chemin relatif, et les fichiers d’un seul côté
   convert ENTRÉE     écrit l’image dans un autre format, octet pour octet
 
 Options&#xa0;:
-  -f, --format F        report en text (par défaut), json, jsonl (un objet par ligne) ou
-                        csv&#xa0;; summary en text, json ou csv
-      --only VERDICT    report des seuls fichiers de ce verdict&#xa0;: valid, bad-checksum,
-                        wrong-size, unknown-engine ou unreadable&#xa0;; répétable
-      --last-error E    report des seules images dont la dernière erreur est E (E3, ou
-                        none)&#xa0;; répétable
+  -f, --format F        report en text (par défaut), json, jsonl (un objet par
+                        ligne) ou csv&#xa0;; summary en text, json ou csv
+      --only VERDICT    report des seuls fichiers de ce verdict&#xa0;: valid,
+                        bad-checksum, wrong-size, unknown-engine ou unreadable
+                       &#xa0;; répétable
+      --last-error E    report des seules images dont la dernière erreur est E
+                        (E3, ou none)&#xa0;; répétable
   -l, --files-with-matches
                         report des seuls chemins des fichiers, un par ligne
-      --files-from F    report, summary, clear&#xa0;: les chemins à prendre sont lus dans le
-                        fichier F (- pour l’entrée standard), un par ligne
-  -0, --null            les chemins de --files-from, et ceux qu’affiche -l, finissent par
-                        un caractère NUL (find -print0, xargs -0)
+      --files-from F    report, summary, clear&#xa0;: les chemins à prendre sont lus
+                        dans le fichier F (- pour l’entrée standard), un par
+                        ligne
+  -0, --null            les chemins de --files-from, et ceux qu’affiche -l,
+                        finissent par un caractère NUL (find -print0, xargs -0)
       --no-header       CSV sans ligne d’en-tête
       --delimiter C     CSV aux champs séparés par C (; par exemple)
-      --bom             CSV commençant par l’indicateur d’ordre des octets UTF-8, pour les
-                        tableurs
-  -o, --output F        clear, convert&#xa0;: le fichier à écrire&#xa0;; - (ou /dev/stdout) est la
-                        sortie standard
-      --suffix S        clear&#xa0;: chaque copie à côté de son entrée, S inséré avant
-                        l’extension
-  -d, --output-dir D    clear&#xa0;: chaque copie sous D, au chemin de son entrée relatif au
-                        dossier indiqué
+      --bom             CSV commençant par l’indicateur d’ordre des octets
+                        UTF-8, pour les tableurs
+  -o, --output F        clear, convert&#xa0;: le fichier à écrire&#xa0;; - (ou
+                        /dev/stdout) est la sortie standard
+      --suffix S        clear&#xa0;: chaque copie à côté de son entrée, S inséré
+                        avant l’extension
+  -d, --output-dir D    clear&#xa0;: chaque copie sous D, au chemin de son entrée
+                        relatif au dossier indiqué
+      --parents         clear&#xa0;: chaque copie sous D au chemin complet de son
+                        entrée, tel qu’indiqué (cp --parents), pour que des
+                        fichiers de même nom venant de dossiers différents
+                        restent séparés
       --dry-run         clear&#xa0;: affiche ce qui serait écrit, et n’écrit rien
-      --force           clear, convert&#xa0;: remplace un fichier existant, même l’entrée
-                        elle-même
-      --to F            convert&#xa0;: bin (les 512 octets), ihex (Intel HEX) ou srec (S-record)
+      --force           clear, convert&#xa0;: remplace un fichier existant, même
+                        l’entrée elle-même
+      --to F            convert&#xa0;: bin (les 512 octets), ihex (Intel HEX) ou
+                        srec (S-record)
   -q, --quiet           compare&#xa0;: aucune sortie, le code de retour seul
   -h, --help            cette aide
   -v, --version         la version et le numéro de build
-  --                    termine les options&#xa0;: un nom de fichier après peut commencer par -
+  --                    termine les options&#xa0;: un nom de fichier après peut
+                        commencer par -
 
 Code de retour, le même pour chaque commande&#xa0;:
   0    tout est bon&#xa0;: chaque fichier est une image valide au checksum
@@ -873,6 +894,18 @@ Code de retour, le même pour chaque commande&#xa0;:
   141  la sortie standard a été fermée par son lecteur (| head)
 Voir tavro-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--parents keeps each path below the folder of -d OUTDIR</source>
+        <translation>--parents garde chaque chemin sous le dossier de -d DESTINATION</translation>
+    </message>
+    <message>
+        <source>%1: a path that climbs out with .. cannot be kept below %2; not cleaned</source>
+        <translation>%1&#xa0;: un chemin qui remonte avec .. ne peut pas être gardé sous %2&#xa0;; pas remis à zéro</translation>
+    </message>
+    <message>
+        <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
+        <translation>aucun dump trouvé (aucun fichier .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ou .sx)</translation>
     </message>
 </context>
 </TS>

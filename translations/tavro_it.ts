@@ -256,24 +256,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>tavro-cli</name>
     <message>
-        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                        PATH...
-       tavro-cli summary [-f text|json|csv] PATH...
-       tavro-cli clear INPUT -o OUTPUT [--force]
-       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
-       tavro-cli compare [-q] A B
-       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
-</source>
-        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only ESITO] [--last-error E] [-l]
-                      PERCORSO...
-     tavro-cli summary [-f text|json|csv] PERCORSO...
-     tavro-cli clear INGRESSO -o USCITA [--force]
-     tavro-cli clear PERCORSO... --suffix SUFFISSO | -d DESTINAZIONE [--force] [--dry-run]
-     tavro-cli compare [-q] A B
-     tavro-cli convert INGRESSO -o USCITA --to bin|ihex|srec [--force]
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>opzione sconosciuta «%1» («--» chiude le opzioni: tavro-cli %2 -- %1)</translation>
     </message>
@@ -484,10 +466,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
         <translation>i percorsi (PERCORSO) vengono da --files-from o dalla riga di comando, non da entrambi</translation>
-    </message>
-    <message>
-        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
-        <translation>nessun file .bin, .eep, .hex, .s19 o .srec trovato</translation>
     </message>
     <message>
         <source>product code</source>
@@ -750,52 +728,83 @@ p, li { white-space: pre-wrap; }
         <translation>il separatore deve essere un solo carattere, né lettera, né cifra, né virgolette, né a capo: «%1»</translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                        [--last-error E] [-l] PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--parents]
+                       [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Uso: tavro-cli report [-f text|json|jsonl|csv] [--only ESITO]
+                      [--last-error E] [-l] PERCORSO...
+     tavro-cli summary [-f text|json|csv] PERCORSO...
+     tavro-cli clear INGRESSO -o USCITA [--force]
+     tavro-cli clear PERCORSO... --suffix SUFFISSO | -d DESTINAZIONE
+                     [--parents] [--force] [--dry-run]
+     tavro-cli compare [-q] A B
+     tavro-cli convert INGRESSO -o USCITA --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro
+washing-machine control boards. A dump is the 512 bytes themselves (.bin,
+.eep) or the Intel HEX or Motorola S-record text that a device programmer
+writes, told apart by the contents. A folder is searched recursively, in
+sorted order, for .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec,
+.mot and .sx files, in any letter case; - is standard input.
 
 Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
+  report PATH...   the report on each file, as the Tavro Tool window shows it
+  summary PATH...  how many files there are of each verdict, engine, MCU, last
+                   error and product code, and for each error how many boards
+                   have it, its total and its largest count
+  clear PATH...    writes a cleaned copy of each: bytes 0 to 254 (the error
+                   history and counters) zero, everything else unchanged, in
+                   the format of its input
+  compare A B      tells whether two reads of a board are identical, and if
+                   not, which bytes and decoded fields differ; of two folders,
+                   each pair of files with the same relative path, and the
+                   files on one side only
+  convert INPUT    writes the image in another format, byte for byte
 
 Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
+  -f, --format F       report as text (the default), json, jsonl (one object a
+                       line) or csv; summary as text, json or csv
+      --only VERDICT   report only the files of that verdict: valid,
+                       bad-checksum, wrong-size, unknown-engine or unreadable;
+                       repeatable
+      --last-error E   report only the images whose last error is E (E3, or
+                       none); repeatable
   -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
+                       report only the paths of the files, one a line
+      --files-from F   report, summary, clear: the paths are read from the
+                       file F (- for standard input), one a line
+  -0, --null           the paths of --files-from, and those -l prints, end in
+                       a NUL character instead (find -print0, xargs -0)
+      --no-header      CSV without its header row
+      --delimiter C    CSV with the fields separated by C (; for example)
+      --bom            CSV starting with UTF-8&apos;s byte order mark, for
+                       spreadsheets
+  -o, --output F       clear, convert: the file to write; - (or /dev/stdout)
+                       is standard output
+      --suffix S       clear: each copy beside its input, S inserted before
+                       the extension
+  -d, --output-dir D   clear: each copy under D, at its input&apos;s path relative
+                       to the folder given
+      --parents        clear: each copy under D at its input&apos;s whole path as
+                       given (cp --parents), so that files of the same name
+                       from different folders stay apart
+      --dry-run        clear: lists what would be written, and writes nothing
+      --force          clear, convert: replace an existing file, even the
+                       input itself
+      --to F           convert: bin (the 512 bytes), ihex (Intel HEX) or srec
+                       (S-record)
+  -q, --quiet          compare: no output, the exit status only
+  -h, --help           this help
+  -v, --version        the version and build number
+  --                   ends the options: a file name after it may start with -
 
 Exit status, the same for every command:
   0    all good: every file a valid image with a right checksum, some file
@@ -808,55 +817,68 @@ Exit status, the same for every command:
   141  standard output closed by its reader (| head)
 See tavro-cli(1).
 </source>
-        <translation>Controlla, azzera, confronta e converte i dump EEPROM da 512 byte delle schede di comando delle
-lavatrici Tavro. Un dump sono i 512 byte stessi (.bin, .eep) oppure il testo Intel HEX o
-Motorola S-record scritto da un programmatore (.hex, .eep, .s19, .srec), riconosciuti dal
-contenuto.
+        <translation>Controlla, azzera, confronta e converte i dump EEPROM da 512 byte delle schede
+di comando delle lavatrici Tavro. Un dump sono i 512 byte stessi (.bin, .eep)
+oppure il testo Intel HEX o Motorola S-record scritto da un programmatore di
+EEPROM, riconosciuti dal contenuto. In una cartella si cercano ricorsivamente,
+in ordine, file .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot e
+.sx, in maiuscolo o minuscolo; - è lo standard input.
 
 Comandi:
-  report PERCORSO...   il rapporto di ogni file, come lo mostra la finestra di Tavro Tool; in una
-                       cartella si cercano ricorsivamente file .bin, .eep, .hex, .s19 e .srec,
-                       in ordine; - è lo standard input
-  summary PERCORSO...  quanti file ci sono per esito, motore, MCU, ultimo errore e codice
-                       prodotto, e per ogni errore quante schede lo hanno, il suo totale e il
-                       suo contatore più alto
-  clear PERCORSO...    scrive una copia azzerata di ciascuno: byte da 0 a 254 (storico errori e
-                       contatori) a zero, tutto il resto invariato, nel formato dell’ingresso
-  compare A B          dice se due letture di una scheda sono identiche e, se no, quali byte e
-                       quali campi decodificati differiscono; con due cartelle, ogni coppia di
-                       file con lo stesso percorso relativo, e i file presenti da un solo lato
+  report PERCORSO...   il rapporto di ogni file, come lo mostra la finestra di
+                       Tavro Tool
+  summary PERCORSO...  quanti file ci sono per esito, motore, MCU, ultimo
+                       errore e codice prodotto, e per ogni errore quante
+                       schede lo hanno, il suo totale e il suo contatore più
+                       alto
+  clear PERCORSO...    scrive una copia azzerata di ciascuno: byte da 0 a 254
+                       (storico errori e contatori) a zero, tutto il resto
+                       invariato, nel formato dell’ingresso
+  compare A B          dice se due letture di una scheda sono identiche e, se
+                       no, quali byte e quali campi decodificati differiscono;
+                       con due cartelle, ogni coppia di file con lo stesso
+                       percorso relativo, e i file presenti da un solo lato
   convert INGRESSO     scrive l’immagine in un altro formato, byte per byte
 
 Opzioni:
-  -f, --format F        report come text (predefinito), json, jsonl (un oggetto per riga) o
-                        csv; summary come text, json o csv
-      --only ESITO      report dei soli file con quell’esito: valid, bad-checksum,
-                        wrong-size, unknown-engine o unreadable; ripetibile
-      --last-error E    report delle sole immagini il cui ultimo errore è E (E3, o none);
+  -f, --format F        report come text (predefinito), json, jsonl (un oggetto
+                        per riga) o csv; summary come text, json o csv
+      --only ESITO      report dei soli file con quell’esito: valid,
+                        bad-checksum, wrong-size, unknown-engine o unreadable;
                         ripetibile
+      --last-error E    report delle sole immagini il cui ultimo errore è E
+                        (E3, o none); ripetibile
   -l, --files-with-matches
                         report dei soli percorsi dei file, uno per riga
-      --files-from F    report, summary, clear: i percorsi si leggono dal file F
-                        (- per lo standard input), uno per riga
-  -0, --null            i percorsi di --files-from, e quelli stampati da -l, terminano con
-                        un carattere NUL (find -print0, xargs -0)
+      --files-from F    report, summary, clear: i percorsi si leggono dal file
+                        F (- per lo standard input), uno per riga
+  -0, --null            i percorsi di --files-from, e quelli stampati da -l,
+                        terminano con un carattere NUL (find -print0, xargs -0)
       --no-header       CSV senza riga di intestazione
       --delimiter C     CSV con i campi separati da C (ad esempio ;)
-      --bom             CSV che inizia con il byte order mark UTF-8, per i fogli di calcolo
-  -o, --output F        clear, convert: il file da scrivere; - (o /dev/stdout) è lo
-                        standard output
+      --bom             CSV che inizia con il byte order mark UTF-8, per i
+                        fogli di calcolo
+  -o, --output F        clear, convert: il file da scrivere; - (o /dev/stdout)
+                        è lo standard output
       --suffix S        clear: ogni copia accanto al suo ingresso, con S prima
                         dell’estensione
-  -d, --output-dir D    clear: ogni copia sotto D, al percorso del suo ingresso relativo
-                        alla cartella indicata
-      --dry-run         clear: elenca cosa verrebbe scritto, senza scrivere nulla
-      --force           clear, convert: sostituisce un file esistente, anche l’ingresso
-                        stesso
-      --to F            convert: bin (i 512 byte), ihex (Intel HEX) o srec (S-record)
+  -d, --output-dir D    clear: ogni copia sotto D, al percorso del suo ingresso
+                        relativo alla cartella indicata
+      --parents         clear: ogni copia sotto D al percorso completo del suo
+                        ingresso, così come è stato dato (cp --parents), perché
+                        file con lo stesso nome da cartelle diverse restino
+                        separati
+      --dry-run         clear: elenca cosa verrebbe scritto, senza scrivere
+                        nulla
+      --force           clear, convert: sostituisce un file esistente, anche
+                        l’ingresso stesso
+      --to F            convert: bin (i 512 byte), ihex (Intel HEX) o srec
+                        (S-record)
   -q, --quiet           compare: nessun output, solo il codice di uscita
   -h, --help            questo aiuto
   -v, --version         la versione e il numero di build
-  --                    chiude le opzioni: un nome di file dopo può iniziare con -
+  --                    chiude le opzioni: un nome di file dopo può iniziare
+                        con -
 
 Codice di uscita, lo stesso per ogni comando:
   0    tutto bene: ogni file è un’immagine valida con checksum corretto, un
@@ -871,6 +893,18 @@ Codice di uscita, lo stesso per ogni comando:
   141  l’output standard è stato chiuso da chi lo leggeva (| head)
 Vedere tavro-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--parents keeps each path below the folder of -d OUTDIR</source>
+        <translation>--parents mantiene ogni percorso sotto la cartella di -d DESTINAZIONE</translation>
+    </message>
+    <message>
+        <source>%1: a path that climbs out with .. cannot be kept below %2; not cleaned</source>
+        <translation>%1: un percorso che risale con .. non si può mantenere sotto %2; non azzerato</translation>
+    </message>
+    <message>
+        <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
+        <translation>nessun dump trovato (nessun file .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot o .sx)</translation>
     </message>
 </context>
 </TS>

@@ -256,24 +256,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>tavro-cli</name>
     <message>
-        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT] [--last-error E] [-l]
-                        PATH...
-       tavro-cli summary [-f text|json|csv] PATH...
-       tavro-cli clear INPUT -o OUTPUT [--force]
-       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--force] [--dry-run]
-       tavro-cli compare [-q] A B
-       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
-</source>
-        <translation>Użycie: tavro-cli report [-f text|json|jsonl|csv] [--only WYNIK] [--last-error E] [-l]
-                         ŚCIEŻKA...
-        tavro-cli summary [-f text|json|csv] ŚCIEŻKA...
-        tavro-cli clear WEJŚCIE -o WYJŚCIE [--force]
-        tavro-cli clear ŚCIEŻKA... --suffix SUFIKS | -d CEL [--force] [--dry-run]
-        tavro-cli compare [-q] A B
-        tavro-cli convert WEJŚCIE -o WYJŚCIE --to bin|ihex|srec [--force]
-</translation>
-    </message>
-    <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
         <translation>nieznana opcja „%1” („--” kończy opcje: tavro-cli %2 -- %1)</translation>
     </message>
@@ -484,10 +466,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the PATHs come from --files-from or from the command line, not both</source>
         <translation>ścieżki (ŚCIEŻKA) podaje się w --files-from albo w wierszu poleceń, nie w obu</translation>
-    </message>
-    <message>
-        <source>no .bin, .eep, .hex, .s19 or .srec file found</source>
-        <translation>nie znaleziono plików .bin, .eep, .hex, .s19 ani .srec</translation>
     </message>
     <message>
         <source>product code</source>
@@ -750,52 +728,83 @@ p, li { white-space: pre-wrap; }
         <translation>separator musi być jednym znakiem, nie literą, cyfrą, cudzysłowem ani końcem wiersza: „%1”</translation>
     </message>
     <message>
-        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro washing-machine control
-boards. A dump is the 512 bytes themselves (.bin, .eep) or the Intel HEX or Motorola S-record
-text that a device programmer writes (.hex, .eep, .s19, .srec), told apart by the contents.
+        <source>Usage: tavro-cli report [-f text|json|jsonl|csv] [--only VERDICT]
+                        [--last-error E] [-l] PATH...
+       tavro-cli summary [-f text|json|csv] PATH...
+       tavro-cli clear INPUT -o OUTPUT [--force]
+       tavro-cli clear PATH... --suffix SUFFIX | -d OUTDIR [--parents]
+                       [--force] [--dry-run]
+       tavro-cli compare [-q] A B
+       tavro-cli convert INPUT -o OUTPUT --to bin|ihex|srec [--force]
+</source>
+        <translation>Użycie: tavro-cli report [-f text|json|jsonl|csv] [--only WYNIK]
+                         [--last-error E] [-l] ŚCIEŻKA...
+        tavro-cli summary [-f text|json|csv] ŚCIEŻKA...
+        tavro-cli clear WEJŚCIE -o WYJŚCIE [--force]
+        tavro-cli clear ŚCIEŻKA... --suffix SUFIKS | -d CEL [--parents]
+                        [--force] [--dry-run]
+        tavro-cli compare [-q] A B
+        tavro-cli convert WEJŚCIE -o WYJŚCIE --to bin|ihex|srec [--force]
+</translation>
+    </message>
+    <message>
+        <source>Checks, cleans, compares and converts 512-byte EEPROM dumps of Tavro
+washing-machine control boards. A dump is the 512 bytes themselves (.bin,
+.eep) or the Intel HEX or Motorola S-record text that a device programmer
+writes, told apart by the contents. A folder is searched recursively, in
+sorted order, for .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec,
+.mot and .sx files, in any letter case; - is standard input.
 
 Commands:
-  report PATH...    the report on each file, as the Tavro Tool window shows it; a folder is
-                    searched recursively for .bin, .eep, .hex, .s19 and .srec files, in
-                    sorted order; - is standard input
-  summary PATH...   how many files there are of each verdict, engine, MCU, last error and
-                    product code, and for each error how many boards have it, its total
-                    and its largest count
-  clear PATH...     writes a cleaned copy of each: bytes 0 to 254 (the error history and
-                    counters) zero, everything else unchanged, in the format of its input
-  compare A B       tells whether two reads of a board are identical, and if not, which
-                    bytes and decoded fields differ; of two folders, each pair of files with
-                    the same relative path, and the files on one side only
-  convert INPUT     writes the image in another format, byte for byte
+  report PATH...   the report on each file, as the Tavro Tool window shows it
+  summary PATH...  how many files there are of each verdict, engine, MCU, last
+                   error and product code, and for each error how many boards
+                   have it, its total and its largest count
+  clear PATH...    writes a cleaned copy of each: bytes 0 to 254 (the error
+                   history and counters) zero, everything else unchanged, in
+                   the format of its input
+  compare A B      tells whether two reads of a board are identical, and if
+                   not, which bytes and decoded fields differ; of two folders,
+                   each pair of files with the same relative path, and the
+                   files on one side only
+  convert INPUT    writes the image in another format, byte for byte
 
 Options:
-  -f, --format F        report as text (the default), json, jsonl (one object a line) or
-                        csv; summary as text, json or csv
-      --only VERDICT    report only the files of that verdict: valid, bad-checksum,
-                        wrong-size, unknown-engine or unreadable; repeatable
-      --last-error E    report only the images whose last error is E (E3, or none);
-                        repeatable
+  -f, --format F       report as text (the default), json, jsonl (one object a
+                       line) or csv; summary as text, json or csv
+      --only VERDICT   report only the files of that verdict: valid,
+                       bad-checksum, wrong-size, unknown-engine or unreadable;
+                       repeatable
+      --last-error E   report only the images whose last error is E (E3, or
+                       none); repeatable
   -l, --files-with-matches
-                        report only the paths of the files, one a line
-      --files-from F    report, summary, clear: the paths to take are read from the file F
-                        (- for standard input), one a line
-  -0, --null            the paths of --files-from, and those -l prints, end in a NUL
-                        character instead (find -print0, xargs -0)
-      --no-header       CSV without its header row
-      --delimiter C     CSV with the fields separated by C (; for example)
-      --bom             CSV starting with UTF-8&apos;s byte order mark, for spreadsheets
-  -o, --output F        clear, convert: the file to write; - (or /dev/stdout) is
-                        standard output
-      --suffix S        clear: each copy beside its input, S inserted before the extension
-  -d, --output-dir D    clear: each copy under D, at its input&apos;s path relative to the
-                        folder given
-      --dry-run         clear: lists what would be written, and writes nothing
-      --force           clear, convert: replace an existing file, even the input itself
-      --to F            convert: bin (the 512 bytes), ihex (Intel HEX) or srec (S-record)
-  -q, --quiet           compare: no output, the exit status only
-  -h, --help            this help
-  -v, --version         the version and build number
-  --                    ends the options: a file name after it may start with -
+                       report only the paths of the files, one a line
+      --files-from F   report, summary, clear: the paths are read from the
+                       file F (- for standard input), one a line
+  -0, --null           the paths of --files-from, and those -l prints, end in
+                       a NUL character instead (find -print0, xargs -0)
+      --no-header      CSV without its header row
+      --delimiter C    CSV with the fields separated by C (; for example)
+      --bom            CSV starting with UTF-8&apos;s byte order mark, for
+                       spreadsheets
+  -o, --output F       clear, convert: the file to write; - (or /dev/stdout)
+                       is standard output
+      --suffix S       clear: each copy beside its input, S inserted before
+                       the extension
+  -d, --output-dir D   clear: each copy under D, at its input&apos;s path relative
+                       to the folder given
+      --parents        clear: each copy under D at its input&apos;s whole path as
+                       given (cp --parents), so that files of the same name
+                       from different folders stay apart
+      --dry-run        clear: lists what would be written, and writes nothing
+      --force          clear, convert: replace an existing file, even the
+                       input itself
+      --to F           convert: bin (the 512 bytes), ihex (Intel HEX) or srec
+                       (S-record)
+  -q, --quiet          compare: no output, the exit status only
+  -h, --help           this help
+  -v, --version        the version and build number
+  --                   ends the options: a file name after it may start with -
 
 Exit status, the same for every command:
   0    all good: every file a valid image with a right checksum, some file
@@ -808,51 +817,62 @@ Exit status, the same for every command:
   141  standard output closed by its reader (| head)
 See tavro-cli(1).
 </source>
-        <translation>Sprawdza, zeruje, porównuje i konwertuje 512-bajtowe zrzuty EEPROM modułów sterujących pralek
-Tavro. Zrzut to same 512 bajtów (.bin, .eep) albo tekst Intel HEX lub Motorola S-record
-zapisany przez programator (.hex, .eep, .s19, .srec), rozpoznawany po zawartości.
+        <translation>Sprawdza, zeruje, porównuje i konwertuje 512-bajtowe zrzuty EEPROM modułów
+sterujących pralek Tavro. Zrzut to same 512 bajtów (.bin, .eep) albo tekst
+Intel HEX lub Motorola S-record zapisany przez programator EEPROM, rozpoznawany
+po zawartości. Folder jest przeszukiwany rekurencyjnie, w kolejności
+alfabetycznej, w poszukiwaniu plików .bin, .eep, .hex, .ihx, .ihex, .s19, .s28,
+.s37, .srec, .mot i .sx, bez względu na wielkość liter; - to standardowe
+wejście.
 
 Polecenia:
-  report ŚCIEŻKA...   raport każdego pliku, taki jak w oknie Tavro Tool; folder jest
-                      przeszukiwany rekurencyjnie w poszukiwaniu plików .bin, .eep, .hex, .s19
-                      i .srec, w kolejności alfabetycznej; - to standardowe wejście
-  summary ŚCIEŻKA...  ile jest plików o każdym wyniku, silniku, MCU, ostatnim błędzie i kodzie
-                      produktu, a dla każdego błędu: na ilu modułach wystąpił, jego suma i
-                      największy licznik
-  clear ŚCIEŻKA...    zapisuje wyzerowaną kopię każdego: bajty 0–254 (historia błędów i
-                      liczniki) na zero, reszta bez zmian, w formacie pliku wejściowego
-  compare A B         mówi, czy dwa odczyty modułu są identyczne, a jeśli nie, które bajty i
-                      zdekodowane pola się różnią; dla dwóch folderów każdą parę plików o tej
-                      samej ścieżce względnej oraz pliki tylko po jednej stronie
+  report ŚCIEŻKA...   raport każdego pliku, taki jak w oknie Tavro Tool
+  summary ŚCIEŻKA...  ile jest plików o każdym wyniku, silniku, MCU, ostatnim
+                      błędzie i kodzie produktu, a dla każdego błędu: na ilu
+                      modułach wystąpił, jego suma i największy licznik
+  clear ŚCIEŻKA...    zapisuje wyzerowaną kopię każdego: bajty 0–254 (historia
+                      błędów i liczniki) na zero, reszta bez zmian, w formacie
+                      pliku wejściowego
+  compare A B         mówi, czy dwa odczyty modułu są identyczne, a jeśli nie,
+                      które bajty i zdekodowane pola się różnią; dla dwóch
+                      folderów każdą parę plików o tej samej ścieżce względnej
+                      oraz pliki tylko po jednej stronie
   convert WEJŚCIE     zapisuje obraz w innym formacie, bajt w bajt
 
 Opcje:
-  -f, --format F        report jako text (domyślnie), json, jsonl (jeden obiekt w wierszu)
-                        lub csv; summary jako text, json lub csv
-      --only WYNIK      report tylko plików o tym wyniku: valid, bad-checksum, wrong-size,
-                        unknown-engine lub unreadable; można powtarzać
-      --last-error E    report tylko obrazów, których ostatni błąd to E (E3 albo none);
-                        można powtarzać
+  -f, --format F        report jako text (domyślnie), json, jsonl (jeden obiekt
+                        w wierszu) lub csv; summary jako text, json lub csv
+      --only WYNIK      report tylko plików o tym wyniku: valid, bad-checksum,
+                        wrong-size, unknown-engine lub unreadable; można
+                        powtarzać
+      --last-error E    report tylko obrazów, których ostatni błąd to E (E3
+                        albo none); można powtarzać
   -l, --files-with-matches
                         report tylko ścieżek plików, po jednej w wierszu
       --files-from F    report, summary, clear: ścieżki są czytane z pliku F
                         (- dla standardowego wejścia), po jednej w wierszu
-  -0, --null            ścieżki z --files-from oraz wypisywane przez -l kończą się znakiem
-                        NUL (find -print0, xargs -0)
+  -0, --null            ścieżki z --files-from oraz wypisywane przez -l kończą
+                        się znakiem NUL (find -print0, xargs -0)
       --no-header       CSV bez wiersza nagłówka
       --delimiter C     CSV z polami rozdzielonymi znakiem C (na przykład ;)
-      --bom             CSV zaczynający się znacznikiem kolejności bajtów UTF-8, dla
-                        arkuszy kalkulacyjnych
-  -o, --output F        clear, convert: plik do zapisania; - (lub /dev/stdout) to
-                        standardowe wyjście
-      --suffix S        clear: każda kopia obok pliku wejściowego, S wstawione przed
-                        rozszerzeniem
-  -d, --output-dir D    clear: każda kopia w D, pod ścieżką pliku wejściowego względną
-                        wobec podanego folderu
-      --dry-run         clear: wypisuje, co zostałoby zapisane, i nic nie zapisuje
-      --force           clear, convert: zastępuje istniejący plik, nawet sam plik
-                        wejściowy
-      --to F            convert: bin (512 bajtów), ihex (Intel HEX) lub srec (S-record)
+      --bom             CSV zaczynający się znacznikiem kolejności bajtów
+                        UTF-8, dla arkuszy kalkulacyjnych
+  -o, --output F        clear, convert: plik do zapisania; - (lub /dev/stdout)
+                        to standardowe wyjście
+      --suffix S        clear: każda kopia obok pliku wejściowego, S wstawione
+                        przed rozszerzeniem
+  -d, --output-dir D    clear: każda kopia w D, pod ścieżką pliku wejściowego
+                        względną wobec podanego folderu
+      --parents         clear: każda kopia w D pod pełną ścieżką pliku
+                        wejściowego, tak jak ją podano (cp --parents), aby
+                        pliki o tej samej nazwie z różnych folderów się nie
+                        mieszały
+      --dry-run         clear: wypisuje, co zostałoby zapisane, i nic nie
+                        zapisuje
+      --force           clear, convert: zastępuje istniejący plik, nawet sam
+                        plik wejściowy
+      --to F            convert: bin (512 bajtów), ihex (Intel HEX) lub srec
+                        (S-record)
   -q, --quiet           compare: bez wyjścia, tylko kod wyjścia
   -h, --help            ta pomoc
   -v, --version         wersja i numer kompilacji
@@ -871,6 +891,18 @@ Kod wyjścia, ten sam dla każdego polecenia:
   141  czytający zamknął standardowe wyjście (| head)
 Zobacz tavro-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--parents keeps each path below the folder of -d OUTDIR</source>
+        <translation>--parents zachowuje każdą ścieżkę w folderze podanym w -d CEL</translation>
+    </message>
+    <message>
+        <source>%1: a path that climbs out with .. cannot be kept below %2; not cleaned</source>
+        <translation>%1: ścieżki wychodzącej w górę przez .. nie da się zachować w %2; nie wyzerowano</translation>
+    </message>
+    <message>
+        <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
+        <translation>nie znaleziono żadnego zrzutu (żadnego pliku .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ani .sx)</translation>
     </message>
 </context>
 </TS>

@@ -415,7 +415,8 @@ void TestCli::exitStatus_data()
         << QStringList{report, path("valid.bin"), path("checksum.bin")} << 1 << QByteArray();
     QTest::newRow("no dump in the folder")
         << QStringList{report, path("empty")} << 1
-        << QByteArray("no .bin, .eep, .hex, .s19 or .srec file found");
+        << QByteArray("no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, "
+                      ".mot or .sx file)");
     QTest::newRow("a path that does not exist")
         << QStringList{report, path("valid.bin"), path("missing.bin")} << 2
         << QByteArray("missing.bin: No such file or directory");
@@ -439,6 +440,9 @@ void TestCli::exitStatus_data()
         << QStringList{report, QStringLiteral("--format=json"), QStringLiteral("-0lq"),
                        path("valid.bin")}
         << 2 << QByteArray("--quiet is not an option of report");
+    QTest::newRow("a digit that is no option")
+        << QStringList{report, QStringLiteral("-1"), path("valid.bin")} << 2
+        << QByteArray("unknown option \"-1\"");
     QTest::newRow("a value bundled")
         << QStringList{report, QStringLiteral("-fjson"), path("valid.bin")} << 0 << QByteArray();
     QTest::newRow("a flag given a value")
@@ -985,6 +989,10 @@ void TestCli::checkLine()
 void TestCli::reportMore_data()
 {
     columns();
+    row("every name programmers' tools give dumps, in any case",
+        "for s in s28 S37 mot IHX ihex sx txt s hex.bak; do cp valid.bin $W/a.$s; done; T report "
+        "--only valid -l $W | sed 's,.*/,,'",
+        0, "=a.IHX\na.S37\na.ihex\na.mot\na.s28\na.sx\n");
     row("a verdict, paths only", "T report --only bad-checksum -l boards", 0,
         "=boards/b checksum.bin\n");
     row("two verdicts", "T report --only wrong-size --only unknown-engine -l boards", 0,
@@ -1060,8 +1068,7 @@ void TestCli::summary_data()
     row("CSV counters", "T summary -f csv boards", 1, "last_error,E3,4,,\r\nerror,E0,4,4,1\r\n");
     row("a path that does not exist", "T summary valid.bin missing.bin", 2, "1 file\n  1  valid\n",
         "missing.bin: No such file or directory");
-    row("no dump", "T summary empty", 1, "0 files\n",
-        "no .bin, .eep, .hex, .s19 or .srec file found");
+    row("no dump", "T summary empty", 1, "0 files\n", "no dump found (no .bin");
     // Four boards whose E0 counters are 1, 0, 5 and 255 and whose last errors are E3, none, E7
     // and E7: the most frequent value first, equal counts in the order of their values.
     const QByteArray fleet = "T clear valid.bin -o $W/b.bin && for x in c:05:e7 d:ff:e7; do cp "
@@ -1086,6 +1093,23 @@ static const QByteArray folderToClear =
 void TestCli::clearMore_data()
 {
     columns();
+    const QByteArray twoDumps =
+        "cd $W && mkdir x y && cp ../valid.bin x/dump.bin && cp "
+        "../checksum.bin y/dump.bin && printf 'x/dump.bin\\ny/dump.bin\\n' | ";
+    row("a list, two files of one name, --parents",
+        twoDumps + "T clear --files-from - -d out --parents; s=$?; tree out; exit $s", 0,
+        "=out/x/dump.bin\nout/y/dump.bin\n", "2 written, 0 refused, 0 failed");
+    row("a list, two files of one name, flat", twoDumps + "T clear --files-from - -d out", 1, "=",
+        "out/dump.bin: is the copy of another file of this run; y/dump.bin is not cleaned");
+    row("--parents, a whole path",
+        "T clear \"$PWD/valid.bin\" -d $W/out --parents --dry-run | grep -cF -- \"-> "
+        "$W/out$PWD/valid.bin\"",
+        0, "=1\n");
+    row("--parents, a path that climbs out",
+        "mkdir $W/a && cd $W/a && T clear ../../valid.bin -d out --parents", 1, "=",
+        "../../valid.bin: a path that climbs out with .. cannot be kept below out; not cleaned");
+    row("--parents without -d", "T clear valid.bin --suffix _x --parents", 2, "=",
+        "--parents keeps each path below the folder of -d OUTDIR");
     row("beside each input, in its format",
         folderToClear + "T clear in --suffix _clear; s=$?; tree in; T report -f csv --no-header "
                         "in/sub/b_clear.hex | cut -d, -f12,26; exit $s",
@@ -1314,8 +1338,8 @@ void TestCli::completion_data()
                                    << QStringList{QStringLiteral("client A/x.Eep")};
     QTest::newRow("dumps of every format, in any case")
         << QStringList{cli, report, QString()}
-        << QStringList{QStringLiteral("a.BIN"), QStringLiteral("client A"),
-                       QStringLiteral("s.S19")};
+        << QStringList{QStringLiteral("a.BIN"), QStringLiteral("client A"), QStringLiteral("m.Mot"),
+                       QStringLiteral("s.S19"), QStringLiteral("x.ihx")};
     QTest::newRow("summary's formats")
         << QStringList{cli, QStringLiteral("summary"), QStringLiteral("-f"), QString()}
         << QStringList{QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("text")};
@@ -1331,7 +1355,7 @@ void TestCli::completion()
     QFETCH(QStringList, offered);
     QTemporaryDir work;
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("client A")));
-    for (const char *name : {"client A/x.Eep", "a.BIN", "n.txt", "s.S19"})
+    for (const char *name : {"client A/x.Eep", "a.BIN", "n.txt", "s.S19", "m.Mot", "x.ihx"})
         QVERIFY(TestImage::write(work.filePath(QLatin1String(name)), QByteArray()));
     QProcess bash;
     bash.setWorkingDirectory(work.path());
