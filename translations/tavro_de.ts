@@ -438,7 +438,7 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
-        <translation>%1: Prüfsumme stimmt nicht (gespeichert %2, berechnet %3); trotzdem gelöscht</translation>
+        <translation>%1: Prüfsumme stimmt nicht (gespeichert %2, berechnet %3); Fehlerspeicher trotzdem gelöscht</translation>
     </message>
     <message>
         <source>-o names the one copy; --suffix and -d name many</source>
@@ -462,7 +462,7 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>die Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
+        <translation>der Fehlerspeicher der Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -470,11 +470,11 @@ schreiben ließ; 130 abgebrochen (Strg+C). Siehe tavro-cli(1).
     </message>
     <message>
         <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
-        <translation>%1 liegt in %2, dessen Dumps gelöscht werden: Ordner außerhalb wählen</translation>
+        <translation>%1 liegt in %2, in dessen Dumps der Fehlerspeicher gelöscht wird: Ordner außerhalb wählen</translation>
     </message>
     <message>
         <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
-        <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; %2 wird nicht gelöscht</translation>
+        <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; der Fehlerspeicher von %2 wird nicht gelöscht</translation>
     </message>
     <message>
         <source>%1 would be written, %2 refused</source>

@@ -440,7 +440,7 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
-        <translation>%1: el checksum no coincide (grabado %2, calculado %3); borrado de todos modos</translation>
+        <translation>%1: el checksum no coincide (almacenado %2, calculado %3); historial de errores puesto a cero de todos modos</translation>
     </message>
     <message>
         <source>-o names the one copy; --suffix and -d name many</source>
@@ -464,7 +464,7 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>la entrada estándar solo se borra con -o SALIDA</translation>
+        <translation>la entrada estándar solo se pone a cero con -o SALIDA</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -472,11 +472,11 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
-        <translation>%1 está dentro de %2, cuyos volcados se borran: elija una carpeta fuera de ella</translation>
+        <translation>%1 está dentro de %2, cuyos volcados se ponen a cero: elija una carpeta fuera de ella</translation>
     </message>
     <message>
         <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
-        <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se borra</translation>
+        <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se pone a cero</translation>
     </message>
     <message>
         <source>%1 would be written, %2 refused</source>
@@ -556,7 +556,7 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
-        <translation>%1: grabado, pero el sistema no pudo confirmar que el nuevo nombre está en el disco: %2</translation>
+        <translation>%1: guardado, pero el sistema no pudo confirmar que el nuevo nombre está en el disco: %2</translation>
     </message>
     <message>
         <source>%1: cannot write, and the file may now be damaged: %2</source>
@@ -640,7 +640,7 @@ un archivo que compare no puede leer, o una salida que no se pudo escribir; 130 
     </message>
     <message>
         <source>stored checksum</source>
-        <translation>checksum grabado</translation>
+        <translation>checksum almacenado</translation>
     </message>
     <message>
         <source>computed checksum</source>
