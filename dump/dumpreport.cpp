@@ -16,7 +16,7 @@ static const char *const problemLines[] = {
     nullptr,
     QT_TRANSLATE_NOOP("QObject", "Err open file"),
     QT_TRANSLATE_NOOP("QObject", "Wrong file size"),
-    QT_TRANSLATE_NOOP("QObject", "Read error: the file could not be read completely"),
+    QT_TRANSLATE_NOOP("QObject", "Read error: file not fully read"),
     nullptr, // a programmer's text, refused: the refusal says where and why
     QT_TRANSLATE_NOOP("QObject", "Damaged file of not a Tavro firmware"),
 };
@@ -45,8 +45,13 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
         if (field.section == DumpField::Counter) {
             if (!std::exchange(counting, true))
                 text += QObject::tr("Error statistics : ") % br % br;
-            text += QLatin1String(field.key) % QLatin1String(" - ") % QObject::tr(field.label) %
-                    QLatin1String(": ") % QString::number(value.number) % br;
+            // One pattern for the whole line, so that each language punctuates it its own way.
+            //: A counter line of the report, as "E3 - No drain: 2": %1 is the error's code, %2
+            //: its name, %3 how often it occurred.
+            text += QObject::tr("%1 - %2: %3")
+                        .arg(QLatin1String(field.key), QObject::tr(field.label),
+                             QString::number(value.number)) %
+                    br;
             continue;
         }
         text += QObject::tr(field.label);

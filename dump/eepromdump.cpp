@@ -54,10 +54,10 @@ FileIo::SaveResult EepromDump::save(const QByteArray &nativePath, const QByteArr
                                   "where it is: a file of another size is some other file "
                                   "chosen by mistake");
     else if (saved.otherSize)
-        saved.error = QStringLiteral("the file is not %1 bytes long as the copy is, so it is not "
-                                     "written over where it is: a file of another size is some "
-                                     "other file chosen by mistake")
-                          .arg(bytes.size());
+        saved.error = QObject::tr("the file is not %n bytes long as the copy is, so it is not "
+                                  "written over where it is: a file of another size is some "
+                                  "other file chosen by mistake",
+                                  nullptr, int(bytes.size()));
     return saved;
 }
 
@@ -67,7 +67,7 @@ bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
     const FileIo::SaveResult saved =
         data.size() == ImageSize
             ? save(QFile::encodeName(path), copy, FileIo::Replace)
-            : FileIo::SaveResult{FileIo::SaveResult::Failed, QStringLiteral("no image loaded")};
+            : FileIo::SaveResult{FileIo::SaveResult::Failed, QObject::tr("no image loaded")};
     if (outcome)
         *outcome = saved;
     if (saved.ok())

@@ -5,10 +5,10 @@
 # SPDX-License-Identifier: MIT
 
 # Starts the real program in Xvfb under metacity (a window manager that honours window hints) and
-# checks what a person would see: title, buttons offered, size, icon, the catalogue, the exit code;
-# that neither a damaged catalogue nor a file-size limit brings it down; and, laid out as the
-# package installs it, that the catalogue is looked for beside the real program and not beside a
-# link to it.
+# checks what a person would see: title, buttons offered, size (also at a larger desktop font),
+# icon, the catalogue, the exit code; that neither a damaged catalogue nor a file-size limit brings
+# it down; and, laid out as the package installs it, that the catalogue is looked for beside the
+# real program and not beside a link to it.
 # Usage: TAVRO_VERSION=VERSION startup_test.sh PROGRAM LANG_QM
 set -u
 : "${TAVRO_VERSION:?the version the title must show}"
@@ -39,6 +39,19 @@ close_program
 check "closing exits with 0 (got $code)" test "$code" = 0
 [ "$code" = 0 ] || tail -n 60 "$work/out.log"
 check "'err load lang file' without a catalogue" grep -qx 'err load lang file' "$work/out.log"
+
+# 1b. The desktop's font at 14 points (KDE's setting, which Qt reads itself; 19 pixels): the form
+# grows with it, by 19/13, as it holds its texts in fonts up to 13 pixels.
+mkdir -p "$work/kde"
+printf '[General]\nfont=DejaVu Sans,14,-1,5,50,0,0,0,0,0\n' >"$work/kde/kdeglobals"
+XDG_CONFIG_HOME=$work/kde XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KDE_FULL_SESSION=true \
+    start_program "$work/plain/tavro-tool" "$work/elsewhere"
+check "window appears with a 14-point desktop font" test -n "$id"
+if [ -n "$id" ]; then
+    check "size 656x469 with a 14-point desktop font (got $(size_of "$id"))" \
+        test "$(size_of "$id")" = 656x469
+    close_program
+fi
 
 # 2. A catalogue beside the program, started from another folder: it is used.
 mkdir -p "$work/translated"

@@ -48,8 +48,8 @@ inline void typeIntoDialog(QFileDialog *dialog, const QString &path)
     QTest::keyClick(name ? static_cast<QWidget *>(name) : dialog, Qt::Key_Return);
 }
 
-// Like QTEST_MAIN, but the settings store is a temporary folder and the platform is offscreen
-// unless the caller chose one.
+// Like QTEST_MAIN, but the settings store is a temporary folder, the platform is offscreen unless
+// the caller chose one, and the font is the one a window gets under X without a desktop.
 #define TAVRO_TEST_MAIN(TestObject)                                                                \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -61,6 +61,10 @@ inline void typeIntoDialog(QFileDialog *dialog, const QString &path)
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                   \
         QApplication app(argc, argv);                                                              \
+        /* The font X gives without a desktop's settings; Qt 5's offscreen platform says 12. */    \
+        QFont font = QApplication::font();                                                         \
+        font.setPointSize(9);                                                                      \
+        QApplication::setFont(font);                                                               \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

@@ -90,59 +90,59 @@ p, li { white-space: pre-wrap; }
     <name>QObject</name>
     <message>
         <source>MCU fail 1</source>
-        <translation>MCU-Fehler 1</translation>
+        <translation>Fehler MCU 1</translation>
     </message>
     <message>
         <source>Door lock fail</source>
-        <translation>Türverriegelung defekt</translation>
+        <translation>Fehler Türverriegelung</translation>
     </message>
     <message>
         <source>Inlet valve fail</source>
-        <translation>Zulaufventil defekt</translation>
+        <translation>Fehler Zulauf</translation>
     </message>
     <message>
         <source>No drain</source>
-        <translation>Kein Abpumpen</translation>
+        <translation>Fehler Abpumpen</translation>
     </message>
     <message>
         <source>Pressure switch fail</source>
-        <translation>Druckwächter defekt</translation>
+        <translation>Fehler Druckwächter</translation>
     </message>
     <message>
         <source>NTC fail</source>
-        <translation>NTC defekt</translation>
+        <translation>Fehler NTC</translation>
     </message>
     <message>
         <source>MCU fail 2</source>
-        <translation>MCU-Fehler 2</translation>
+        <translation>Fehler MCU 2</translation>
     </message>
     <message>
         <source>Motor fail</source>
-        <translation>Motor defekt</translation>
+        <translation>Fehler Motor</translation>
     </message>
     <message>
         <source>Tacho fail</source>
-        <translation>Tachogenerator defekt</translation>
+        <translation>Fehler Tachogenerator</translation>
     </message>
     <message>
         <source>Triac error</source>
-        <translation>Triac-Fehler</translation>
+        <translation>Fehler Triac</translation>
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Programmwähler-Fehler</translation>
+        <translation>Fehler Programmwähler</translation>
     </message>
     <message>
         <source>Dryer fail</source>
-        <translation>Trocknung defekt</translation>
+        <translation>Fehler Trocknung</translation>
     </message>
     <message>
         <source>Connection error 1</source>
-        <translation>Kommunikationsfehler 1</translation>
+        <translation>Fehler Kommunikation 1</translation>
     </message>
     <message>
         <source>Connection error 2</source>
-        <translation>Kommunikationsfehler 2</translation>
+        <translation>Fehler Kommunikation 2</translation>
     </message>
     <message>
         <source>Err open file</source>
@@ -162,7 +162,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>Beschädigte Datei oder keine Tavro-Firmware</translation>
+        <translation>Datei defekt oder nicht von Tavro</translation>
     </message>
     <message>
         <source>Product code : </source>
@@ -217,10 +217,6 @@ p, li { white-space: pre-wrap; }
         <translation> (das System konnte nicht bestätigen, dass der neue Name auf dem Datenträger steht)</translation>
     </message>
     <message>
-        <source>Read error: the file could not be read completely</source>
-        <translation>Lesefehler: Die Datei konnte nicht vollständig gelesen werden</translation>
-    </message>
-    <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
         <translation>das ist eine Datei des Systemkerns (proc, sysfs, cgroup, debugfs), keine Datei auf einem Datenträger</translation>
     </message>
@@ -237,20 +233,43 @@ p, li { white-space: pre-wrap; }
         <translation>; auch der alte Inhalt konnte nicht zurückgeschrieben werden</translation>
     </message>
     <message>
-        <source>Cannot save file: %1: %2</source>
-        <translation>Datei kann nicht gespeichert werden: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file, and it may now be damaged: %1: %2</source>
-        <translation>Datei kann nicht gespeichert werden und ist jetzt vielleicht beschädigt: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
-        <translation>Datei kann nicht gespeichert werden; der alte Inhalt wurde zurückgeschrieben, aber das System konnte ihn auf dem Datenträger nicht bestätigen: %1 (%2)</translation>
-    </message>
-    <message>
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>die Datei wurde während des Speicherns durch eine andere ersetzt; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Read error: file not fully read</source>
+        <translation>Lesefehler: nur teilweise gelesen</translation>
+    </message>
+    <message>
+        <source>%1 - %2: %3</source>
+        <extracomment>A counter line of the report, as &quot;E3 - No drain: 2&quot;: %1 is the error&apos;s code, %2 its name, %3 how often it occurred.</extracomment>
+        <translation>%1 - %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is not %n bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>
+            <numerusform>die Datei ist nicht %n Byte lang wie die Kopie und wird daher nicht an ihrer Stelle überschrieben: eine Datei anderer Größe ist wohl versehentlich gewählt</numerusform>
+            <numerusform>die Datei ist nicht %n Byte lang wie die Kopie und wird daher nicht an ihrer Stelle überschrieben: eine Datei anderer Größe ist wohl versehentlich gewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no image loaded</source>
+        <translation>kein Abbild geladen</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Speichern fehlgeschlagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Speichern fehlgeschlagen; der alte Inhalt wurde zurückgeschrieben, aber das System konnte ihn auf dem Datenträger nicht bestätigen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Speichern fehlgeschlagen, die Datei ist jetzt vielleicht beschädigt: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -289,7 +308,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
-        <translation>%1: Prüfsumme stimmt nicht (gespeichert %2, berechnet %3); trotzdem gelöscht</translation>
+        <translation>%1: Prüfsumme stimmt nicht (gespeichert %2, berechnet %3); Fehlerspeicher trotzdem gelöscht</translation>
     </message>
     <message>
         <source>-o names the one copy; --suffix and -d name many</source>
@@ -313,7 +332,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>die Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
+        <translation>der Fehlerspeicher der Standardeingabe wird nur mit -o AUSGABE gelöscht</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -321,11 +340,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
-        <translation>%1 liegt in %2, dessen Dumps gelöscht werden: Ordner außerhalb wählen</translation>
+        <translation>%1 liegt in %2, in dessen Dumps der Fehlerspeicher gelöscht wird: Ordner außerhalb wählen</translation>
     </message>
     <message>
         <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
-        <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; %2 wird nicht gelöscht</translation>
+        <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; der Fehlerspeicher von %2 wird nicht gelöscht</translation>
     </message>
     <message>
         <source>%1 would be written, %2 refused</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Clear varible data block and save to new file</source>
-        <translation>Borrar el bloque de datos variables y grabar en un archivo nuevo</translation>
+        <translation>Borrar el bloque de datos variables y guardar en un archivo nuevo</translation>
     </message>
     <message>
         <source>Clear and save...</source>
-        <translation>Borrar y grabar...</translation>
+        <translation>Borrar errores...</translation>
     </message>
     <message>
         <source>Result</source>
@@ -150,7 +150,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>File size : </source>
-        <translation>Tamaño del archivo: </translation>
+        <translation>Tamaño: </translation>
     </message>
     <message>
         <source>bytes</source>
@@ -162,7 +162,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>Archivo dañado o firmware que no es de Tavro</translation>
+        <translation>Archivo dañado o no es de Tavro</translation>
     </message>
     <message>
         <source>Product code : </source>
@@ -213,10 +213,6 @@ p, li { white-space: pre-wrap; }
         <translation>Archivo guardado: </translation>
     </message>
     <message>
-        <source>Read error: the file could not be read completely</source>
-        <translation>Error de lectura: no se pudo leer el archivo completo</translation>
-    </message>
-    <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
         <translation>es un archivo del núcleo del sistema (proc, sysfs, cgroup, debugfs), no un archivo en un disco</translation>
     </message>
@@ -237,20 +233,43 @@ p, li { white-space: pre-wrap; }
         <translation> (el sistema no pudo confirmar que el nuevo nombre esté en el disco)</translation>
     </message>
     <message>
-        <source>Cannot save file: %1: %2</source>
-        <translation>No se puede guardar el archivo: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file, and it may now be damaged: %1: %2</source>
-        <translation>No se puede guardar el archivo y puede que ahora esté dañado: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
-        <translation>No se puede guardar el archivo; se restauró el contenido anterior, pero el sistema no pudo confirmarlo en el disco: %1 (%2)</translation>
-    </message>
-    <message>
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>el archivo fue sustituido por otro mientras se guardaba; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>Read error: file not fully read</source>
+        <translation>Error de lectura: leído en parte</translation>
+    </message>
+    <message>
+        <source>%1 - %2: %3</source>
+        <extracomment>A counter line of the report, as &quot;E3 - No drain: 2&quot;: %1 is the error&apos;s code, %2 its name, %3 how often it occurred.</extracomment>
+        <translation>%1 - %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is not %n bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>
+            <numerusform>el archivo no mide %n byte como la copia, así que no se sobrescribe donde está: un archivo de otro tamaño es otro archivo elegido por error</numerusform>
+            <numerusform>el archivo no mide %n bytes como la copia, así que no se sobrescribe donde está: un archivo de otro tamaño es otro archivo elegido por error</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no image loaded</source>
+        <translation>no hay ninguna imagen cargada</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>No se pudo guardar: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>No se pudo guardar; se restauró el contenido anterior, pero el sistema no pudo confirmarlo en el disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>No se pudo guardar y puede que el archivo esté dañado: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -289,7 +308,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1: the checksum does not match (stored %2, computed %3); cleaned all the same</source>
-        <translation>%1: el checksum no coincide (grabado %2, calculado %3); borrado de todos modos</translation>
+        <translation>%1: el checksum no coincide (almacenado %2, calculado %3); historial de errores puesto a cero de todos modos</translation>
     </message>
     <message>
         <source>-o names the one copy; --suffix and -d name many</source>
@@ -313,7 +332,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>standard input is cleared with -o OUTPUT only</source>
-        <translation>la entrada estándar solo se borra con -o SALIDA</translation>
+        <translation>la entrada estándar solo se pone a cero con -o SALIDA</translation>
     </message>
     <message>
         <source>an empty --suffix would write each copy over its input</source>
@@ -321,11 +340,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is inside %2, whose dumps are cleared: choose a folder outside it</source>
-        <translation>%1 está dentro de %2, cuyos volcados se borran: elija una carpeta fuera de ella</translation>
+        <translation>%1 está dentro de %2, cuyos volcados se ponen a cero: elija una carpeta fuera de ella</translation>
     </message>
     <message>
         <source>%1: is the copy of another file of this run; %2 is not cleaned</source>
-        <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se borra</translation>
+        <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se pone a cero</translation>
     </message>
     <message>
         <source>%1 would be written, %2 refused</source>
@@ -405,7 +424,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1: saved, but the system could not confirm that the new name is on the disk: %2</source>
-        <translation>%1: grabado, pero el sistema no pudo confirmar que el nuevo nombre está en el disco: %2</translation>
+        <translation>%1: guardado, pero el sistema no pudo confirmar que el nuevo nombre está en el disco: %2</translation>
     </message>
     <message>
         <source>%1: cannot write, and the file may now be damaged: %2</source>
@@ -481,7 +500,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>stored checksum</source>
-        <translation>checksum grabado</translation>
+        <translation>checksum almacenado</translation>
     </message>
     <message>
         <source>computed checksum</source>

@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Erreur programmateur</translation>
+        <translation>Défaut sélecteur</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -162,7 +162,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>Fichier endommagé ou firmware non Tavro</translation>
+        <translation>Fichier endommagé ou non Tavro</translation>
     </message>
     <message>
         <source>Product code : </source>
@@ -213,10 +213,6 @@ p, li { white-space: pre-wrap; }
         <translation>Fichier enregistré&#xa0;: </translation>
     </message>
     <message>
-        <source>Read error: the file could not be read completely</source>
-        <translation>Erreur de lecture&#xa0;: le fichier n’a pas pu être lu entièrement</translation>
-    </message>
-    <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
         <translation>c’est un fichier du noyau système (proc, sysfs, cgroup, debugfs), pas un fichier sur un disque</translation>
     </message>
@@ -237,20 +233,43 @@ p, li { white-space: pre-wrap; }
         <translation> (le système n’a pas pu confirmer que le nouveau nom est sur le disque)</translation>
     </message>
     <message>
-        <source>Cannot save file: %1: %2</source>
-        <translation>Impossible d’enregistrer le fichier&#xa0;: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file, and it may now be damaged: %1: %2</source>
-        <translation>Impossible d’enregistrer le fichier, qui est peut-être endommagé&#xa0;: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
-        <translation>Impossible d’enregistrer le fichier&#xa0;; l’ancien contenu a été restauré, mais le système n’a pas pu confirmer qu’il est sur le disque&#xa0;: %1 (%2)</translation>
-    </message>
-    <message>
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>le fichier a été remplacé par un autre pendant l’enregistrement&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Read error: file not fully read</source>
+        <translation>Lecture incomplète du fichier</translation>
+    </message>
+    <message>
+        <source>%1 - %2: %3</source>
+        <extracomment>A counter line of the report, as &quot;E3 - No drain: 2&quot;: %1 is the error&apos;s code, %2 its name, %3 how often it occurred.</extracomment>
+        <translation>%1 - %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is not %n bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>
+            <numerusform>le fichier ne fait pas %n octet comme la copie, il n’est donc pas écrasé à sa place&#xa0;: un fichier d’une autre taille est un autre fichier choisi par erreur</numerusform>
+            <numerusform>le fichier ne fait pas %n octets comme la copie, il n’est donc pas écrasé à sa place&#xa0;: un fichier d’une autre taille est un autre fichier choisi par erreur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no image loaded</source>
+        <translation>aucune image chargée</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossible d’enregistrer&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossible d’enregistrer&#xa0;; l’ancien contenu a été restauré, mais le système n’a pas pu confirmer qu’il est sur le disque&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossible d’enregistrer, le fichier est peut-être endommagé&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>

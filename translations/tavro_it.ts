@@ -162,7 +162,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>File danneggiato o firmware non Tavro</translation>
+        <translation>File danneggiato o non Tavro</translation>
     </message>
     <message>
         <source>Product code : </source>
@@ -213,10 +213,6 @@ p, li { white-space: pre-wrap; }
         <translation>File salvato: </translation>
     </message>
     <message>
-        <source>Read error: the file could not be read completely</source>
-        <translation>Errore di lettura: il file non è stato letto per intero</translation>
-    </message>
-    <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
         <translation>è un file del kernel di sistema (proc, sysfs, cgroup, debugfs), non un file su disco</translation>
     </message>
@@ -237,20 +233,43 @@ p, li { white-space: pre-wrap; }
         <translation> (il sistema non ha potuto confermare che il nuovo nome sia sul disco)</translation>
     </message>
     <message>
-        <source>Cannot save file: %1: %2</source>
-        <translation>Impossibile salvare il file: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file, and it may now be damaged: %1: %2</source>
-        <translation>Impossibile salvare il file, che ora potrebbe essere danneggiato: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
-        <translation>Impossibile salvare il file; il contenuto precedente è stato ripristinato, ma il sistema non ha potuto confermare che sia sul disco: %1 (%2)</translation>
-    </message>
-    <message>
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>il file è stato sostituito da un altro durante il salvataggio; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>Read error: file not fully read</source>
+        <translation>Errore di lettura: file letto in parte</translation>
+    </message>
+    <message>
+        <source>%1 - %2: %3</source>
+        <extracomment>A counter line of the report, as &quot;E3 - No drain: 2&quot;: %1 is the error&apos;s code, %2 its name, %3 how often it occurred.</extracomment>
+        <translation>%1 - %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is not %n bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>
+            <numerusform>il file non è lungo %n byte come la copia, quindi non viene sovrascritto dove si trova: un file di altra dimensione è un altro file scelto per errore</numerusform>
+            <numerusform>il file non è lungo %n byte come la copia, quindi non viene sovrascritto dove si trova: un file di altra dimensione è un altro file scelto per errore</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no image loaded</source>
+        <translation>nessuna immagine caricata</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossibile salvare: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossibile salvare; il contenuto precedente è stato ripristinato, ma il sistema non ha potuto confermare che sia sul disco: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot save file, and it may now be damaged: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Impossibile salvare, il file ora potrebbe essere danneggiato: %1 (%2)</translation>
     </message>
 </context>
 <context>

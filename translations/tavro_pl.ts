@@ -130,7 +130,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Selector error</source>
-        <translation>Błąd programatora</translation>
+        <translation>Błąd wybieraka</translation>
     </message>
     <message>
         <source>Dryer fail</source>
@@ -162,7 +162,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Damaged file of not a Tavro firmware</source>
-        <translation>Uszkodzony plik lub nie jest to firmware Tavro</translation>
+        <translation>Plik uszkodzony lub obcy firmware</translation>
     </message>
     <message>
         <source>Product code : </source>
@@ -213,10 +213,6 @@ p, li { white-space: pre-wrap; }
         <translation>Zapisano plik: </translation>
     </message>
     <message>
-        <source>Read error: the file could not be read completely</source>
-        <translation>Błąd odczytu: nie udało się odczytać całego pliku</translation>
-    </message>
-    <message>
         <source>this is a file of the system kernel (proc, sysfs, cgroup, debugfs), not a file on a disk</source>
         <translation>to plik jądra systemu (proc, sysfs, cgroup, debugfs), a nie plik na dysku</translation>
     </message>
@@ -237,20 +233,44 @@ p, li { white-space: pre-wrap; }
         <translation> (system nie potwierdził, że nowa nazwa jest zapisana na dysku)</translation>
     </message>
     <message>
-        <source>Cannot save file: %1: %2</source>
+        <source>the file was replaced by another while it was being saved; nothing written</source>
+        <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>Read error: file not fully read</source>
+        <translation>Plik odczytany tylko częściowo</translation>
+    </message>
+    <message>
+        <source>%1 - %2: %3</source>
+        <extracomment>A counter line of the report, as &quot;E3 - No drain: 2&quot;: %1 is the error&apos;s code, %2 its name, %3 how often it occurred.</extracomment>
+        <translation>%1 - %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is not %n bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>
+            <numerusform>plik ma inny rozmiar niż kopia (%n B), więc nie zostanie nadpisany w miejscu: plik innego rozmiaru to inny plik wybrany przez pomyłkę</numerusform>
+            <numerusform>plik ma inny rozmiar niż kopia (%n B), więc nie zostanie nadpisany w miejscu: plik innego rozmiaru to inny plik wybrany przez pomyłkę</numerusform>
+            <numerusform>plik ma inny rozmiar niż kopia (%n B), więc nie zostanie nadpisany w miejscu: plik innego rozmiaru to inny plik wybrany przez pomyłkę</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no image loaded</source>
+        <translation>nie wczytano obrazu</translation>
+    </message>
+    <message>
+        <source>Cannot save file: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Nie można zapisać pliku: %1 (%2)</translation>
     </message>
     <message>
-        <source>Cannot save file, and it may now be damaged: %1: %2</source>
-        <translation>Nie można zapisać pliku i może on być teraz uszkodzony: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1: %2</source>
+        <source>Cannot save file; its old contents were put back, but the system could not confirm them on the disk: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Nie można zapisać pliku; poprzednia zawartość została przywrócona, ale system nie potwierdził jej zapisu na nośniku: %1 (%2)</translation>
     </message>
     <message>
-        <source>the file was replaced by another while it was being saved; nothing written</source>
-        <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
+        <source>Cannot save file, and it may now be damaged: %1 (%2)</source>
+        <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
+        <translation>Nie można zapisać pliku, a może on być teraz uszkodzony: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -11,11 +11,15 @@
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -60,6 +64,12 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), settings(nullptr)
 {
     ui->setupUi(this);
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{ui->groupBox, ui->verticalLayoutWidget, ui->groupBox_2,
+                                          ui->msgbox, ui->about_grp, ui->about_lbl})
+        formGeometry.append({widget, widget->geometry()});
+    formSize = size();
+    fitToFont();
     updateVersionInfo();
     setAcceptDrops(true);
     // A long path and the reason for a failed save do not fit the narrow window: the whole
@@ -90,12 +100,34 @@ void MainWindow::updateVersionInfo()
     setWindowTitle(QLatin1String("Tavro Tool v. ") + version);
 }
 
+// The form holds the texts of every language in a font of up to 13 pixels, 9 points as X draws
+// them without a desktop. A larger font (GNOME's 11 points, a desktop's larger DPI) scales the
+// whole form by as much as the font grew, so that no text is cut or wraps and the layout keeps
+// its shape; a smaller one leaves it as it is.
+void MainWindow::fitToFont()
+{
+    constexpr qreal formFontPixels = 13;
+    // The size the font is drawn at: a size in points becomes whole pixels.
+    const qreal scale = std::max<qreal>(1, QFontInfo(font()).pixelSize() / formFontPixels);
+    const auto scaled = [scale](int length) { return qRound(length * scale); };
+    // Both edges are scaled, so that the gaps between the groups grow alike.
+    for (const auto &place : std::as_const(formGeometry)) {
+        const QRect &form = place.second;
+        place.first->setGeometry(scaled(form.x()), scaled(form.y()),
+                                 scaled(form.x() + form.width()) - scaled(form.x()),
+                                 scaled(form.y() + form.height()) - scaled(form.y()));
+    }
+    resize(scaled(formSize.width()), scaled(formSize.height()));
+}
+
 void MainWindow::changeEvent(QEvent *e)
 {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         updateVersionInfo();
+    } else if (e->type() == QEvent::FontChange) {
+        fitToFont();
     }
 }
 
@@ -123,24 +155,33 @@ void MainWindow::on_clear_save_btn_clicked()
         return;
     FileIo::SaveResult outcome;
     dump.clearAndSave(target, &outcome);
-    // The path and the reason are filled in together, so a "%2" in a file name stays as it is;
-    // each language punctuates between them its own way.
+    ui->sb->showMessage(saveMessage(target, outcome), 0);
+}
+
+QString MainWindow::saveMessage(const QString &target, const FileIo::SaveResult &outcome)
+{
+    // The reason comes first: the status bar is narrow and the path can be long, and the tool tip
+    // holds the whole message. The reason and the path are filled in together, so a "%2" in a
+    // file name stays as it is; each language punctuates between them its own way.
     QString message;
     if (outcome.ok())
         message = QObject::tr("File saved: ") + target;
     else if (outcome.status == FileIo::SaveResult::Failed)
-        message = QObject::tr("Cannot save file: %1: %2").arg(target, outcome.error);
+        //: %1 is the reason, %2 the file's path
+        message = QObject::tr("Cannot save file: %1 (%2)").arg(outcome.error, target);
     else if (outcome.status == FileIo::SaveResult::RestoredNotConfirmed)
+        //: %1 is the reason, %2 the file's path
         message = QObject::tr("Cannot save file; its old contents were put back, but the system "
-                              "could not confirm them on the disk: %1: %2")
-                      .arg(target, outcome.error);
+                              "could not confirm them on the disk: %1 (%2)")
+                      .arg(outcome.error, target);
     else
-        message = QObject::tr("Cannot save file, and it may now be damaged: %1: %2")
-                      .arg(target, outcome.error);
+        //: %1 is the reason, %2 the file's path
+        message = QObject::tr("Cannot save file, and it may now be damaged: %1 (%2)")
+                      .arg(outcome.error, target);
     // The file holds the cleaned image; only a power cut in the next moments could lose it.
     if (outcome.status == FileIo::SaveResult::NotConfirmed)
         message += QObject::tr(" (the system could not confirm that the new name is on the disk)");
-    ui->sb->showMessage(message, 0);
+    return message;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *e)

@@ -8,7 +8,11 @@
 #include "eepromdump.h"
 
 #include <QMainWindow>
+#include <QPair>
+#include <QRect>
+#include <QSize>
 #include <QString>
+#include <QVector>
 
 class QDragEnterEvent;
 class QDropEvent;
@@ -31,6 +35,8 @@ public:
 
     // Loads `path` as a drop does (a file named on the command line): not remembered as last path.
     void openFile(const QString &path);
+    // What the status bar says after a save to `target`.
+    static QString saveMessage(const QString &target, const FileIo::SaveResult &outcome);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *e) override;
@@ -43,11 +49,15 @@ private slots:
 
 private:
     void updateVersionInfo();
+    void fitToFont();
 
     Ui::MainWindow *ui;
     QString fileName;
     EepromDump dump;
     QSettings *settings;
+    // The form's own geometry, for the font it was laid out for; fitToFont() scales it.
+    QVector<QPair<QWidget *, QRect>> formGeometry;
+    QSize formSize;
 };
 
 #endif // MAINWINDOW_H

@@ -47,6 +47,7 @@ private:
         QString source;
         QString translation;
         QString type;
+        bool numerus = false; // one of the plural forms of a text with a count
     };
     static void addCatalogues();
     static QString compiledPath(const QString &language);
@@ -132,13 +133,27 @@ QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message = Message{context, QString(), QString(), QString()};
+            message =
+                Message{context, QString(), QString(), QString(),
+                        xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
-            found.append(message);
+            // A text with a count has one form per plural: each is checked as a sentence.
+            QStringList forms;
+            QString text;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                                     xml.name() == QLatin1String("translation"))) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    forms << xml.readElementText();
+            }
+            for (const QString &form : forms.isEmpty() ? QStringList(text) : forms) {
+                message.translation = form;
+                found.append(message);
+            }
         }
     }
     if (xml.hasError())
@@ -206,8 +221,16 @@ void TestCatalogue::compiledCatalogueLoads()
     Catalogue catalogue;
     QVERIFY(catalogue.loadChecked(compiledPath(language)));
     for (const Message &m : messages.value(language)) {
-        QCOMPARE(catalogue.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
-                 m.translation);
+        const QByteArray context = m.context.toUtf8(), source = m.source.toUtf8();
+        if (!m.numerus) {
+            QCOMPARE(catalogue.translate(context.constData(), source.constData()), m.translation);
+            continue;
+        }
+        // Each plural form is the one for 1, 2 or 5 (one, few, many or other).
+        QStringList chosen;
+        for (const int n : {1, 2, 5})
+            chosen << catalogue.translate(context.constData(), source.constData(), nullptr, n);
+        QVERIFY2(chosen.contains(m.translation), qPrintable(m.translation));
     }
 }
 

@@ -136,7 +136,7 @@ void TestDumpFaults::incompleteReadIsAFailedLoad()
     fiu_disable("posix/io/rw/read");
 
     QCOMPARE(report, QStringLiteral("File size : 512 bytes<br>"
-                                    "Read error: the file could not be read completely<br>"));
+                                    "Read error: file not fully read<br>"));
     QCOMPARE(dump.error, quint8(1));
     QVERIFY(dump.data.isEmpty());
     const QString target = dir.filePath(QStringLiteral("flaky_clear.bin"));

@@ -9,13 +9,18 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QSizeGrip>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTranslator>
+
+#include <cerrno>
+#include <cstring>
 
 // The window driven as a user would: buttons, the open dialog, drags and drops.
 class TestMainWindow : public QObject
@@ -36,9 +41,12 @@ private slots:
     void openFile_data();
     void openFile();
     void languageChange();
+    void translatedMessages_data();
+    void translatedMessages();
     void translatedTextsFit_data();
     void translatedTextsFit();
     void resizeKeepsLayout();
+    void followsDesktopFont();
 
 private:
     QString writeDump(const QString &name, const QByteArray &bytes);
@@ -298,7 +306,7 @@ void TestMainWindow::languageChange()
     // The next load speaks the new language, and the old one again once it is removed.
     w.drop({QUrl::fromLocalFile(path)});
     QVERIFY(w.report().startsWith(QStringLiteral("Dateigröße: 512 Bytes")));
-    QVERIFY(w.report().contains(QStringLiteral("E3 - Kein Abpumpen: 4")));
+    QVERIFY(w.report().contains(QStringLiteral("E3 - Fehler Abpumpen: 4")));
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QTRY_COMPARE(w.loadButton()->text(), QStringLiteral("Load..."));
@@ -309,75 +317,87 @@ void TestMainWindow::languageChange()
     QCOMPARE(w.reportHtml(), report);
 }
 
-// The buttons and group boxes have fixed sizes and the About text does not wrap: a translation
-// longer than its place is cut off. A report line that wraps leaves its count alone on the next
-// line: a row for each line of a report whose counters are all at 255, named after it in English.
-void TestMainWindow::translatedTextsFit_data()
+// Each language punctuates the counter lines and a failed save's message its own way, the reason
+// before the path; English stays as it always was.
+void TestMainWindow::translatedMessages_data()
 {
-    QTest::addColumn<QString>("catalogue");
-    QTest::addColumn<int>("line"); // of the report; -1 for the buttons, titles and About text
-    const QStringList lines =
-        DumpReport::render(DumpInfo::decode(wornImage()), DumpReport::PlainText)
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList languages =
-        QStringLiteral("en " TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &language : languages) {
-        const QString catalogue =
-            language == QLatin1String("en")
-                ? QString()
-                : QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
-        QTest::newRow(qPrintable(language)) << catalogue << -1;
-        for (int i = 0; i < lines.size(); ++i)
-            QTest::newRow(qPrintable(language + QLatin1Char(' ') + lines.at(i))) << catalogue << i;
-    }
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<QString>("saveFailure"); // %1 the system's reason
+    QTest::newRow("en") << QString() << QStringLiteral("<br>E3 - No drain: 4<br>")
+                        << QStringLiteral("Cannot save file: %1 (/boards/x.bin)");
+    QTest::newRow("fr") << QStringLiteral("fr")
+                        << QStringLiteral("<br>E3 - Pas de vidange\u00a0: 4<br>")
+                        << QStringLiteral("Impossible d’enregistrer\u00a0: %1 (/boards/x.bin)");
+    QTest::newRow("pl") << QStringLiteral("pl")
+                        << QStringLiteral("<br>E3 - Brak odpompowania: 4<br>")
+                        << QStringLiteral("Nie można zapisać pliku: %1 (/boards/x.bin)");
 }
 
-void TestMainWindow::translatedTextsFit()
+void TestMainWindow::translatedMessages()
 {
-    QFETCH(QString, catalogue);
-    QFETCH(int, line);
+    QFETCH(QString, language);
+    QFETCH(QString, counter);
+    QFETCH(QString, saveFailure);
     QTranslator translator;
-    if (!catalogue.isEmpty()) {
-        QVERIFY(translator.load(catalogue));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-    }
-    Window w;
-    // Measured in the font the window gets under X without a desktop, DejaVu Sans at 9 points,
-    // as Qt 5 draws it there: 13 pixels, one more than Qt 6. (Qt 5's offscreen platform would
-    // use 12 points.)
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
-    w.window->setFont(font);
-    w.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-    QTRY_COMPARE(w.loadButton()->text(), translator.translate("MainWindow", "Load...").isEmpty()
-                                             ? QStringLiteral("Load...")
-                                             : translator.translate("MainWindow", "Load..."));
+    if (!language.isEmpty())
+        QVERIFY(translator.load(QStringLiteral(TAVRO_QM_DIR "/tavro_%1.qm").arg(language)) &&
+                QCoreApplication::installTranslator(&translator));
+    const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    const QString report = DumpReport::render(DumpInfo::decode(TestImage::valid()));
+    QVERIFY2(report.contains(counter), qPrintable(report));
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    QCOMPARE(MainWindow::saveMessage(QStringLiteral("/boards/x.bin"),
+                                     {FileIo::SaveResult::Failed, reason}),
+             saveFailure.arg(reason));
+}
 
-    if (line >= 0) {
-        w.window->openFile(writeDump(QStringLiteral("worn.bin"), wornImage()));
-        QCoreApplication::processEvents();
-        // The report is one paragraph whose lines end in <br>; the view wraps within them.
-        auto *view = w.find<QTextEdit>("msgbox");
-        const QTextBlock report = view->document()->begin();
-        view->document()->documentLayout()->blockBoundingRect(report);
-        const QStringList shown = report.text().split(QChar::LineSeparator);
-        int at = 0, start = 0;
-        for (int seen = -1; at < shown.size(); start += int(shown.at(at++).size()) + 1) {
-            if (!shown.at(at).isEmpty() && ++seen == line)
-                break;
+namespace {
+
+// Everything the report view can show: a full report at its widest, the other verdicts, and each
+// problem, the size line of the largest file a window may be given.
+QVector<QPair<const char *, DumpInfo>> shownReports()
+{
+    QByteArray other = wornImage();
+    other[254] = 0;
+    TestImage::setWord(other, 507, 0x1234); // and the checksum no longer matches
+    DumpInfo cannotOpen, incomplete, large;
+    incomplete.problem = DumpInfo::IncompleteRead;
+    incomplete.size = 512;
+    large.problem = DumpInfo::WrongSize;
+    large.size = Q_UINT64_C(4294967296);
+    return {{"full report", DumpInfo::decode(wornImage())},
+            {"bad checksum, unknown MCU, no last error", DumpInfo::decode(other)},
+            {"not opened", cannotOpen},
+            {"wrong size", large},
+            {"read error", incomplete},
+            {"unknown engine", DumpInfo::decode(QByteArray(512, '\0'))}};
+}
+
+// The lines of the view that it wraps, each with its width.
+QStringList wrappedLines(const QTextEdit *view)
+{
+    QStringList wrapped;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        view->document()->documentLayout()->blockBoundingRect(block); // laid out
+        const QTextLayout *layout = block.layout();
+        int start = 0;
+        for (const QString &line : block.text().split(QChar::LineSeparator)) {
+            if (!line.isEmpty() &&
+                layout->lineForTextPosition(start).lineNumber() !=
+                    layout->lineForTextPosition(start + int(line.size()) - 1).lineNumber())
+                wrapped << QStringLiteral("\"%1\" (%2 pixels)")
+                               .arg(line)
+                               .arg(view->fontMetrics().horizontalAdvance(line));
+            start += int(line.size()) + 1;
         }
-        QVERIFY(at < shown.size());
-        const QString &words = shown.at(at);
-        const QTextLayout *layout = report.layout();
-        QVERIFY2(layout->lineForTextPosition(start).lineNumber() ==
-                     layout->lineForTextPosition(start + int(words.size()) - 1).lineNumber(),
-                 qPrintable(QStringLiteral("\"%1\" wraps: %2 pixels")
-                                .arg(words)
-                                .arg(view->fontMetrics().horizontalAdvance(words))));
-        return;
     }
+    return wrapped;
+}
 
+// The texts of the form that do not fit their place: buttons, group titles, the About text.
+QStringList cutTexts(const WindowDriver &w)
+{
     QStringList cut;
     for (QPushButton *button : {w.loadButton(), w.saveButton()}) {
         QStyleOptionButton option;
@@ -404,15 +424,102 @@ void TestMainWindow::translatedTextsFit()
         if (!box->rect().contains(title))
             cut << box->title();
     }
+    // What the groups hold stays clear of the status bar (their frames' bottom edge may not).
+    const QWidget *central = w.window->centralWidget();
+    for (const char *name : {"verticalLayoutWidget", "msgbox", "about_lbl"}) {
+        const auto *inside = w.find<QWidget>(name);
+        if (!central->rect().contains(QRect(inside->mapTo(central, QPoint(0, 0)), inside->size())))
+            cut << QStringLiteral("%1 under the status bar").arg(QLatin1String(name));
+    }
     auto *about = w.find<QLabel>("about_lbl");
     QTextDocument text;
     text.setDefaultFont(about->font());
     text.setDocumentMargin(0);
     text.setHtml(about->text());
     if (text.idealWidth() > about->width())
-        cut << QStringLiteral("a line of the About text");
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
-    QCoreApplication::removeTranslator(&translator);
+        cut << QStringLiteral("the About text");
+    return cut;
+}
+
+} // namespace
+
+// The desktop's font at the sizes desktops use, in every language: no button or group title cut
+// off, no line of the report wrapped (its count alone on the next line), and the reason of a
+// failed save on the status bar, not pushed out of sight. DejaVu Sans is the font the window
+// gets under X without a desktop, and one of the widest.
+void TestMainWindow::translatedTextsFit_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("report"); // in shownReports(); -1 the form, -2 a failed save
+    const auto reports = shownReports();
+    const QStringList languages =
+        QStringLiteral("en " TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &language : languages) {
+        const QString catalogue =
+            language == QLatin1String("en")
+                ? QString()
+                : QStringLiteral(TAVRO_QM_DIR "/tavro_") + language + QLatin1String(".qm");
+        for (const int points : {9, 10, 11, 12, 14}) {
+            const QByteArray row = language.toLatin1() + ' ' + QByteArray::number(points) + " pt";
+            QTest::newRow(row + ", form") << catalogue << points << -1;
+            QTest::newRow(row + ", failed save") << catalogue << points << -2;
+            for (int i = 0; i < reports.size(); ++i)
+                QTest::newRow(row + ", " + reports.at(i).first) << catalogue << points << i;
+        }
+    }
+}
+
+void TestMainWindow::translatedTextsFit()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(int, points);
+    QFETCH(int, report);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(desktopFont);
+        QCoreApplication::removeTranslator(&translator);
+    });
+    Window w;
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    const QString load = translator.translate("MainWindow", "Load...");
+    QTRY_COMPARE(w.loadButton()->text(), load.isEmpty() ? QStringLiteral("Load...") : load);
+
+    if (report >= 0) {
+        auto *view = w.find<QTextEdit>("msgbox");
+        view->setHtml(DumpReport::render(shownReports().at(report).second));
+        QCoreApplication::processEvents();
+        const QStringList wrapped = wrappedLines(view);
+        QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join(QLatin1String(", "))));
+    } else if (report == -2) {
+        // The longest reason of the system for the usual failures, before a path of any length.
+        auto *bar = w.find<QStatusBar>("sb");
+        const QString path = QStringLiteral("/media/usb/customer-42_clear.bin");
+        const QString message = MainWindow::saveMessage(
+            path, {FileIo::SaveResult::Failed, QString::fromLocal8Bit(std::strerror(ENOSPC))});
+        bar->showMessage(message);
+        QVERIFY(message.indexOf(path) > 0);
+        const QString reason = message.left(message.indexOf(path));
+        const auto *grip = bar->findChild<QSizeGrip *>();
+        const int right = grip && grip->isVisible() ? grip->x() : bar->width() - 12;
+        const int room = right - 6; // as the status bar leaves it for the message
+        QVERIFY2(bar->fontMetrics().horizontalAdvance(reason) <= room,
+                 qPrintable(QStringLiteral("\"%1\": %2 pixels, room for %3")
+                                .arg(reason)
+                                .arg(bar->fontMetrics().horizontalAdvance(reason))
+                                .arg(room)));
+        QCOMPARE(bar->toolTip(), message);
+    } else {
+        const QStringList cut = cutTexts(w);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
+    }
 }
 
 void TestMainWindow::resizeKeepsLayout()
@@ -427,6 +534,29 @@ void TestMainWindow::resizeKeepsLayout()
         QTRY_COMPARE(w.window->size(), size);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w.find<QGroupBox>(groups[i])->geometry(), expected[i]);
+    }
+}
+
+// The form keeps its shape at any font: as laid out up to the 13 pixels it was made for, in
+// proportion beyond, and it follows a change of font while it is open. (The window's own font
+// here: Qt hands a new application font on to the widgets only once its event loop runs.)
+void TestMainWindow::followsDesktopFont()
+{
+    Window w;
+    const char *const names[] = {
+        "groupBox", "verticalLayoutWidget", "groupBox_2", "msgbox", "about_grp", "about_lbl"};
+    QVector<QRect> form;
+    for (const char *name : names)
+        form << w.find<QWidget>(name)->geometry();
+    QFont font = w.window->font();
+    for (const int pixels : {26, 12, 13}) {
+        font.setPixelSize(pixels);
+        w.window->setFont(font);
+        const int scale = pixels == 26 ? 2 : 1;
+        QCOMPARE(w.window->size(), QSize(449, 321) * scale);
+        for (int i = 0; i < form.size(); ++i)
+            QCOMPARE(w.find<QWidget>(names[i])->geometry(),
+                     QRect(form[i].topLeft() * scale, form[i].size() * scale));
     }
 }
 

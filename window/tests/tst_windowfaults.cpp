@@ -81,18 +81,20 @@ void TestWindowFaults::windowTellsOutcome_data()
             << false << 2 << error << false << unconfirmed << true;
     QTest::newRow("in place, old bytes put back")
         << true << 1 << EIO << false
-        << QStringLiteral("Cannot save file: %1: ") + QLatin1String(std::strerror(EIO)) << false;
+        << QStringLiteral("Cannot save file: ") + QLatin1String(std::strerror(EIO)) +
+               QStringLiteral(" (%1)")
+        << false;
     QTest::newRow("in place, old bytes put back, their sync fails")
         << true << 0 << EIO << false
         << QStringLiteral("Cannot save file; its old contents were put back, but the system could "
-                          "not confirm them on the disk: %1: ") +
-               QLatin1String(std::strerror(EIO))
+                          "not confirm them on the disk: ") +
+               QLatin1String(std::strerror(EIO)) + QStringLiteral(" (%1)")
         << false;
     QTest::newRow("in place, old bytes not put back")
         << true << 0 << EIO << true
-        << QStringLiteral("Cannot save file, and it may now be damaged: %1: ") +
+        << QStringLiteral("Cannot save file, and it may now be damaged: ") +
                QLatin1String(std::strerror(EIO)) +
-               QStringLiteral("; the old contents could not be put back either")
+               QStringLiteral("; the old contents could not be put back either (%1)")
         << true; // what the failed write-back left: the new image
 }
 
