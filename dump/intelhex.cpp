@@ -7,8 +7,6 @@
 #include "imageformat.h"
 #include "recordtext.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 enum Type { Data, End, SegmentBase, SegmentStart, LinearBase, LinearStart };
@@ -35,25 +33,21 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
     quint64 base = 0;
     while (records.next()) {
         if (!records.startsWith(":"))
-            return records.refuse(QCoreApplication::translate(
-                "tavro-cli", "it does not start with \":\", as an Intel HEX record does"));
+            return records.refuse(RecordText::tr("an Intel HEX record starts with \":\""));
         if (!records.decode(1))
             return false;
         const QByteArray &bytes = records.bytes;
         const int size = int(bytes.size());
         if (size < 5)
-            return records.refuse(QCoreApplication::translate(
-                                      "tavro-cli", "a record of %1 bytes is too short: it needs 5")
-                                      .arg(size));
+            return records.refuse(
+                RecordText::tr("a record of %1 bytes is too short: it needs 5").arg(size));
         const int count = uchar(bytes.at(0));
         const int type = uchar(bytes.at(3));
         const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + 4;
         if (size != count + 5)
-            return records.refuse(
-                QCoreApplication::translate("tavro-cli",
-                                            "the record announces %1 data bytes but holds %2")
-                    .arg(count)
-                    .arg(size - 5));
+            return records.refuse(RecordText::tr("the record announces %1 data bytes but holds %2")
+                                      .arg(count)
+                                      .arg(size - 5));
         if (!records.checksumIs(uchar(0x100 - RecordText::sum(bytes, size - 1))))
             return false;
         switch (type) {
@@ -64,16 +58,13 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
             break;
         case End:
             if (count != 0)
-                return records.refuse(
-                    QCoreApplication::translate("tavro-cli", "the end record holds data"));
+                return records.refuse(RecordText::tr("the end record must not hold data"));
             return records.finish(image, format);
         case SegmentBase:
         case LinearBase:
             if (count != 2)
                 return records.refuse(
-                    QCoreApplication::translate("tavro-cli",
-                                                "an address record must hold 2 bytes, not %1")
-                        .arg(count));
+                    RecordText::tr("an address record must hold 2 bytes, not %1").arg(count));
             base = quint64(RecordText::bigEndian(bytes, 4, 2)) << (type == SegmentBase ? 4 : 16);
             format.addressRecord = type;
             break;
@@ -81,19 +72,16 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
         case LinearStart:
             if (count != 4)
                 return records.refuse(
-                    QCoreApplication::translate("tavro-cli",
-                                                "a start address record must hold 4 bytes, not %1")
-                        .arg(count));
+                    RecordText::tr("a start address record must hold 4 bytes, not %1").arg(count));
             format.startRecord = type;
             format.start = RecordText::bigEndian(bytes, 4, 4);
             break;
         default:
-            return records.refuse(QCoreApplication::translate("tavro-cli", "unknown record type %1")
-                                      .arg(RecordText::hex(uchar(type))));
+            return records.refuse(
+                RecordText::tr("unknown record type %1").arg(RecordText::hex(uchar(type))));
         }
     }
-    records.error =
-        QCoreApplication::translate("tavro-cli", "the end record (:00000001FF) is missing");
+    records.error = RecordText::tr("the end record (:00000001FF) is missing");
     return false;
 }
 
