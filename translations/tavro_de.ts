@@ -252,6 +252,10 @@ p, li { white-space: pre-wrap; }
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>die Datei wurde während des Speicherns durch eine andere ersetzt; nichts geschrieben</translation>
     </message>
+    <message>
+        <source>the file is not %1 bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>die Datei ist nicht wie die Kopie %1 Bytes lang und wird daher nicht an ihrer Stelle überschrieben: eine Datei anderer Größe ist wohl versehentlich gewählt</translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>

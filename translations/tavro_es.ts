@@ -252,6 +252,10 @@ p, li { white-space: pre-wrap; }
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>el archivo fue sustituido por otro mientras se guardaba; no se escribió nada</translation>
     </message>
+    <message>
+        <source>the file is not %1 bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>el archivo no tiene %1 bytes como la copia, así que no se sobrescribe donde está: un archivo de otro tamaño es otro archivo elegido por error</translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>

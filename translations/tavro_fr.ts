@@ -252,6 +252,10 @@ p, li { white-space: pre-wrap; }
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>le fichier a été remplacé par un autre pendant l’enregistrement&#xa0;; rien n’a été écrit</translation>
     </message>
+    <message>
+        <source>the file is not %1 bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>le fichier ne fait pas %1 octets comme la copie, il n’est donc pas écrasé à sa place&#xa0;: un fichier d’une autre taille est un autre fichier choisi par erreur</translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>

@@ -252,6 +252,10 @@ p, li { white-space: pre-wrap; }
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>il file è stato sostituito da un altro durante il salvataggio; non è stato scritto nulla</translation>
     </message>
+    <message>
+        <source>the file is not %1 bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>il file non è lungo %1 byte come la copia, quindi non viene sovrascritto dove si trova: un file di altra dimensione è un altro file scelto per errore</translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>

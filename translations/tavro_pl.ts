@@ -252,6 +252,10 @@ p, li { white-space: pre-wrap; }
         <source>the file was replaced by another while it was being saved; nothing written</source>
         <translation>plik został zastąpiony innym podczas zapisu; nic nie zapisano</translation>
     </message>
+    <message>
+        <source>the file is not %1 bytes long as the copy is, so it is not written over where it is: a file of another size is some other file chosen by mistake</source>
+        <translation>plik nie ma %1 B jak kopia, więc nie zostanie nadpisany w miejscu: plik innego rozmiaru to inny plik wybrany przez pomyłkę</translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
