@@ -23,6 +23,7 @@ struct ImageFormat
     // S-record: the type of its end record, 7, 8 or 9.
     int startRecord = 0;
     quint32 start = 0;        // the address that record carries
+    bool startFirst = false;  // Intel HEX: that record comes before the data (python-intelhex)
     bool header = false;      // S-record: an S0 record comes first
     QByteArray headerData;    // and holds these bytes
     bool countRecord = false; // S-record: an S5 or S6 record before the end

@@ -31,6 +31,7 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
     format.kind = ImageFormat::IntelHex;
     format.recordLength = 0;
     quint64 base = 0;
+    bool dataSeen = false;
     while (records.next()) {
         if (!records.startsWith(":"))
             return records.refuse(RecordText::tr("an Intel HEX record starts with \":\""));
@@ -52,6 +53,7 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
             return false;
         switch (type) {
         case Data:
+            dataSeen = true;
             format.recordLength = qMax(format.recordLength, count);
             if (!records.place(base + RecordText::bigEndian(bytes, 1, 2), data, count))
                 return false;
@@ -75,6 +77,7 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
                     RecordText::tr("a start address record must hold 4 bytes, not %1").arg(count));
             format.startRecord = type;
             format.start = RecordText::bigEndian(bytes, 4, 4);
+            format.startFirst = !dataSeen;
             break;
         default:
             return records.refuse(
@@ -90,16 +93,21 @@ QByteArray IntelHex::encode(const QByteArray &image, const ImageFormat &format)
     QByteArray out;
     const int length =
         format.recordLength > 0 && format.recordLength < 256 ? format.recordLength : 16;
+    QByteArray start;
+    if (format.startRecord == SegmentStart || format.startRecord == LinearStart)
+        RecordText::appendLine(
+            start, ":", record(format.startRecord, 0, RecordText::bigEndian(format.start, 4)),
+            format);
+    if (format.startFirst)
+        out += start;
     if (format.addressRecord == SegmentBase || format.addressRecord == LinearBase)
         RecordText::appendLine(out, ":", record(format.addressRecord, 0, QByteArray(2, '\0')),
                                format);
     for (qsizetype offset = 0; offset < image.size(); offset += length)
         RecordText::appendLine(out, ":", record(Data, quint16(offset), image.mid(offset, length)),
                                format);
-    if (format.startRecord == SegmentStart || format.startRecord == LinearStart)
-        RecordText::appendLine(
-            out, ":", record(format.startRecord, 0, RecordText::bigEndian(format.start, 4)),
-            format);
+    if (!format.startFirst)
+        out += start;
     RecordText::appendLine(out, ":", record(End, 0, QByteArray()), format);
     return out;
 }

@@ -181,6 +181,8 @@ void TestImageFile::decode_data()
         << none;
     QTest::newRow("Intel HEX: segment base, 64-byte records")
         << segmented + record(QByteArray::fromHex("0400000300001000")) + "\r\n" + end << none;
+    QTest::newRow("Intel HEX: start address first, as python-intelhex writes it")
+        << record(QByteArray::fromHex("0400000500001234")) + "\r\n" + hexText << none;
     QTest::newRow("address record of 3 bytes")
         << record(QByteArray::fromHex("03000004000000")) + "\r\n" + hexText
         << QStringLiteral("line 1: an address record must hold 2 bytes, not 3");
