@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -60,18 +61,15 @@ char RecordText::recordMark(const QByteArray &text)
     int intelHex = 0, sRecords = 0, others = 0;
     char first = 0;
     while (lines.next()) {
-        qsizetype from = 0;
-        while (isBlank(lines.at(from)))
-            ++from;
-        const char mark =
-            lines.at(from) == ':'                                                             ? ':'
-            : lines.at(from) == 'S' && lines.at(from + 1) >= '0' && lines.at(from + 1) <= '9' ? 'S'
-                                                                                              : 0;
-        from += mark == 'S' ? 2 : 1;
-        bool record = mark != 0;
-        for (qsizetype i = from; record && i < from + 8; ++i)
-            record = isDigit(lines.at(i));
-        if (!record) {
+        const char *at = text.constData() + lines.lineStart;
+        const char *const end = at + lines.lineSize;
+        while (isBlank(*at)) // a line is never blank to its end
+            ++at;
+        const char mark = end - at >= 9 && *at == ':'                                    ? ':'
+                          : end - at >= 10 && *at == 'S' && at[1] >= '0' && at[1] <= '9' ? 'S'
+                                                                                         : 0;
+        const char *const digits = at + (mark == 'S' ? 2 : 1);
+        if (!mark || !std::all_of(digits, digits + 8, isDigit)) {
             ++others;
             continue;
         }
@@ -96,7 +94,13 @@ bool RecordText::next()
     const char *const begin = text.constData();
     while (position < contentEnd) {
         lineStart = position;
-        const qsizetype end = std::find_if(begin + position, begin + contentEnd, isLineEnd) - begin;
+        // The line ends at the first LF, or at a CR before it (CR alone ends lines too).
+        const auto *lineFeed = static_cast<const char *>(
+            std::memchr(begin + position, '\n', size_t(contentEnd - position)));
+        const char *stop = lineFeed ? lineFeed : begin + contentEnd;
+        const auto *carriageReturn = static_cast<const char *>(
+            std::memchr(begin + position, '\r', size_t(stop - (begin + position))));
+        const qsizetype end = (carriageReturn ? carriageReturn : stop) - begin;
         position = end;
         if (end < text.size() && isLineEnd(text.at(end))) {
             const bool cr = text.at(end) == '\r';
