@@ -101,6 +101,8 @@ void TestImageFile::decode_data()
         << QStringLiteral("line 1: an odd number of hexadecimal digits");
     QTest::newRow("a real image that starts like a record stays binary")
         << QByteArray(TestImage::valid()).replace(0, 45, hexText.left(45)) << none;
+    QTest::newRow("a 512-byte image whose lines read as records stays binary")
+        << hexText.left(495) + "x$!" + QByteArray(14, 'x') << none; // engine word 0x2124
     QTest::newRow("other text is binary of the wrong size") << QByteArray("S1 is a size\n") << none;
 
     QTest::newRow("checksum") << withLine(hexText, 17,
@@ -236,6 +238,19 @@ void TestImageFile::decode_data()
     QTest::newRow("padding, then text") << hexText + "\x1a:00000001FF\r\n"
                                         << QStringLiteral("line 34: text after the end record");
 
+    QTest::newRow("as many HEX lines as S-records: the first decides")
+        << hexText.left(45) + srecText.left(44)
+        << QStringLiteral("line 2: an Intel HEX record starts with \":\"");
+    QTest::newRow("a lone short record is text")
+        << QByteArray(":10001000\r\n")
+        << QStringLiteral("line 1: a record of 4 bytes is too short: it needs 5");
+    QTest::newRow("half the lines records") << QByteArray("# board 7\r\n:00000001FF\r\n")
+                                            << QStringLiteral("line 1: an Intel HEX record "
+                                                              "starts with \":\"");
+    QTest::newRow("a one-byte record given twice")
+        << hexText.left(45) + record(QByteArray::fromHex("0100000003")) + "\r\n" + hexText.mid(45)
+        << QStringLiteral("line 2: address 0x0000 was given before, on line 1");
+
     // A larger EEPROM, or data where a linker put it, said as a whole.
     ImageFormat hex = formatOf(ImageFormat::IntelHex);
     QTest::newRow("1 KiB in Intel HEX")
@@ -248,6 +263,17 @@ void TestImageFile::decode_data()
     QTest::newRow("64 KiB in Intel HEX")
         << ImageFile::encode(QByteArray(65536, '\x11'), hex)
         << QStringLiteral("line 17: the image holds 65536 bytes, a board's EEPROM holds 512");
+    QTest::newRow("data above the image, its first record twice")
+        << record(QByteArray::fromHex("020000040081")) + "\r\n" + hexText.left(45) + hexText
+        << QStringLiteral("line 2: the data starts at address 0x810000 instead of 0x0000");
+    QByteArray shifted;
+    for (int offset = 0; offset < 512; offset += 32)
+        shifted +=
+            record('\x20' + address(offset + 1, 2) + '\0' + TestImage::valid().mid(offset, 32)) +
+            '\n';
+    QTest::newRow("the image from address 1")
+        << shifted + ":00000001FF\n"
+        << QStringLiteral("line 1: the data starts at address 0x0001 instead of 0x0000");
     QTest::newRow("AVR EEPROM section at 0x810000")
         << record(QByteArray::fromHex("020000040081")) + "\r\n" + hexText
         << QStringLiteral("line 2: the data starts at address 0x810000 instead of 0x0000");
@@ -261,7 +287,7 @@ void TestImageFile::tolerated_data()
     QTest::newRow("blank line inside")
         << withLine(hexText, 5, "").insert(4 * 45, "\r\n" + hexText.mid(4 * 45, 45)) << hexText;
     QTest::newRow("blank lines and a byte-order mark")
-        << "\xef\xbb\xbf\r\n" + QByteArray(srecText).replace("\r\nS1", "\r\n \t\r\nS1") << srecText;
+        << "\xef\xbb\xbf" + QByteArray(srecText).replace("\r\nS1", "\r\n \t\r\nS1") << srecText;
     QTest::newRow("blanks and tabs at line ends")
         << QByteArray(hexText).replace("\r\n", " \t\r\n") << hexText;
     QTest::newRow("CR alone ends the lines")
