@@ -18,8 +18,6 @@ class TestEepromDump : public QObject
 
 private slots:
     void fullReport();
-    void programmersText_data();
-    void programmersText();
     void decodedFields();
     void failures_data();
     void failures();
@@ -66,52 +64,6 @@ void TestEepromDump::fullReport()
     QCOMPARE(dump.error, quint8(0));
     QCOMPARE(dump.size, quint64(512));
     QCOMPARE(dump.data, TestImage::valid());
-}
-
-// Whatever a programmer wrote the image as, the report is the image's, with the file's size; the
-// cleaned copy keeps the format and layout.
-void TestEepromDump::programmersText_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("firstLine"); // of the cleaned copy
-    ImageFormat format;
-    format.kind = ImageFormat::IntelHex;
-    format.recordLength = 32;
-    format.crlf = false;
-    QTest::newRow("Intel HEX, 32-byte records, LF") << ImageFile::encode(TestImage::valid(), format)
-                                                    << ":20000000" + QByteArray(64, '0') + "E0\n";
-    format = ImageFormat();
-    format.kind = ImageFormat::SRecord;
-    format.countRecord = true;
-    format.endRecord = false;
-    QTest::newRow("S-record, count and no end")
-        << ImageFile::encode(TestImage::valid(), format)
-        << QByteArray("S113000000000000000000000000000000000000EC\r\n");
-}
-
-void TestEepromDump::programmersText()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, firstLine);
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString path = dir.filePath(QStringLiteral("board.hex"));
-    QVERIFY(TestImage::write(path, text));
-
-    EepromDump dump;
-    QCOMPARE(dump.load(path), QString(validReport)
-                                  .replace(QLatin1String("512 bytes"),
-                                           QString::number(text.size()) + QLatin1String(" bytes")));
-    QCOMPARE(dump.error, quint8(0));
-    QCOMPARE(dump.size, quint64(text.size()));
-    QCOMPARE(dump.data, TestImage::valid());
-
-    const QString copy = dir.filePath(QStringLiteral("board_clear.hex"));
-    QVERIFY(dump.clearAndSave(copy));
-    const QByteArray written = TestImage::read(copy);
-    QVERIFY2(written.startsWith(firstLine), written.left(80).constData());
-    QCOMPARE(written.size(), text.size());
-    QCOMPARE(ImageFile::decode(written).bytes, TestImage::cleaned(TestImage::valid()));
 }
 
 void TestEepromDump::decodedFields()
