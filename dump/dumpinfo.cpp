@@ -13,21 +13,10 @@
 
 using namespace ImageLayout;
 
-DumpInfo DumpInfo::read(const QByteArray &nativePath)
-{
-    // A file of the wrong length is not read: a huge one must neither stall nor fill memory.
-    const FileIo::ReadResult file = FileIo::readRegularFile(nativePath, ImageSize);
-    if (file.status == FileIo::ReadResult::CannotOpen)
-        return DumpInfo();
-    DumpInfo info = decode(file.bytes);
-    info.size = file.size;
-    if (file.size == ImageSize && file.status != FileIo::ReadResult::Read)
-        info.problem = IncompleteRead;
-    return info;
-}
-
 DumpInfo DumpInfo::readAnyFormat(const QByteArray &nativePath)
 {
+    // A file longer than any text of an image is not read: a huge one must neither stall nor
+    // fill memory.
     return decodeAnyFormat(FileIo::readRegularFile(nativePath, ImageFile::MaxTextSize));
 }
 

@@ -45,10 +45,8 @@ struct DumpInfo
     bool checksumOk() const { return storedChecksum == computedChecksum; }
     Verdict verdict() const;
 
-    // Reads and decodes the file at `nativePath`, a path as the system spells it, as the 512 bytes
-    // themselves (the window's way).
-    static DumpInfo read(const QByteArray &nativePath);
-    // The same, and a programmer's text (Intel HEX, S-record) as the image it gives.
+    // Reads and decodes the file at `nativePath`, a path as the system spells it: the 512 bytes
+    // themselves, or a programmer's text (Intel HEX, S-record) as the image it gives.
     static DumpInfo readAnyFormat(const QByteArray &nativePath);
     // Decodes a file already read, in any of the formats.
     static DumpInfo decodeAnyFormat(const FileIo::ReadResult &file);

@@ -31,11 +31,11 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
     text.reserve(1024);
     text += QObject::tr("File size : ") % QString::number(info.size) % QLatin1Char(' ') %
             QObject::tr("bytes") % br;
+    // A refusal quotes the character it could not read, which may be "<" or "&".
+    if (info.problem == DumpInfo::BadRecords)
+        return text + (markup == RichText ? info.refusal.toHtmlEscaped() : info.refusal) + br;
     if (!info.valid())
-        return text +
-               (info.problem == DumpInfo::BadRecords ? info.refusal
-                                                     : QObject::tr(problemLines[info.problem])) +
-               br;
+        return text + QObject::tr(problemLines[info.problem]) + br;
 
     bool counting = false;
     for (const DumpField &field : DumpField::all()) {

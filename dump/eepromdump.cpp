@@ -13,7 +13,7 @@
 
 QString EepromDump::load(const QString &path)
 {
-    return keep(DumpInfo::read(QFile::encodeName(path)));
+    return keep(DumpInfo::readAnyFormat(QFile::encodeName(path)));
 }
 
 // Keeps what the load found. A file that could not be opened leaves the previous image in place;
@@ -24,6 +24,7 @@ QString EepromDump::keep(const DumpInfo &info)
     if (info.problem != DumpInfo::CannotOpen) {
         size = info.size;
         data = info.image;
+        format = info.format;
     }
     if (info.problem == DumpInfo::NoProblem || info.problem == DumpInfo::UnknownEngine) {
         productCode = info.productCode;
@@ -66,7 +67,7 @@ bool EepromDump::clearAndSave(const QString &path, FileIo::SaveResult *outcome)
     const QByteArray copy = cleaned(data);
     const FileIo::SaveResult saved =
         data.size() == ImageSize
-            ? save(QFile::encodeName(path), copy, FileIo::Replace)
+            ? save(QFile::encodeName(path), copy, FileIo::Replace, format)
             : FileIo::SaveResult{FileIo::SaveResult::Failed, QObject::tr("no image loaded")};
     if (outcome)
         *outcome = saved;

@@ -18,11 +18,13 @@ public:
     static constexpr int ImageSize = ImageLayout::ImageSize;
     static constexpr int ErrorCount = ImageLayout::ErrorCount;
 
-    // Reads and checks the file; returns the window's report of it.
+    // Reads and checks the file, in whichever format it holds the image; returns the window's
+    // report of it.
     QString load(const QString &path);
-    // The same checks and report as load(), for bytes already in memory.
+    // The same checks and report as load(), for the 512 bytes of an image already in memory.
     QString loadImage(const QByteArray &bytes) { return keep(DumpInfo::decode(bytes)); }
-    // Saves a cleaned copy of the image; the loaded one is cleared only once the copy is on disk.
+    // Saves a cleaned copy of the image in the format it was loaded from; the loaded one is
+    // cleared only once the copy is on disk.
     bool clearAndSave(const QString &path, FileIo::SaveResult *outcome = nullptr);
 
     // What a cleaned copy of `image` holds: its variable data block zeroed, the rest unchanged.
@@ -33,8 +35,9 @@ public:
                                    FileIo::SaveMode mode, const ImageFormat &format = {});
 
     quint8 error = 0;
-    QByteArray data;
-    quint64 size = 0;
+    QByteArray data;    // the image, 512 bytes, when the last load that opened its file gave one
+    quint64 size = 0;   // the length of the file last opened
+    ImageFormat format; // how that file held the image
     quint32 productCode = 0;
     quint16 engineType = 0;
     quint16 mcuType = 0;

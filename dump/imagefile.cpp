@@ -9,23 +9,16 @@
 #include "recordtext.h"
 #include "srecord.h"
 
-#include <algorithm>
-#include <cctype>
+#include <QtEndian>
 
 namespace {
 
-// Whether the first line is `markLength` characters of mark and then only hexadecimal digits,
-// at least eight: the start of a record, and no binary image starts so.
-bool firstLineIsRecord(const QByteArray &contents, qsizetype markLength)
+// A 512-byte file whose engine word is known is a board's image, whatever its bytes look like.
+bool isImage(const QByteArray &contents)
 {
-    qsizetype end = contents.indexOf('\n');
-    if (end < 0)
-        end = contents.size();
-    if (end > 0 && contents.at(end - 1) == '\r')
-        --end;
-    return end >= markLength + 8 &&
-           std::all_of(contents.constData() + markLength, contents.constData() + end,
-                       [](char c) { return std::isxdigit(uchar(c)) != 0; });
+    return contents.size() == ImageLayout::ImageSize &&
+           ImageLayout::engineName(
+               qFromLittleEndian<quint16>(contents.constData() + ImageLayout::EngineType));
 }
 
 } // namespace
@@ -33,19 +26,17 @@ bool firstLineIsRecord(const QByteArray &contents, qsizetype markLength)
 ImageFile::Decoded ImageFile::decode(const QByteArray &contents)
 {
     Decoded decoded;
-    if (contents.size() == ImageLayout::ImageSize) {
+    const char mark = isImage(contents) ? 0 : RecordText::recordMark(contents);
+    if (!mark) {
         decoded.bytes = contents;
         return decoded;
     }
     RecordText records(contents);
-    if (contents.startsWith(':') && firstLineIsRecord(contents, 1))
+    if (mark == ':')
         IntelHex::decode(records, decoded.bytes, decoded.format);
-    else if (contents.startsWith('S') && contents.size() > 1 &&
-             std::isdigit(uchar(contents.at(1))) && firstLineIsRecord(contents, 2))
-        SRecord::decode(records, decoded.bytes, decoded.format);
     else
-        decoded.bytes = contents;
-    decoded.refusal = records.error; // empty unless a text was refused
+        SRecord::decode(records, decoded.bytes, decoded.format);
+    decoded.refusal = records.error; // empty unless the text was refused
     return decoded;
 }
 

@@ -10,15 +10,16 @@
 #include <QByteArray>
 #include <QString>
 
-// A file's contents as a board image, whatever wrote it: 512 bytes are the image itself; a text
-// whose first line is an Intel HEX or S-record record is read as such, strictly; anything else
-// is binary of the wrong size. Nothing is guessed: a text is an image only when it gives each of
-// the 512 bytes exactly once.
+// A file's contents as a board image, whatever wrote it: a 512-byte image with a known engine is
+// the image itself; a text made of Intel HEX or S-record lines is read as such, strictly, and
+// refused with its line and reason; anything else is binary (of the wrong size, unless 512
+// bytes). Nothing is guessed: a text is an image only when it gives each of the 512 bytes exactly
+// once.
 namespace ImageFile {
 
-// The longest text taken for an image: far more than any layout of 512 bytes in records needs.
-// A longer file is not read.
-constexpr quint64 MaxTextSize = 64 * 1024;
+// The longest text read: enough for a 64 KiB EEPROM in records of a byte each, so that a larger
+// EEPROM's contents are refused as such. A longer file is not read.
+constexpr quint64 MaxTextSize = 1024 * 1024;
 
 struct Decoded
 {

@@ -23,11 +23,16 @@ struct ImageFormat
     // S-record: the type of its end record, 7, 8 or 9.
     int startRecord = 0;
     quint32 start = 0;        // the address that record carries
+    bool startFirst = false;  // Intel HEX: that record comes before the data (python-intelhex)
     bool header = false;      // S-record: an S0 record comes first
     QByteArray headerData;    // and holds these bytes
     bool countRecord = false; // S-record: an S5 or S6 record before the end
-    bool lowerCase = false;   // hexadecimal digits a-f rather than A-F
-    bool crlf = true;         // lines end in CR LF rather than LF
+    // S-record: an S7, S8 or S9 record ends the file. Without one (srec_cat's own layout) the
+    // count record is the last, and says how many data records came before it.
+    bool endRecord = true;
+    bool lowerCase = false; // hexadecimal digits a-f rather than A-F
+    bool crlf = true;       // lines end in CR LF (or CR alone, which not every tool reads)
+                            // rather than LF
 
     // The names of the formats on the command line and in JSON and CSV: bin, ihex, srec.
     static const char *name(Kind kind)

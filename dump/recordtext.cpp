@@ -6,11 +6,11 @@
 
 #include "imageformat.h"
 
-#include <QCoreApplication>
-
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -32,33 +32,90 @@ constexpr std::array<uchar, 256> letterCases = [] {
     return cases;
 }();
 
-bool isBlank(char c)
+bool isLineEnd(char c)
 {
     return c == '\n' || c == '\r';
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// What may follow the last record: line ends, blanks, and the ^Z or NUL old tools pad with.
+bool isTrailing(char c)
+{
+    return isLineEnd(c) || isBlank(c) || c == '\x1a' || c == '\0';
+}
+
+bool isDigit(char c)
+{
+    return digitValues[uchar(c)] >= 0;
+}
+
 } // namespace
+
+char RecordText::recordMark(const QByteArray &text)
+{
+    RecordText lines(text);
+    int intelHex = 0, sRecords = 0, others = 0;
+    char first = 0;
+    while (lines.next()) {
+        const char *at = text.constData() + lines.lineStart;
+        const char *const end = at + lines.lineSize;
+        while (isBlank(*at)) // a line is never blank to its end
+            ++at;
+        const char mark = end - at >= 9 && *at == ':'                                    ? ':'
+                          : end - at >= 10 && *at == 'S' && at[1] >= '0' && at[1] <= '9' ? 'S'
+                                                                                         : 0;
+        const char *const digits = at + (mark == 'S' ? 2 : 1);
+        if (!mark || !std::all_of(digits, digits + 8, isDigit)) {
+            ++others;
+            continue;
+        }
+        ++(mark == ':' ? intelHex : sRecords);
+        if (!first)
+            first = mark;
+    }
+    if (intelHex + sRecords == 0 || intelHex + sRecords < others)
+        return 0;
+    return intelHex > sRecords ? ':' : sRecords > intelHex ? 'S' : first;
+}
 
 bool RecordText::next()
 {
     if (contentEnd < 0) {
         contentEnd = text.size();
-        while (contentEnd > 0 && isBlank(text.at(contentEnd - 1)))
+        while (contentEnd > 0 && isTrailing(text.at(contentEnd - 1)))
             --contentEnd;
+        if (text.startsWith("\xef\xbb\xbf")) // UTF-8's byte-order mark
+            position = 3;
     }
-    if (position >= contentEnd)
-        return false;
-    lineStart = position;
-    qsizetype end = text.indexOf('\n', position);
-    position = end < 0 ? text.size() : end + 1;
-    if (end < 0)
-        end = text.size();
-    const bool cr = end > lineStart && text.at(end - 1) == '\r';
-    if (end < text.size() && lineEnds < 0)
-        lineEnds = cr ? 1 : 0;
-    lineSize = end - lineStart - (cr ? 1 : 0);
-    ++number;
-    return true;
+    const char *const begin = text.constData();
+    while (position < contentEnd) {
+        lineStart = position;
+        // The line ends at the first LF, or at a CR before it (CR alone ends lines too).
+        const auto *lineFeed = static_cast<const char *>(
+            std::memchr(begin + position, '\n', size_t(contentEnd - position)));
+        const char *stop = lineFeed ? lineFeed : begin + contentEnd;
+        const auto *carriageReturn = static_cast<const char *>(
+            std::memchr(begin + position, '\r', size_t(stop - (begin + position))));
+        const qsizetype end = (carriageReturn ? carriageReturn : stop) - begin;
+        position = end;
+        if (end < text.size() && isLineEnd(text.at(end))) {
+            const bool cr = text.at(end) == '\r';
+            if (lineEnds < 0)
+                lineEnds = cr ? 1 : 0;
+            position += cr && end + 1 < text.size() && text.at(end + 1) == '\n' ? 2 : 1;
+        }
+        ++number;
+        lineSize = end - lineStart;
+        while (lineSize > 0 && isBlank(text.at(lineStart + lineSize - 1)))
+            --lineSize;
+        if (lineSize > 0)
+            return true;
+    }
+    return false;
 }
 
 bool RecordText::startsWith(const char *mark) const
@@ -80,35 +137,37 @@ bool RecordText::decode(qsizetype from)
         if (high < 0 || low < 0) {
             const uchar c = in[high < 0 ? i : i + 1];
             if (c > ' ' && c < 0x7f)
-                return refuse(QCoreApplication::translate(
-                                  "tavro-cli", "the character \"%1\" is not a hexadecimal digit")
+                return refuse(tr("the character \"%1\" is not a hexadecimal digit")
                                   .arg(QLatin1Char(char(c))));
-            return refuse(
-                QCoreApplication::translate("tavro-cli", "the byte 0x%1 is not a hexadecimal digit")
-                    .arg(hex(c)));
+            return refuse(tr("the byte 0x%1 is not a hexadecimal digit").arg(hex(c)));
         }
         cases |= letterCases[in[i]] | (i + 1 < digits ? letterCases[in[i + 1]] : 0);
         out[i / 2] = char(high << 4 | low);
     }
     if (digits % 2 != 0)
-        return refuse(
-            QCoreApplication::translate("tavro-cli", "an odd number of hexadecimal digits"));
+        return refuse(tr("an odd number of hexadecimal digits"));
     return true;
 }
 
 bool RecordText::place(quint64 address, const uchar *data, int size)
 {
+    if (size <= 0)
+        return true;
+    if (address < lowest) {
+        lowest = address;
+        lowestOn = number;
+    }
+    highest = qMax(highest, address + quint64(size) - 1);
     for (int i = 0; i < size; ++i, ++address) {
-        if (address >= quint64(ImageLayout::ImageSize))
-            return refuse(
-                QCoreApplication::translate("tavro-cli", "address %1 is beyond the %2-byte image")
-                    .arg(address)
-                    .arg(ImageLayout::ImageSize));
+        if (address >= quint64(ImageLayout::ImageSize)) {
+            if (!beyondOn)
+                beyondOn = number;
+            break;
+        }
         if (givenOn[address])
-            return refuse(
-                QCoreApplication::translate("tavro-cli", "address %1 was given before, on line %2")
-                    .arg(address)
-                    .arg(givenOn[address]));
+            return refuse(tr("address %1 was given before, on line %2")
+                              .arg(hexAddress(address))
+                              .arg(givenOn[address]));
         givenOn[address] = number;
         image[address] = data[i];
     }
@@ -117,10 +176,16 @@ bool RecordText::place(quint64 address, const uchar *data, int size)
 
 bool RecordText::finish(QByteArray &result, ImageFormat &format)
 {
-    while (next()) {
-        if (lineSize > 0)
-            return refuse(QCoreApplication::translate("tavro-cli", "text after the end record"));
-    }
+    if (next())
+        return refuse(tr("text after the end record"));
+    // A larger EEPROM's contents, or data placed where a linker put it: said as a whole, at the
+    // line where it shows.
+    if (beyondOn && lowest > 0)
+        return refuse(tr("the data starts at address %1 instead of 0x0000").arg(hexAddress(lowest)),
+                      lowestOn);
+    if (beyondOn)
+        return refuse(tr("the image holds %1 bytes, a board's EEPROM holds 512").arg(highest + 1),
+                      beyondOn);
     QStringList missing; // ranges of addresses no record gave
     for (int first = 0; first < ImageLayout::ImageSize; ++first) {
         if (givenOn[first])
@@ -128,8 +193,8 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
         int last = first;
         while (last + 1 < ImageLayout::ImageSize && !givenOn[last + 1])
             ++last;
-        missing << (first == last ? QString::number(first)
-                                  : QStringLiteral("%1–%2").arg(first).arg(last));
+        missing << (first == last ? hexAddress(quint64(first))
+                                  : hexAddress(quint64(first)) + u'–' + hexAddress(quint64(last)));
         first = last;
     }
     if (missing.size() > 4) {
@@ -137,12 +202,11 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
         missing << QStringLiteral("…");
     }
     if (missing.size() == 1 && !missing.first().contains(u'–')) {
-        error = QCoreApplication::translate("tavro-cli", "address %1 missing").arg(missing.first());
+        error = tr("address %1 missing").arg(missing.first());
         return false;
     }
     if (!missing.isEmpty()) {
-        error = QCoreApplication::translate("tavro-cli", "addresses %1 missing")
-                    .arg(missing.join(QStringLiteral(", ")));
+        error = tr("addresses %1 missing").arg(missing.join(QStringLiteral(", ")));
         return false;
     }
     result = QByteArray(reinterpret_cast<const char *>(image), ImageLayout::ImageSize);
@@ -156,13 +220,12 @@ bool RecordText::checksumIs(uchar expected)
     const uchar stored = uchar(bytes.at(bytes.size() - 1));
     if (stored == expected)
         return true;
-    return refuse(QCoreApplication::translate("tavro-cli", "checksum 0x%1, expected 0x%2")
-                      .arg(hex(stored), hex(expected)));
+    return refuse(tr("checksum 0x%1, expected 0x%2").arg(hex(stored), hex(expected)));
 }
 
-bool RecordText::refuse(const QString &why)
+bool RecordText::refuse(const QString &why, int line)
 {
-    error = QCoreApplication::translate("tavro-cli", "line %1: %2").arg(number).arg(why);
+    error = tr("line %1: %2").arg(line).arg(why);
     return false;
 }
 
@@ -205,4 +268,9 @@ QByteArray RecordText::bigEndian(quint32 value, int size)
 QString RecordText::hex(uchar byte)
 {
     return QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+}
+
+QString RecordText::hexAddress(quint64 address)
+{
+    return QLatin1String("0x") + QString::number(address, 16).rightJustified(4, u'0').toUpper();
 }

@@ -8,6 +8,7 @@
 #include "imagelayout.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 struct ImageFormat;
@@ -15,13 +16,22 @@ struct ImageFormat;
 // What Intel HEX and Motorola S-record files have in common: one record a line, written in
 // hexadecimal digits after a mark, whose data records together must give each byte of the image
 // exactly once. Reads the lines one by one, places the data where the records say, and words
-// each refusal with the number of its line; writes such lines too.
+// each refusal with the number of its line; writes such lines too. What editors and old tools
+// leave around the records is passed over: a UTF-8 byte-order mark, blank lines, blanks and tabs
+// at the end of a line, CR alone as line end, ^Z or NUL after the last record.
 class RecordText
 {
+    Q_DECLARE_TR_FUNCTIONS(RecordText)
+
 public:
     explicit RecordText(const QByteArray &text) : text(text) {}
 
-    // Moves to the next line; false once only blank lines are left.
+    // The mark of the records a text is made of, ':' or 'S', or 0 when it is not made of them:
+    // at least half of its lines start (after any blanks) with a mark and eight hexadecimal
+    // digits. A record that is wrong further on still counts, so that it is refused with a reason.
+    static char recordMark(const QByteArray &text);
+
+    // Moves to the next line that is not blank; false once there is none.
     bool next();
     int lineNumber() const { return number; }
     // Whether the current line starts with `mark`.
@@ -29,15 +39,16 @@ public:
     char at(qsizetype i) const { return i < lineSize ? text.at(lineStart + i) : '\0'; }
     // Decodes the current line's digits after its first `from` characters into `bytes`.
     bool decode(qsizetype from);
-    // Puts data bytes at `address` (taken as given: no address wraps around).
+    // Puts data bytes at `address` (taken as given: no address wraps around). Data beyond the
+    // image is refused once the whole text has been read, to say how much there is.
     bool place(quint64 address, const uchar *data, int size);
-    // After the end record: true when nothing but blank lines follows and each byte of the image
+    // After the last record: true when nothing but blank lines follows and each byte of the image
     // was given; then `image` holds it, and `format` how the text was written.
     bool finish(QByteArray &image, ImageFormat &format);
     // Whether the current record's last byte is `expected`; refuses the text if not.
     bool checksumIs(uchar expected);
     // Refuses the text, naming the current line: always false.
-    bool refuse(const QString &why);
+    bool refuse(const QString &why) { return refuse(why, number); }
 
     // The sum of the first `size` bytes, as a byte.
     static uchar sum(const QByteArray &bytes, qsizetype size);
@@ -46,6 +57,8 @@ public:
     static QByteArray bigEndian(quint32 value, int size);
     // A byte as two upper-case hexadecimal digits, as refusals show it.
     static QString hex(uchar byte);
+    // An address as programmers print it: 0x01FF, at least four upper-case digits.
+    static QString hexAddress(quint64 address);
 
     // A whole line: `mark`, then `bytes` as digits in the case `format` asks, then its line end.
     static void appendLine(QByteArray &out, const char *mark, const QByteArray &bytes,
@@ -55,14 +68,20 @@ public:
     QString error;    // why the text is refused
 
 private:
+    bool refuse(const QString &why, int line);
+
     const QByteArray &text;
-    qsizetype contentEnd = -1; // where the blank lines at the end begin
+    qsizetype contentEnd = -1; // where what follows the last record begins
     qsizetype position = 0;
     qsizetype lineStart = 0;
     qsizetype lineSize = 0;
     int number = 0;
-    int lineEnds = -1;                        // 1 CR LF, 0 LF, -1 not seen yet
-    uchar cases = 0;                          // 1: lower-case digits seen, 2: upper-case ones
+    int lineEnds = -1;            // 1 CR LF or CR, 0 LF, -1 not seen yet
+    uchar cases = 0;              // 1: lower-case digits seen, 2: upper-case ones
+    quint64 lowest = ~quint64(0); // the lowest and highest address data was given for
+    quint64 highest = 0;
+    int lowestOn = 0;                         // the line that gave the lowest address
+    int beyondOn = 0;                         // the first line that gave data beyond the image
     int givenOn[ImageLayout::ImageSize] = {}; // the line that gave each byte, 0 none yet
     uchar image[ImageLayout::ImageSize] = {};
 };

@@ -7,8 +7,6 @@
 #include "imageformat.h"
 #include "recordtext.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 // The bytes of the address in each type of record, S0 to S9; S4 does not exist.
@@ -32,33 +30,31 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
     format.kind = ImageFormat::SRecord;
     format.recordLength = 0;
     quint32 dataRecords = 0;
+    int seen = 0;
+    bool closedByCount = false; // the last record so far is a count record
     while (records.next()) {
+        closedByCount = false;
         const char digit = records.at(1);
         if (records.at(0) != 'S' || digit < '0' || digit > '9')
-            return records.refuse(QCoreApplication::translate(
-                "tavro-cli", "it does not start with S and a digit, as an S-record does"));
+            return records.refuse(RecordText::tr("an S-record starts with S and a digit"));
         const int type = digit - '0';
         if (type == 4)
-            return records.refuse(
-                QCoreApplication::translate("tavro-cli", "unknown record type S4"));
+            return records.refuse(RecordText::tr("unknown record type S4"));
         if (!records.decode(2))
             return false;
         const QByteArray &bytes = records.bytes;
         const int size = int(bytes.size());
         if (size == 0)
-            return records.refuse(
-                QCoreApplication::translate("tavro-cli", "the record has no count"));
+            return records.refuse(RecordText::tr("the record has no count"));
         const int count = uchar(bytes.at(0));
         if (size != count + 1)
             return records.refuse(
-                QCoreApplication::translate(
-                    "tavro-cli", "the record announces %1 bytes after its count but holds %2")
+                RecordText::tr("the record announces %1 bytes after its count but holds %2")
                     .arg(count)
                     .arg(size - 1));
         const int addressSize = addressSizes[type];
         if (count < addressSize + 1)
-            return records.refuse(QCoreApplication::translate(
-                                      "tavro-cli", "an S%1 record needs at least %2 bytes, not %3")
+            return records.refuse(RecordText::tr("an S%1 record needs at least %2 bytes, not %3")
                                       .arg(type)
                                       .arg(addressSize + 1)
                                       .arg(count));
@@ -68,12 +64,14 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         const int dataSize = count - addressSize - 1;
         const QByteArray data = bytes.mid(1 + addressSize, dataSize);
         if (type == 0) {
-            if (records.lineNumber() != 1)
-                return records.refuse(QCoreApplication::translate(
-                    "tavro-cli", "a header record (S0) after the first line"));
+            if (++seen != 1)
+                return records.refuse(RecordText::tr("a header record (S0) after the first line"));
             format.header = true;
             format.headerData = data;
-        } else if (type <= 3) {
+            continue;
+        }
+        ++seen;
+        if (type <= 3) {
             if (!format.addressRecord)
                 format.addressRecord = type;
             format.recordLength = qMax(format.recordLength, dataSize);
@@ -82,24 +80,27 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
                                dataSize))
                 return false;
         } else if (dataSize != 0) {
-            return records.refuse(
-                QCoreApplication::translate("tavro-cli", "an S%1 record holds no data").arg(type));
+            return records.refuse(RecordText::tr("an S%1 record must not hold data").arg(type));
         } else if (type <= 6) {
             if (address != dataRecords)
                 return records.refuse(
-                    QCoreApplication::translate(
-                        "tavro-cli", "the count record says %1 data records, but %2 come before it")
+                    RecordText::tr("the count record says %1 data records, but %2 come before it")
                         .arg(address)
                         .arg(dataRecords));
             format.countRecord = true;
+            closedByCount = true;
         } else {
             format.startRecord = type;
             format.start = address;
             return records.finish(image, format);
         }
     }
-    records.error =
-        QCoreApplication::translate("tavro-cli", "the end record (S7, S8 or S9) is missing");
+    // srec_cat ends its files so: the count record, which says no record was lost, and no end.
+    if (closedByCount) {
+        format.endRecord = false;
+        return records.finish(image, format);
+    }
+    records.error = RecordText::tr("the end record (S7, S8 or S9) is missing");
     return false;
 }
 
@@ -120,6 +121,7 @@ QByteArray SRecord::encode(const QByteArray &image, const ImageFormat &format)
         append(out, records > 0xffff ? 6 : 5, records, QByteArray(), format);
     const int end =
         format.startRecord >= 7 && format.startRecord <= 9 ? format.startRecord : 10 - type;
-    append(out, end, format.start, QByteArray(), format);
+    if (format.endRecord || !format.countRecord)
+        append(out, end, format.start, QByteArray(), format);
     return out;
 }

@@ -273,6 +273,121 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>RecordText</name>
+    <message>
+        <source>an Intel HEX record starts with &quot;:&quot;</source>
+        <translation>ein Intel-HEX-Datensatz beginnt mit „:“</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>ein Datensatz von %1 Bytes ist zu kurz: er braucht 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>der Datensatz kündigt %1 Datenbytes an, enthält aber %2</translation>
+    </message>
+    <message>
+        <source>the end record must not hold data</source>
+        <translation>der Enddatensatz darf keine Daten enthalten</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>ein Adressdatensatz muss 2 Bytes enthalten, nicht %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>ein Startadressdatensatz muss 4 Bytes enthalten, nicht %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>unbekannter Datensatztyp %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>der Enddatensatz (:00000001FF) fehlt</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>das Zeichen „%1“ ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>das Byte 0x%1 ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>eine ungerade Zahl von Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>Adresse %1 kam schon vorher vor, in Zeile %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>Text nach dem Enddatensatz</translation>
+    </message>
+    <message>
+        <source>the data starts at address %1 instead of 0x0000</source>
+        <translation>die Daten beginnen bei Adresse %1 statt bei 0x0000</translation>
+    </message>
+    <message>
+        <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
+        <translation>das Abbild umfasst %1 Bytes, das EEPROM einer Platine 512</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>Adresse %1 fehlt</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>Adressen %1 fehlen</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>Prüfsumme 0x%1, erwartet 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>an S-record starts with S and a digit</source>
+        <translation>ein S-Record beginnt mit S und einer Ziffer</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>unbekannter Datensatztyp S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>der Datensatz hat keine Längenangabe</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>der Datensatz kündigt %1 Bytes nach seiner Längenangabe an, enthält aber %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>ein S%1-Datensatz braucht mindestens %2 Bytes, nicht %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>ein Kopfdatensatz (S0) nach der ersten Zeile</translation>
+    </message>
+    <message>
+        <source>an S%1 record must not hold data</source>
+        <translation>ein S%1-Datensatz darf keine Daten enthalten</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>der Zähldatensatz nennt %1 Datensätze, davor stehen aber %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>der Enddatensatz (S7, S8 oder S9) fehlt</translation>
+    </message>
+</context>
+<context>
     <name>tavro-cli</name>
     <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
@@ -633,114 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>cannot be read</source>
         <translation>lässt sich nicht lesen</translation>
-    </message>
-    <message>
-        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
-        <translation>sie beginnt nicht mit „:“, wie ein Intel-HEX-Datensatz</translation>
-    </message>
-    <message>
-        <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>ein Datensatz von %1 Bytes ist zu kurz: er braucht 5</translation>
-    </message>
-    <message>
-        <source>the record announces %1 data bytes but holds %2</source>
-        <translation>der Datensatz kündigt %1 Datenbytes an, enthält aber %2</translation>
-    </message>
-    <message>
-        <source>the end record holds data</source>
-        <translation>der Enddatensatz enthält Daten</translation>
-    </message>
-    <message>
-        <source>an address record must hold 2 bytes, not %1</source>
-        <translation>ein Adressdatensatz muss 2 Bytes enthalten, nicht %1</translation>
-    </message>
-    <message>
-        <source>a start address record must hold 4 bytes, not %1</source>
-        <translation>ein Startadressdatensatz muss 4 Bytes enthalten, nicht %1</translation>
-    </message>
-    <message>
-        <source>unknown record type %1</source>
-        <translation>unbekannter Datensatztyp %1</translation>
-    </message>
-    <message>
-        <source>the end record (:00000001FF) is missing</source>
-        <translation>der Enddatensatz (:00000001FF) fehlt</translation>
-    </message>
-    <message>
-        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
-        <translation>das Zeichen „%1“ ist keine Hexadezimalziffer</translation>
-    </message>
-    <message>
-        <source>the byte 0x%1 is not a hexadecimal digit</source>
-        <translation>das Byte 0x%1 ist keine Hexadezimalziffer</translation>
-    </message>
-    <message>
-        <source>an odd number of hexadecimal digits</source>
-        <translation>eine ungerade Zahl von Hexadezimalziffern</translation>
-    </message>
-    <message>
-        <source>address %1 is beyond the %2-byte image</source>
-        <translation>Adresse %1 liegt hinter dem %2-Byte-Abbild</translation>
-    </message>
-    <message>
-        <source>address %1 was given before, on line %2</source>
-        <translation>Adresse %1 kam schon vorher vor, in Zeile %2</translation>
-    </message>
-    <message>
-        <source>text after the end record</source>
-        <translation>Text nach dem Enddatensatz</translation>
-    </message>
-    <message>
-        <source>address %1 missing</source>
-        <translation>Adresse %1 fehlt</translation>
-    </message>
-    <message>
-        <source>addresses %1 missing</source>
-        <translation>Adressen %1 fehlen</translation>
-    </message>
-    <message>
-        <source>checksum 0x%1, expected 0x%2</source>
-        <translation>Prüfsumme 0x%1, erwartet 0x%2</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>it does not start with S and a digit, as an S-record does</source>
-        <translation>sie beginnt nicht mit S und einer Ziffer, wie ein S-Record</translation>
-    </message>
-    <message>
-        <source>unknown record type S4</source>
-        <translation>unbekannter Datensatztyp S4</translation>
-    </message>
-    <message>
-        <source>the record has no count</source>
-        <translation>der Datensatz hat keine Längenangabe</translation>
-    </message>
-    <message>
-        <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>der Datensatz kündigt %1 Bytes nach seiner Längenangabe an, enthält aber %2</translation>
-    </message>
-    <message>
-        <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>ein S%1-Datensatz braucht mindestens %2 Bytes, nicht %3</translation>
-    </message>
-    <message>
-        <source>a header record (S0) after the first line</source>
-        <translation>ein Kopfdatensatz (S0) nach der ersten Zeile</translation>
-    </message>
-    <message>
-        <source>an S%1 record holds no data</source>
-        <translation>ein S%1-Datensatz enthält keine Daten</translation>
-    </message>
-    <message>
-        <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>der Zähldatensatz nennt %1 Datensätze, davor stehen aber %2</translation>
-    </message>
-    <message>
-        <source>the end record (S7, S8 or S9) is missing</source>
-        <translation>der Enddatensatz (S7, S8 oder S9) fehlt</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

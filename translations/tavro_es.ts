@@ -273,6 +273,121 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>RecordText</name>
+    <message>
+        <source>an Intel HEX record starts with &quot;:&quot;</source>
+        <translation>un registro Intel HEX empieza por «:»</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un registro de %1 bytes es demasiado corto: necesita 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>el registro anuncia %1 bytes de datos pero contiene %2</translation>
+    </message>
+    <message>
+        <source>the end record must not hold data</source>
+        <translation>el registro final no debe contener datos</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un registro de dirección debe contener 2 bytes, no %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un registro de dirección de inicio debe contener 4 bytes, no %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>tipo de registro desconocido %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>falta el registro final (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>el carácter «%1» no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>el byte 0x%1 no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un número impar de dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>la dirección %1 ya apareció antes, en la línea %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>texto después del registro final</translation>
+    </message>
+    <message>
+        <source>the data starts at address %1 instead of 0x0000</source>
+        <translation>los datos empiezan en la dirección %1 en lugar de 0x0000</translation>
+    </message>
+    <message>
+        <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
+        <translation>la imagen tiene %1 bytes; la EEPROM de una placa tiene 512</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>falta la dirección %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>faltan las direcciones %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, se esperaba 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>an S-record starts with S and a digit</source>
+        <translation>un S-record empieza por S y un dígito</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>tipo de registro desconocido S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>el registro no tiene recuento</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>el registro anuncia %1 bytes después de su recuento pero contiene %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un registro S%1 necesita al menos %2 bytes, no %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un registro de cabecera (S0) después de la primera línea</translation>
+    </message>
+    <message>
+        <source>an S%1 record must not hold data</source>
+        <translation>un registro S%1 no debe contener datos</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>el registro de recuento indica %1 registros de datos, pero antes hay %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>falta el registro final (S7, S8 o S9)</translation>
+    </message>
+</context>
+<context>
     <name>tavro-cli</name>
     <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
@@ -633,114 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>cannot be read</source>
         <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
-        <translation>no empieza por «:», como un registro Intel HEX</translation>
-    </message>
-    <message>
-        <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un registro de %1 bytes es demasiado corto: necesita 5</translation>
-    </message>
-    <message>
-        <source>the record announces %1 data bytes but holds %2</source>
-        <translation>el registro anuncia %1 bytes de datos pero contiene %2</translation>
-    </message>
-    <message>
-        <source>the end record holds data</source>
-        <translation>el registro final contiene datos</translation>
-    </message>
-    <message>
-        <source>an address record must hold 2 bytes, not %1</source>
-        <translation>un registro de dirección debe contener 2 bytes, no %1</translation>
-    </message>
-    <message>
-        <source>a start address record must hold 4 bytes, not %1</source>
-        <translation>un registro de dirección de inicio debe contener 4 bytes, no %1</translation>
-    </message>
-    <message>
-        <source>unknown record type %1</source>
-        <translation>tipo de registro desconocido %1</translation>
-    </message>
-    <message>
-        <source>the end record (:00000001FF) is missing</source>
-        <translation>falta el registro final (:00000001FF)</translation>
-    </message>
-    <message>
-        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
-        <translation>el carácter «%1» no es un dígito hexadecimal</translation>
-    </message>
-    <message>
-        <source>the byte 0x%1 is not a hexadecimal digit</source>
-        <translation>el byte 0x%1 no es un dígito hexadecimal</translation>
-    </message>
-    <message>
-        <source>an odd number of hexadecimal digits</source>
-        <translation>un número impar de dígitos hexadecimales</translation>
-    </message>
-    <message>
-        <source>address %1 is beyond the %2-byte image</source>
-        <translation>la dirección %1 está fuera de la imagen de %2 bytes</translation>
-    </message>
-    <message>
-        <source>address %1 was given before, on line %2</source>
-        <translation>la dirección %1 ya apareció antes, en la línea %2</translation>
-    </message>
-    <message>
-        <source>text after the end record</source>
-        <translation>texto después del registro final</translation>
-    </message>
-    <message>
-        <source>address %1 missing</source>
-        <translation>falta la dirección %1</translation>
-    </message>
-    <message>
-        <source>addresses %1 missing</source>
-        <translation>faltan las direcciones %1</translation>
-    </message>
-    <message>
-        <source>checksum 0x%1, expected 0x%2</source>
-        <translation>checksum 0x%1, se esperaba 0x%2</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message>
-        <source>it does not start with S and a digit, as an S-record does</source>
-        <translation>no empieza por S y un dígito, como un S-record</translation>
-    </message>
-    <message>
-        <source>unknown record type S4</source>
-        <translation>tipo de registro desconocido S4</translation>
-    </message>
-    <message>
-        <source>the record has no count</source>
-        <translation>el registro no tiene recuento</translation>
-    </message>
-    <message>
-        <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>el registro anuncia %1 bytes después de su recuento pero contiene %2</translation>
-    </message>
-    <message>
-        <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un registro S%1 necesita al menos %2 bytes, no %3</translation>
-    </message>
-    <message>
-        <source>a header record (S0) after the first line</source>
-        <translation>un registro de cabecera (S0) después de la primera línea</translation>
-    </message>
-    <message>
-        <source>an S%1 record holds no data</source>
-        <translation>un registro S%1 no contiene datos</translation>
-    </message>
-    <message>
-        <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>el registro de recuento indica %1 registros de datos, pero antes hay %2</translation>
-    </message>
-    <message>
-        <source>the end record (S7, S8 or S9) is missing</source>
-        <translation>falta el registro final (S7, S8 o S9)</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

@@ -273,6 +273,121 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>RecordText</name>
+    <message>
+        <source>an Intel HEX record starts with &quot;:&quot;</source>
+        <translation>un enregistrement Intel HEX commence par «&#xa0;:&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un enregistrement de %1 octets est trop court&#xa0;: il en faut 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>l’enregistrement annonce %1 octets de données mais en contient %2</translation>
+    </message>
+    <message>
+        <source>the end record must not hold data</source>
+        <translation>l’enregistrement de fin ne doit pas contenir de données</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un enregistrement d’adresse doit contenir 2 octets, pas %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un enregistrement d’adresse de départ doit contenir 4 octets, pas %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>type d’enregistrement inconnu %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>l’enregistrement de fin (:00000001FF) manque</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>le caractère «&#xa0;%1&#xa0;» n’est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>l’octet 0x%1 n’est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un nombre impair de chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>l’adresse %1 a déjà été donnée, ligne %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>du texte après l’enregistrement de fin</translation>
+    </message>
+    <message>
+        <source>the data starts at address %1 instead of 0x0000</source>
+        <translation>les données commencent à l’adresse %1 au lieu de 0x0000</translation>
+    </message>
+    <message>
+        <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
+        <translation>l’image fait %1 octets, l’EEPROM d’une carte en fait 512</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>l’adresse %1 manque</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>les adresses %1 manquent</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, attendu 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>an S-record starts with S and a digit</source>
+        <translation>un S-record commence par S et un chiffre</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>type d’enregistrement inconnu S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>l’enregistrement n’a pas de compte</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>l’enregistrement annonce %1 octets après son compte mais en contient %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un enregistrement S%1 demande au moins %2 octets, pas %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un enregistrement d’en-tête (S0) après la première ligne</translation>
+    </message>
+    <message>
+        <source>an S%1 record must not hold data</source>
+        <translation>un enregistrement S%1 ne doit pas contenir de données</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>l’enregistrement de comptage indique %1 enregistrements de données, mais %2 le précèdent</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>l’enregistrement de fin (S7, S8 ou S9) manque</translation>
+    </message>
+</context>
+<context>
     <name>tavro-cli</name>
     <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
@@ -633,114 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>cannot be read</source>
         <translation>ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
-        <translation>il ne commence pas par «&#xa0;:&#xa0;», comme un enregistrement Intel HEX</translation>
-    </message>
-    <message>
-        <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un enregistrement de %1 octets est trop court&#xa0;: il en faut 5</translation>
-    </message>
-    <message>
-        <source>the record announces %1 data bytes but holds %2</source>
-        <translation>l’enregistrement annonce %1 octets de données mais en contient %2</translation>
-    </message>
-    <message>
-        <source>the end record holds data</source>
-        <translation>l’enregistrement de fin contient des données</translation>
-    </message>
-    <message>
-        <source>an address record must hold 2 bytes, not %1</source>
-        <translation>un enregistrement d’adresse doit contenir 2 octets, pas %1</translation>
-    </message>
-    <message>
-        <source>a start address record must hold 4 bytes, not %1</source>
-        <translation>un enregistrement d’adresse de départ doit contenir 4 octets, pas %1</translation>
-    </message>
-    <message>
-        <source>unknown record type %1</source>
-        <translation>type d’enregistrement inconnu %1</translation>
-    </message>
-    <message>
-        <source>the end record (:00000001FF) is missing</source>
-        <translation>l’enregistrement de fin (:00000001FF) manque</translation>
-    </message>
-    <message>
-        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
-        <translation>le caractère «&#xa0;%1&#xa0;» n’est pas un chiffre hexadécimal</translation>
-    </message>
-    <message>
-        <source>the byte 0x%1 is not a hexadecimal digit</source>
-        <translation>l’octet 0x%1 n’est pas un chiffre hexadécimal</translation>
-    </message>
-    <message>
-        <source>an odd number of hexadecimal digits</source>
-        <translation>un nombre impair de chiffres hexadécimaux</translation>
-    </message>
-    <message>
-        <source>address %1 is beyond the %2-byte image</source>
-        <translation>l’adresse %1 est au-delà de l’image de %2 octets</translation>
-    </message>
-    <message>
-        <source>address %1 was given before, on line %2</source>
-        <translation>l’adresse %1 a déjà été donnée, ligne %2</translation>
-    </message>
-    <message>
-        <source>text after the end record</source>
-        <translation>du texte après l’enregistrement de fin</translation>
-    </message>
-    <message>
-        <source>address %1 missing</source>
-        <translation>l’adresse %1 manque</translation>
-    </message>
-    <message>
-        <source>addresses %1 missing</source>
-        <translation>les adresses %1 manquent</translation>
-    </message>
-    <message>
-        <source>checksum 0x%1, expected 0x%2</source>
-        <translation>checksum 0x%1, attendu 0x%2</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>it does not start with S and a digit, as an S-record does</source>
-        <translation>il ne commence pas par S et un chiffre, comme un S-record</translation>
-    </message>
-    <message>
-        <source>unknown record type S4</source>
-        <translation>type d’enregistrement inconnu S4</translation>
-    </message>
-    <message>
-        <source>the record has no count</source>
-        <translation>l’enregistrement n’a pas de compte</translation>
-    </message>
-    <message>
-        <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>l’enregistrement annonce %1 octets après son compte mais en contient %2</translation>
-    </message>
-    <message>
-        <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un enregistrement S%1 demande au moins %2 octets, pas %3</translation>
-    </message>
-    <message>
-        <source>a header record (S0) after the first line</source>
-        <translation>un enregistrement d’en-tête (S0) après la première ligne</translation>
-    </message>
-    <message>
-        <source>an S%1 record holds no data</source>
-        <translation>un enregistrement S%1 ne contient pas de données</translation>
-    </message>
-    <message>
-        <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>l’enregistrement de comptage indique %1 enregistrements de données, mais %2 le précèdent</translation>
-    </message>
-    <message>
-        <source>the end record (S7, S8 or S9) is missing</source>
-        <translation>l’enregistrement de fin (S7, S8 ou S9) manque</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

@@ -273,6 +273,121 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>RecordText</name>
+    <message>
+        <source>an Intel HEX record starts with &quot;:&quot;</source>
+        <translation>un record Intel HEX inizia con «:»</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>un record di %1 byte è troppo corto: ne servono 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>il record annuncia %1 byte di dati ma ne contiene %2</translation>
+    </message>
+    <message>
+        <source>the end record must not hold data</source>
+        <translation>il record finale non deve contenere dati</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>un record di indirizzo deve contenere 2 byte, non %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>un record di indirizzo di avvio deve contenere 4 byte, non %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>tipo di record sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>manca il record finale (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>il carattere «%1» non è una cifra esadecimale</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>il byte 0x%1 non è una cifra esadecimale</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>un numero dispari di cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>l’indirizzo %1 è già stato dato, alla riga %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>testo dopo il record finale</translation>
+    </message>
+    <message>
+        <source>the data starts at address %1 instead of 0x0000</source>
+        <translation>i dati iniziano all’indirizzo %1 invece che a 0x0000</translation>
+    </message>
+    <message>
+        <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
+        <translation>l’immagine contiene %1 byte, la EEPROM di una scheda ne contiene 512</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>manca l’indirizzo %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>mancano gli indirizzi %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>checksum 0x%1, atteso 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>an S-record starts with S and a digit</source>
+        <translation>un S-record inizia con S e una cifra</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>tipo di record sconosciuto S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>il record non ha il conteggio</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>un record S%1 richiede almeno %2 byte, non %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>un record di intestazione (S0) dopo la prima riga</translation>
+    </message>
+    <message>
+        <source>an S%1 record must not hold data</source>
+        <translation>un record S%1 non deve contenere dati</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>manca il record finale (S7, S8 o S9)</translation>
+    </message>
+</context>
+<context>
     <name>tavro-cli</name>
     <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
@@ -633,114 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>cannot be read</source>
         <translation>non si può leggere</translation>
-    </message>
-    <message>
-        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
-        <translation>non inizia con «:», come un record Intel HEX</translation>
-    </message>
-    <message>
-        <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un record di %1 byte è troppo corto: ne servono 5</translation>
-    </message>
-    <message>
-        <source>the record announces %1 data bytes but holds %2</source>
-        <translation>il record annuncia %1 byte di dati ma ne contiene %2</translation>
-    </message>
-    <message>
-        <source>the end record holds data</source>
-        <translation>il record finale contiene dati</translation>
-    </message>
-    <message>
-        <source>an address record must hold 2 bytes, not %1</source>
-        <translation>un record di indirizzo deve contenere 2 byte, non %1</translation>
-    </message>
-    <message>
-        <source>a start address record must hold 4 bytes, not %1</source>
-        <translation>un record di indirizzo di avvio deve contenere 4 byte, non %1</translation>
-    </message>
-    <message>
-        <source>unknown record type %1</source>
-        <translation>tipo di record sconosciuto %1</translation>
-    </message>
-    <message>
-        <source>the end record (:00000001FF) is missing</source>
-        <translation>manca il record finale (:00000001FF)</translation>
-    </message>
-    <message>
-        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
-        <translation>il carattere «%1» non è una cifra esadecimale</translation>
-    </message>
-    <message>
-        <source>the byte 0x%1 is not a hexadecimal digit</source>
-        <translation>il byte 0x%1 non è una cifra esadecimale</translation>
-    </message>
-    <message>
-        <source>an odd number of hexadecimal digits</source>
-        <translation>un numero dispari di cifre esadecimali</translation>
-    </message>
-    <message>
-        <source>address %1 is beyond the %2-byte image</source>
-        <translation>l’indirizzo %1 è oltre l’immagine da %2 byte</translation>
-    </message>
-    <message>
-        <source>address %1 was given before, on line %2</source>
-        <translation>l’indirizzo %1 è già stato dato, alla riga %2</translation>
-    </message>
-    <message>
-        <source>text after the end record</source>
-        <translation>testo dopo il record finale</translation>
-    </message>
-    <message>
-        <source>address %1 missing</source>
-        <translation>manca l’indirizzo %1</translation>
-    </message>
-    <message>
-        <source>addresses %1 missing</source>
-        <translation>mancano gli indirizzi %1</translation>
-    </message>
-    <message>
-        <source>checksum 0x%1, expected 0x%2</source>
-        <translation>checksum 0x%1, atteso 0x%2</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>riga %1: %2</translation>
-    </message>
-    <message>
-        <source>it does not start with S and a digit, as an S-record does</source>
-        <translation>non inizia con S e una cifra, come un S-record</translation>
-    </message>
-    <message>
-        <source>unknown record type S4</source>
-        <translation>tipo di record sconosciuto S4</translation>
-    </message>
-    <message>
-        <source>the record has no count</source>
-        <translation>il record non ha il conteggio</translation>
-    </message>
-    <message>
-        <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</translation>
-    </message>
-    <message>
-        <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un record S%1 richiede almeno %2 byte, non %3</translation>
-    </message>
-    <message>
-        <source>a header record (S0) after the first line</source>
-        <translation>un record di intestazione (S0) dopo la prima riga</translation>
-    </message>
-    <message>
-        <source>an S%1 record holds no data</source>
-        <translation>un record S%1 non contiene dati</translation>
-    </message>
-    <message>
-        <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</translation>
-    </message>
-    <message>
-        <source>the end record (S7, S8 or S9) is missing</source>
-        <translation>manca il record finale (S7, S8 o S9)</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

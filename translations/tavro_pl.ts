@@ -274,6 +274,121 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>RecordText</name>
+    <message>
+        <source>an Intel HEX record starts with &quot;:&quot;</source>
+        <translation>rekord Intel HEX zaczyna się od „:”</translation>
+    </message>
+    <message>
+        <source>a record of %1 bytes is too short: it needs 5</source>
+        <translation>rekord o długości %1 B jest za krótki: potrzeba 5</translation>
+    </message>
+    <message>
+        <source>the record announces %1 data bytes but holds %2</source>
+        <translation>rekord zapowiada %1 B danych, a zawiera %2</translation>
+    </message>
+    <message>
+        <source>the end record must not hold data</source>
+        <translation>rekord końcowy nie może zawierać danych</translation>
+    </message>
+    <message>
+        <source>an address record must hold 2 bytes, not %1</source>
+        <translation>rekord adresu musi zawierać 2 B, a nie %1</translation>
+    </message>
+    <message>
+        <source>a start address record must hold 4 bytes, not %1</source>
+        <translation>rekord adresu startowego musi zawierać 4 B, a nie %1</translation>
+    </message>
+    <message>
+        <source>unknown record type %1</source>
+        <translation>nieznany typ rekordu %1</translation>
+    </message>
+    <message>
+        <source>the end record (:00000001FF) is missing</source>
+        <translation>brak rekordu końcowego (:00000001FF)</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
+        <translation>znak „%1” nie jest cyfrą szesnastkową</translation>
+    </message>
+    <message>
+        <source>the byte 0x%1 is not a hexadecimal digit</source>
+        <translation>bajt 0x%1 nie jest cyfrą szesnastkową</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>nieparzysta liczba cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>address %1 was given before, on line %2</source>
+        <translation>adres %1 wystąpił już wcześniej, w wierszu %2</translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation>tekst po rekordzie końcowym</translation>
+    </message>
+    <message>
+        <source>the data starts at address %1 instead of 0x0000</source>
+        <translation>dane zaczynają się od adresu %1 zamiast od 0x0000</translation>
+    </message>
+    <message>
+        <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
+        <translation>obraz ma %1 B, a EEPROM modułu ma 512 B</translation>
+    </message>
+    <message>
+        <source>address %1 missing</source>
+        <translation>brak adresu %1</translation>
+    </message>
+    <message>
+        <source>addresses %1 missing</source>
+        <translation>brak adresów %1</translation>
+    </message>
+    <message>
+        <source>checksum 0x%1, expected 0x%2</source>
+        <translation>suma kontrolna 0x%1, oczekiwano 0x%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>an S-record starts with S and a digit</source>
+        <translation>rekord S-record zaczyna się od S i cyfry</translation>
+    </message>
+    <message>
+        <source>unknown record type S4</source>
+        <translation>nieznany typ rekordu S4</translation>
+    </message>
+    <message>
+        <source>the record has no count</source>
+        <translation>rekord nie ma licznika</translation>
+    </message>
+    <message>
+        <source>the record announces %1 bytes after its count but holds %2</source>
+        <translation>rekord zapowiada %1 B po liczniku, a zawiera %2</translation>
+    </message>
+    <message>
+        <source>an S%1 record needs at least %2 bytes, not %3</source>
+        <translation>rekord S%1 wymaga co najmniej %2 B, a nie %3</translation>
+    </message>
+    <message>
+        <source>a header record (S0) after the first line</source>
+        <translation>rekord nagłówka (S0) po pierwszym wierszu</translation>
+    </message>
+    <message>
+        <source>an S%1 record must not hold data</source>
+        <translation>rekord S%1 nie może zawierać danych</translation>
+    </message>
+    <message>
+        <source>the count record says %1 data records, but %2 come before it</source>
+        <translation>rekord licznika podaje liczbę rekordów danych %1, a przed nim jest ich %2</translation>
+    </message>
+    <message>
+        <source>the end record (S7, S8 or S9) is missing</source>
+        <translation>brak rekordu końcowego (S7, S8 lub S9)</translation>
+    </message>
+</context>
+<context>
     <name>tavro-cli</name>
     <message>
         <source>unknown option &quot;%1&quot; (&quot;--&quot; ends the options: tavro-cli %2 -- %1)</source>
@@ -634,114 +749,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>cannot be read</source>
         <translation>nie można odczytać</translation>
-    </message>
-    <message>
-        <source>it does not start with &quot;:&quot;, as an Intel HEX record does</source>
-        <translation>nie zaczyna się od „:”, jak rekord Intel HEX</translation>
-    </message>
-    <message>
-        <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>rekord o długości %1 B jest za krótki: potrzeba 5</translation>
-    </message>
-    <message>
-        <source>the record announces %1 data bytes but holds %2</source>
-        <translation>rekord zapowiada %1 B danych, a zawiera %2</translation>
-    </message>
-    <message>
-        <source>the end record holds data</source>
-        <translation>rekord końcowy zawiera dane</translation>
-    </message>
-    <message>
-        <source>an address record must hold 2 bytes, not %1</source>
-        <translation>rekord adresu musi zawierać 2 B, a nie %1</translation>
-    </message>
-    <message>
-        <source>a start address record must hold 4 bytes, not %1</source>
-        <translation>rekord adresu startowego musi zawierać 4 B, a nie %1</translation>
-    </message>
-    <message>
-        <source>unknown record type %1</source>
-        <translation>nieznany typ rekordu %1</translation>
-    </message>
-    <message>
-        <source>the end record (:00000001FF) is missing</source>
-        <translation>brak rekordu końcowego (:00000001FF)</translation>
-    </message>
-    <message>
-        <source>the character &quot;%1&quot; is not a hexadecimal digit</source>
-        <translation>znak „%1” nie jest cyfrą szesnastkową</translation>
-    </message>
-    <message>
-        <source>the byte 0x%1 is not a hexadecimal digit</source>
-        <translation>bajt 0x%1 nie jest cyfrą szesnastkową</translation>
-    </message>
-    <message>
-        <source>an odd number of hexadecimal digits</source>
-        <translation>nieparzysta liczba cyfr szesnastkowych</translation>
-    </message>
-    <message>
-        <source>address %1 is beyond the %2-byte image</source>
-        <translation>adres %1 wykracza poza obraz o rozmiarze %2 B</translation>
-    </message>
-    <message>
-        <source>address %1 was given before, on line %2</source>
-        <translation>adres %1 wystąpił już wcześniej, w wierszu %2</translation>
-    </message>
-    <message>
-        <source>text after the end record</source>
-        <translation>tekst po rekordzie końcowym</translation>
-    </message>
-    <message>
-        <source>address %1 missing</source>
-        <translation>brak adresu %1</translation>
-    </message>
-    <message>
-        <source>addresses %1 missing</source>
-        <translation>brak adresów %1</translation>
-    </message>
-    <message>
-        <source>checksum 0x%1, expected 0x%2</source>
-        <translation>suma kontrolna 0x%1, oczekiwano 0x%2</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>wiersz %1: %2</translation>
-    </message>
-    <message>
-        <source>it does not start with S and a digit, as an S-record does</source>
-        <translation>nie zaczyna się od S i cyfry, jak rekord S-record</translation>
-    </message>
-    <message>
-        <source>unknown record type S4</source>
-        <translation>nieznany typ rekordu S4</translation>
-    </message>
-    <message>
-        <source>the record has no count</source>
-        <translation>rekord nie ma licznika</translation>
-    </message>
-    <message>
-        <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>rekord zapowiada %1 B po liczniku, a zawiera %2</translation>
-    </message>
-    <message>
-        <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>rekord S%1 wymaga co najmniej %2 B, a nie %3</translation>
-    </message>
-    <message>
-        <source>a header record (S0) after the first line</source>
-        <translation>rekord nagłówka (S0) po pierwszym wierszu</translation>
-    </message>
-    <message>
-        <source>an S%1 record holds no data</source>
-        <translation>rekord S%1 nie zawiera danych</translation>
-    </message>
-    <message>
-        <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>rekord licznika podaje %1 rekordów danych, a przed nim jest %2</translation>
-    </message>
-    <message>
-        <source>the end record (S7, S8 or S9) is missing</source>
-        <translation>brak rekordu końcowego (S7, S8 lub S9)</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

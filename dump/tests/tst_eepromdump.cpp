@@ -99,12 +99,19 @@ void TestEepromDump::failures_data()
         << changed(changed(TestImage::valid(), 496, 0x21), 497, 0x24) << damaged;
     QTest::newRow("engine 0x292D")
         << changed(changed(TestImage::valid(), 496, 0x2D), 497, 0x29) << damaged;
-    // The window reads the 512 bytes alone: a programmer's text of the image is a text.
+    // Records beyond the longest text that is read: not read at all.
+    const QByteArray line(":10000000030A11181F262D343B424950575E656C78\r\n");
+    QTest::newRow("a text one byte longer than is read")
+        << line.repeated(int(ImageFile::MaxTextSize / quint64(line.size())) + 1)
+               .left(qsizetype(ImageFile::MaxTextSize) + 1)
+        << QStringLiteral("File size : 1048577 bytes<br>Wrong file size<br>");
+    // A programmer's text refused: its line and reason, a quoted "<" shown as such.
     ImageFormat intelHex;
     intelHex.kind = ImageFormat::IntelHex;
-    QTest::newRow("Intel HEX of a valid image")
-        << ImageFile::encode(TestImage::valid(), intelHex)
-        << QStringLiteral("File size : 1453 bytes<br>Wrong file size<br>");
+    QTest::newRow("Intel HEX with a stray character")
+        << ImageFile::encode(TestImage::valid(), intelHex).replace(47, 1, "<")
+        << QStringLiteral("File size : 1453 bytes<br>line 2: the character &quot;&lt;&quot; is not "
+                          "a hexadecimal digit<br>");
 }
 
 void TestEepromDump::failures()
@@ -224,6 +231,10 @@ void TestEepromDump::notARegularFile()
     else if (kind == QLatin1String("device"))
         path = QStringLiteral("/dev/zero");
 
+    // A record that never loaded an image holds none.
+    EepromDump fresh;
+    QCOMPARE(fresh.load(path), QStringLiteral("Err open file<br>"));
+    QCOMPARE(fresh.size, quint64(0));
     EepromDump dump;
     dump.loadImage(TestImage::valid());
     // A FIFO without a writer would block here for ever if it were opened.

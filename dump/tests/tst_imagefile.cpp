@@ -17,6 +17,8 @@ private slots:
     void firstRecords();
     void decode_data();
     void decode();
+    void tolerated_data();
+    void tolerated();
 };
 
 namespace {
@@ -94,28 +96,33 @@ void TestImageFile::decode_data()
         << laidOut + record(QByteArray::fromHex("030010"), "S5") + '\n' +
                record(QByteArray::fromHex("04000000"), "S8") + '\n'
         << none;
-    QTest::newRow("512 bytes that start like a record are binary")
-        << QByteArray(":10000000").append(QByteArray(503, '0')) << none;
+    QTest::newRow("512 bytes of record text are read as text")
+        << QByteArray(":10000000").append(QByteArray(503, '0'))
+        << QStringLiteral("line 1: an odd number of hexadecimal digits");
+    QTest::newRow("a real image that starts like a record stays binary")
+        << QByteArray(TestImage::valid()).replace(0, 45, hexText.left(45)) << none;
+    QTest::newRow("a 512-byte image whose lines read as records stays binary")
+        << hexText.left(495) + "x$!" + QByteArray(14, 'x') << none; // engine word 0x2124
     QTest::newRow("other text is binary of the wrong size") << QByteArray("S1 is a size\n") << none;
 
     QTest::newRow("checksum") << withLine(hexText, 17,
                                           ":100100000B1B2C3D1F262D343B424950575E656C1F")
                               << QStringLiteral("line 17: checksum 0x1F, expected 0x1E");
     QTest::newRow("last quarter missing") << hexText.left(24 * 45) + ":00000001FF\r\n"
-                                          << QStringLiteral("addresses 384–511 missing");
+                                          << QStringLiteral("addresses 0x0180–0x01FF missing");
     QTest::newRow("one byte missing")
         << withLine(hexText, 2,
                     record(QByteArray::fromHex("0F001000") + TestImage::valid().mid(16, 15)))
-        << QStringLiteral("address 31 missing");
+        << QStringLiteral("address 0x001F missing");
     QTest::newRow("a record twice")
         << hexText.left(45) + hexText
-        << QStringLiteral("line 2: address 0 was given before, on line 1");
+        << QStringLiteral("line 2: address 0x0000 was given before, on line 1");
     QTest::newRow("beyond the image")
         << withLine(hexText, 33, record(QByteArray::fromHex("0102000000"))) + ":00000001FF\r\n"
-        << QStringLiteral("line 33: address 512 is beyond the 512-byte image");
+        << QStringLiteral("line 33: the image holds 513 bytes, a board's EEPROM holds 512");
     QTest::newRow("segment base moves the data away")
         << record(QByteArray::fromHex("020000020020")) + "\r\n" + hexText
-        << QStringLiteral("line 2: address 512 is beyond the 512-byte image");
+        << QStringLiteral("line 2: the data starts at address 0x0200 instead of 0x0000");
     QTest::newRow("no end record")
         << hexText.left(32 * 45) << QStringLiteral("the end record (:00000001FF) is missing");
     QTest::newRow("text after the end") << hexText + "\r\n\r\n:00000001FF\r\n"
@@ -139,10 +146,7 @@ void TestImageFile::decode_data()
                                   << QStringLiteral("line 3: unknown record type 06");
     QTest::newRow("end record with data")
         << withLine(hexText, 33, record(QByteArray::fromHex("0100000100")))
-        << QStringLiteral("line 33: the end record holds data");
-    QTest::newRow("blank line inside")
-        << withLine(hexText, 5, "").insert(4 * 45, "\r\n" + hexText.mid(4 * 45, 45))
-        << QStringLiteral("line 5: it does not start with \":\", as an Intel HEX record does");
+        << QStringLiteral("line 33: the end record must not hold data");
 
     QTest::newRow("S-record checksum")
         << withLine(srecText, 1, "S1130000030A11181F262D343B424950575E656C75")
@@ -160,7 +164,7 @@ void TestImageFile::decode_data()
                                               << QStringLiteral("the end record (S7, S8 or S9) is "
                                                                 "missing");
     QTest::newRow("S-record with a gap")
-        << withLine(srecText, 10, "") << QStringLiteral("addresses 144–159 missing");
+        << withLine(srecText, 10, "") << QStringLiteral("addresses 0x0090–0x009F missing");
     QTest::newRow("S-record short of its count")
         << withLine(srecText, 4, "S113")
         << QStringLiteral("line 4: the record announces 19 "
@@ -179,6 +183,8 @@ void TestImageFile::decode_data()
         << none;
     QTest::newRow("Intel HEX: segment base, 64-byte records")
         << segmented + record(QByteArray::fromHex("0400000300001000")) + "\r\n" + end << none;
+    QTest::newRow("Intel HEX: start address first, as python-intelhex writes it")
+        << record(QByteArray::fromHex("0400000500001234")) + "\r\n" + hexText << none;
     QTest::newRow("address record of 3 bytes")
         << record(QByteArray::fromHex("03000004000000")) + "\r\n" + hexText
         << QStringLiteral("line 1: an address record must hold 2 bytes, not 3");
@@ -189,10 +195,12 @@ void TestImageFile::decode_data()
     for (int line = 0; line < 32; line += 2)
         halves += hexText.split('\n').at(line) + '\n';
     QTest::newRow("every other record missing")
-        << halves + end << QStringLiteral("addresses 16–31, 48–63, 80–95, 112–127, … missing");
+        << halves + end
+        << QStringLiteral("addresses 0x0010–0x001F, 0x0030–0x003F, 0x0050–0x005F, 0x0070–0x007F, "
+                          "… missing");
     QTest::newRow("data in an S-record's end")
         << withLine(srecText, 33, record(QByteArray::fromHex("040000FF"), "S9"))
-        << QStringLiteral("line 33: an S9 record holds no data");
+        << QStringLiteral("line 33: an S9 record must not hold data");
     QTest::newRow("an S1 record without data or address")
         << withLine(srecText, 2, record(QByteArray::fromHex("02AA"), "S1"))
         << QStringLiteral("line 2: an S1 record needs at least 3 bytes, not 2");
@@ -200,8 +208,103 @@ void TestImageFile::decode_data()
         << withLine(srecText, 2, "S1") << QStringLiteral("line 2: the record has no count");
     QTest::newRow("a stray line") << withLine(srecText, 2, ":00000001FF")
                                   << QStringLiteral(
-                                         "line 2: it does not start with S and a digit, as "
-                                         "an S-record does");
+                                         "line 2: an S-record starts with S and a digit");
+
+    // srec_cat's own layout: the count record closes the file, without an end record.
+    QByteArray srecCat = record(QByteArray::fromHex("0500006869"), "S0") + '\n';
+    for (int offset = 0; offset < 512; offset += 32)
+        srecCat +=
+            record('\x23' + address(offset, 2) + TestImage::valid().mid(offset, 32), "S1") + '\n';
+    const QByteArray count = record(QByteArray::fromHex("030010"), "S5") + '\n';
+    QTest::newRow("S-record closed by its count, as srec_cat writes it") << srecCat + count << none;
+    QTest::newRow("S-record closed by a count that is wrong")
+        << withLine(srecCat, 3, "") + count
+        << QStringLiteral("line 17: the count record says 16 data records, but 15 come before it");
+    QTest::newRow("S-record with records after its count, and no end")
+        << srecCat.left(15 + 8 * 75) + record(QByteArray::fromHex("030008"), "S5") + '\n' +
+               srecCat.mid(15 + 8 * 75)
+        << QStringLiteral("the end record (S7, S8 or S9) is missing");
+
+    // Text is told by its lines, not by its first: each refused with its line.
+    QTest::newRow("a comment first") << "# EEPROM of board 7\r\n" + hexText
+                                     << QStringLiteral("line 1: an Intel HEX record starts with "
+                                                       "\":\"");
+    QTest::newRow("blanks before a record")
+        << withLine(hexText, 3, " " + hexText.mid(2 * 45, 43))
+        << QStringLiteral("line 3: an Intel HEX record starts with \":\"");
+    QTest::newRow("a first line that is nearly a record")
+        << withLine(srecText, 1, "S1130000030A11181F262D343B424950575E656CXX")
+        << QStringLiteral("line 1: the character \"X\" is not a hexadecimal digit");
+    QTest::newRow("padding, then text") << hexText + "\x1a:00000001FF\r\n"
+                                        << QStringLiteral("line 34: text after the end record");
+
+    QTest::newRow("as many HEX lines as S-records: the first decides")
+        << hexText.left(45) + srecText.left(44)
+        << QStringLiteral("line 2: an Intel HEX record starts with \":\"");
+    QTest::newRow("a lone short record is text")
+        << QByteArray(":10001000\r\n")
+        << QStringLiteral("line 1: a record of 4 bytes is too short: it needs 5");
+    QTest::newRow("half the lines records") << QByteArray("# board 7\r\n:00000001FF\r\n")
+                                            << QStringLiteral("line 1: an Intel HEX record "
+                                                              "starts with \":\"");
+    QTest::newRow("a one-byte record given twice")
+        << hexText.left(45) + record(QByteArray::fromHex("0100000003")) + "\r\n" + hexText.mid(45)
+        << QStringLiteral("line 2: address 0x0000 was given before, on line 1");
+
+    // A larger EEPROM, or data where a linker put it, said as a whole.
+    ImageFormat hex = formatOf(ImageFormat::IntelHex);
+    QTest::newRow("1 KiB in Intel HEX")
+        << ImageFile::encode(QByteArray(1024, '\x11'), hex)
+        << QStringLiteral("line 33: the image holds 1024 bytes, a board's EEPROM holds 512");
+    QTest::newRow("2 KiB in S-records")
+        << ImageFile::encode(QByteArray(2048, '\x11'), formatOf(ImageFormat::SRecord))
+        << QStringLiteral("line 33: the image holds 2048 bytes, a board's EEPROM holds 512");
+    hex.recordLength = 32;
+    QTest::newRow("64 KiB in Intel HEX")
+        << ImageFile::encode(QByteArray(65536, '\x11'), hex)
+        << QStringLiteral("line 17: the image holds 65536 bytes, a board's EEPROM holds 512");
+    QTest::newRow("data above the image, its first record twice")
+        << record(QByteArray::fromHex("020000040081")) + "\r\n" + hexText.left(45) + hexText
+        << QStringLiteral("line 2: the data starts at address 0x810000 instead of 0x0000");
+    QByteArray shifted;
+    for (int offset = 0; offset < 512; offset += 32)
+        shifted +=
+            record('\x20' + address(offset + 1, 2) + '\0' + TestImage::valid().mid(offset, 32)) +
+            '\n';
+    QTest::newRow("the image from address 1")
+        << shifted + ":00000001FF\n"
+        << QStringLiteral("line 1: the data starts at address 0x0001 instead of 0x0000");
+    QTest::newRow("AVR EEPROM section at 0x810000")
+        << record(QByteArray::fromHex("020000040081")) + "\r\n" + hexText
+        << QStringLiteral("line 2: the data starts at address 0x810000 instead of 0x0000");
+}
+
+// What editors and old tools leave around the records: read, and left out of the copy.
+void TestImageFile::tolerated_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("blank line inside")
+        << withLine(hexText, 5, "").insert(4 * 45, "\r\n" + hexText.mid(4 * 45, 45)) << hexText;
+    QTest::newRow("blank lines and a byte-order mark")
+        << "\xef\xbb\xbf" + QByteArray(srecText).replace("\r\nS1", "\r\n \t\r\nS1") << srecText;
+    QTest::newRow("blanks and tabs at line ends")
+        << QByteArray(hexText).replace("\r\n", " \t\r\n") << hexText;
+    QTest::newRow("CR alone ends the lines")
+        << QByteArray(srecText).replace("\r\n", "\r") << srecText;
+    QTest::newRow("^Z after the end") << hexText + "\x1a" << hexText;
+    QTest::newRow("NULs after the end, without line end")
+        << hexText.chopped(2) + QByteArray(300, '\0') << hexText;
+}
+
+void TestImageFile::tolerated()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, written);
+    const ImageFile::Decoded decoded = ImageFile::decode(text);
+    QCOMPARE(decoded.refusal, QString());
+    QCOMPARE(decoded.bytes, TestImage::valid());
+    QCOMPARE(ImageFile::encode(decoded.bytes, decoded.format), written);
 }
 
 void TestImageFile::decode()

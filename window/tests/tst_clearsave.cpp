@@ -36,6 +36,8 @@ private slots:
     void emptyFileNameSavesLoadedImage();
     void overwriteLoadedFileThroughDialog();
     void failureShownInStatusBar();
+    void savesInLoadedFormat_data();
+    void savesInLoadedFormat();
 
 private:
     QTemporaryDir dir;
@@ -71,6 +73,24 @@ private:
     rlimit saved{};
     void (*previousHandler)(int) = nullptr;
 };
+
+// The image as a device programmer writes it, 32 bytes a record: Intel HEX, or S1 records after
+// an S0 header and closed by an S5 count as srec_cat does.
+QByteArray programmersText(const QByteArray &image, bool intelHex, const QByteArray &lineEnd)
+{
+    QByteArray text = intelHex ? QByteArray() : "S0030000FC" + lineEnd;
+    for (int offset = 0; offset < image.size(); offset += 32) {
+        QByteArray bytes = QByteArray(1, char(intelHex ? 32 : 35)) + char(offset >> 8) +
+                           char(offset) + QByteArray(intelHex ? 1 : 0, '\0') +
+                           image.mid(offset, 32);
+        uchar sum = 0;
+        for (const char byte : bytes)
+            sum = uchar(sum + uchar(byte));
+        bytes += char(intelHex ? -sum : ~sum);
+        text += (intelHex ? ":" : "S1") + bytes.toHex().toUpper() + lineEnd;
+    }
+    return text + (intelHex ? ":00000001FF" : "S5030010EC") + lineEnd;
+}
 
 } // namespace
 
@@ -368,6 +388,41 @@ void TestClearSave::failureShownInStatusBar()
     QCOMPARE(w.reportHtml(), report);
     QVERIFY(w.saveButton()->isEnabled());
     QCOMPARE(TestImage::read(loaded), TestImage::valid());
+}
+
+void TestClearSave::savesInLoadedFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("intelHex");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("Intel HEX, CR LF") << QStringLiteral("board.hex") << true << QByteArray("\r\n");
+    QTest::newRow("S-record as srec_cat writes it")
+        << QStringLiteral("board.s19") << false << QByteArray("\n");
+}
+
+// A programmer's text is reported as the image it holds, and its copy written the same way.
+void TestClearSave::savesInLoadedFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, intelHex);
+    QFETCH(QByteArray, lineEnd);
+    const QString loaded = dir.filePath(name);
+    const QByteArray text = programmersText(TestImage::valid(), intelHex, lineEnd);
+    QVERIFY(TestImage::write(loaded, text));
+    Window w;
+    w.drop(loaded);
+    QVERIFY2(w.report().startsWith(
+                 QStringLiteral("File size : %1 bytes\nProduct code : 0a1b2c3d").arg(text.size())),
+             qPrintable(w.report()));
+    QVERIFY(w.canSave());
+
+    const QString target =
+        QString(loaded).insert(loaded.lastIndexOf(u'.'), QLatin1String("_clear"));
+    QCOMPARE(w.saveAsProposed().proposed(), target);
+    QCOMPARE(w.status(), QStringLiteral("File saved: ") + target);
+    QCOMPARE(TestImage::read(target),
+             programmersText(TestImage::cleaned(TestImage::valid()), intelHex, lineEnd));
+    QCOMPARE(TestImage::read(loaded), text);
 }
 
 TAVRO_TEST_MAIN(TestClearSave)

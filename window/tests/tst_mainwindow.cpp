@@ -4,6 +4,7 @@
 
 #include "dumpinfo.h"
 #include "dumpreport.h"
+#include "imagefile.h"
 #include "tavroversion.h"
 #include "windowdriver.h"
 
@@ -265,6 +266,18 @@ void TestMainWindow::openFile_data()
     QTest::newRow("missing") << dir.filePath(QStringLiteral("missing.bin"))
                              << QStringLiteral("Err open file") << false;
     QTest::newRow("folder") << dir.path() << QStringLiteral("Err open file") << false;
+    ImageFormat srec;
+    srec.kind = ImageFormat::SRecord;
+    QTest::newRow("S-record") << writeDump(QStringLiteral("given.s19"),
+                                           ImageFile::encode(TestImage::valid(), srec))
+                              << QStringLiteral("File size : 1420 bytes\nProduct code : 0a1b2c3d")
+                              << true;
+    QTest::newRow("S-record refused")
+        << writeDump(QStringLiteral("given.srec"), ImageFile::encode(QByteArray(1024, '\0'), srec))
+        << QStringLiteral("File size : 2828 bytes\nline 33: the image "
+                          "holds 1024 bytes, a board's EEPROM holds "
+                          "512\n")
+        << false;
 }
 
 void TestMainWindow::openFile()
