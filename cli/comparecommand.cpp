@@ -40,7 +40,7 @@ bool comparable(const QByteArray &path, const DumpInfo &info)
         return false;
     case DumpInfo::BadRecords:
         Output::message(QCoreApplication::translate("tavro-cli", "%1: %2"),
-                        {path, info.refusal.toUtf8()});
+                        {path, info.refusal.text().toUtf8()});
         return false;
     case DumpInfo::NoProblem:
     case DumpInfo::UnknownEngine:

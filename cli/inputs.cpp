@@ -31,7 +31,7 @@ DumpInfo Inputs::read(const QByteArray &path)
 QByteArray Inputs::whyRefused(const DumpInfo &info)
 {
     if (info.problem == DumpInfo::BadRecords)
-        return info.refusal.toUtf8();
+        return info.refusal.text().toUtf8();
     return QCoreApplication::translate("tavro-cli", DumpField::problemName(info.problem)).toUtf8();
 }
 

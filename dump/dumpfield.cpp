@@ -4,6 +4,8 @@
 
 #include "dumpfield.h"
 
+#include "paths.h"
+
 #include <QObject>
 #include <QtEndian>
 
@@ -136,6 +138,27 @@ const char *DumpField::problemName(DumpInfo::Problem problem)
                                         QT_TRANSLATE_NOOP("tavro-cli", "bad records"),
                                         QT_TRANSLATE_NOOP("tavro-cli", "unknown engine")};
     return names[problem];
+}
+
+QByteArray DumpField::detail(const DumpInfo &info)
+{
+    switch (info.problem) {
+    case DumpInfo::BadRecords:
+        return info.refusal.englishText().toUtf8();
+    case DumpInfo::CannotOpen:
+        if (info.systemError)
+            return Paths::englishSystemMessage(info.systemError);
+        return "not a regular file";
+    case DumpInfo::IncompleteRead:
+        if (info.systemError)
+            return Paths::englishSystemMessage(info.systemError);
+        return "the file ended before its last byte";
+    case DumpInfo::NoProblem:
+    case DumpInfo::WrongSize:
+    case DumpInfo::UnknownEngine:
+        break;
+    }
+    return QByteArray();
 }
 
 const char *DumpField::verdictName(DumpInfo::Verdict verdict)

@@ -53,6 +53,10 @@ struct DumpField
     static QByteArray word(quint16 word);
     // How JSON and CSV name a problem: "wrong size"; empty for none.
     static const char *problemName(DumpInfo::Problem problem);
+    // Why a file gives no image, in English for JSON and CSV: a refused text's line and reason,
+    // or the system's reason a file could not be opened or read; empty when its size or engine
+    // says it all.
+    static QByteArray detail(const DumpInfo &info);
     // How tavro-cli names a verdict: "bad-checksum".
     static const char *verdictName(DumpInfo::Verdict verdict);
     static constexpr int VerdictCount = 5;

@@ -22,9 +22,10 @@ DumpInfo DumpInfo::readAnyFormat(const QByteArray &nativePath)
 
 DumpInfo DumpInfo::decodeAnyFormat(const FileIo::ReadResult &file)
 {
-    if (file.status == FileIo::ReadResult::CannotOpen)
-        return DumpInfo();
     DumpInfo info;
+    info.systemError = file.error;
+    if (file.status == FileIo::ReadResult::CannotOpen)
+        return info;
     if (file.status == FileIo::ReadResult::Read) {
         const ImageFile::Decoded decoded = ImageFile::decode(file.bytes);
         info = decode(decoded.bytes);

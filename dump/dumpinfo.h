@@ -8,6 +8,7 @@
 #include "fileio.h"
 #include "imageformat.h"
 #include "imagelayout.h"
+#include "refusal.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +33,9 @@ struct DumpInfo
     quint64 size = 0;        // the file's length; 0 when it could not be opened
     QByteArray image;        // the 512 bytes, when they were read whole
     ImageFormat format;      // how the file held them
-    QString refusal;         // BadRecords: the line and what is wrong there
+    Refusal refusal;         // BadRecords: the line and what is wrong there
+    int systemError = 0;     // CannotOpen, IncompleteRead: the system's error number, or 0 for a
+                             // file that is no regular file or that ended early
     quint32 productCode = 0; // from here on: decoded from every whole 512-byte image
     quint16 engineType = 0;
     quint16 mcuType = 0;

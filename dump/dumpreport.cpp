@@ -33,7 +33,9 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
             QObject::tr("bytes") % br;
     // A refusal quotes the character it could not read, which may be "<" or "&".
     if (info.problem == DumpInfo::BadRecords)
-        return text + (markup == RichText ? info.refusal.toHtmlEscaped() : info.refusal) + br;
+        return text +
+               (markup == RichText ? info.refusal.text().toHtmlEscaped() : info.refusal.text()) +
+               br;
     if (!info.valid())
         return text + QObject::tr(problemLines[info.problem]) + br;
 

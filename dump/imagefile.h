@@ -7,6 +7,8 @@
 
 #include "imageformat.h"
 
+#include "refusal.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,7 +27,7 @@ struct Decoded
 {
     ImageFormat format;
     QByteArray bytes; // the image, 512 bytes; for binary, the contents as they are
-    QString refusal;  // a text that is no image: the line and what is wrong there
+    Refusal refusal;  // a text that is no image: the line and what is wrong there
 };
 
 Decoded decode(const QByteArray &contents);

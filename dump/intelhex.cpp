@@ -34,21 +34,23 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
     bool dataSeen = false;
     while (records.next()) {
         if (!records.startsWith(":"))
-            return records.refuse(RecordText::tr("an Intel HEX record starts with \":\""));
+            return records.refuse(
+                QT_TRANSLATE_NOOP("RecordText", "an Intel HEX record starts with \":\""));
         if (!records.decode(1))
             return false;
         const QByteArray &bytes = records.bytes;
         const int size = int(bytes.size());
         if (size < 5)
             return records.refuse(
-                RecordText::tr("a record of %1 bytes is too short: it needs 5").arg(size));
+                QT_TRANSLATE_NOOP("RecordText", "a record of %1 bytes is too short: it needs 5"),
+                {QString::number(size)});
         const int count = uchar(bytes.at(0));
         const int type = uchar(bytes.at(3));
         const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + 4;
         if (size != count + 5)
-            return records.refuse(RecordText::tr("the record announces %1 data bytes but holds %2")
-                                      .arg(count)
-                                      .arg(size - 5));
+            return records.refuse(
+                QT_TRANSLATE_NOOP("RecordText", "the record announces %1 data bytes but holds %2"),
+                {QString::number(count), QString::number(size - 5)});
         if (!records.checksumIs(uchar(0x100 - RecordText::sum(bytes, size - 1))))
             return false;
         switch (type) {
@@ -60,13 +62,15 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
             break;
         case End:
             if (count != 0)
-                return records.refuse(RecordText::tr("the end record must not hold data"));
+                return records.refuse(
+                    QT_TRANSLATE_NOOP("RecordText", "the end record must not hold data"));
             return records.finish(image, format);
         case SegmentBase:
         case LinearBase:
             if (count != 2)
                 return records.refuse(
-                    RecordText::tr("an address record must hold 2 bytes, not %1").arg(count));
+                    QT_TRANSLATE_NOOP("RecordText", "an address record must hold 2 bytes, not %1"),
+                    {QString::number(count)});
             base = quint64(RecordText::bigEndian(bytes, 4, 2)) << (type == SegmentBase ? 4 : 16);
             format.addressRecord = type;
             break;
@@ -74,17 +78,20 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
         case LinearStart:
             if (count != 4)
                 return records.refuse(
-                    RecordText::tr("a start address record must hold 4 bytes, not %1").arg(count));
+                    QT_TRANSLATE_NOOP("RecordText",
+                                      "a start address record must hold 4 bytes, not %1"),
+                    {QString::number(count)});
             format.startRecord = type;
             format.start = RecordText::bigEndian(bytes, 4, 4);
             format.startFirst = !dataSeen;
             break;
         default:
-            return records.refuse(
-                RecordText::tr("unknown record type %1").arg(RecordText::hex(uchar(type))));
+            return records.refuse(QT_TRANSLATE_NOOP("RecordText", "unknown record type %1"),
+                                  {RecordText::hex(uchar(type))});
         }
     }
-    records.error = RecordText::tr("the end record (:00000001FF) is missing");
+    records.error =
+        Refusal(0, QT_TRANSLATE_NOOP("RecordText", "the end record (:00000001FF) is missing"));
     return false;
 }
 

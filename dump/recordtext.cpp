@@ -137,15 +137,15 @@ bool RecordText::decode(qsizetype from)
         if (high < 0 || low < 0) {
             const uchar c = in[high < 0 ? i : i + 1];
             if (c > ' ' && c < 0x7f)
-                return refuse(tr("the character \"%1\" is not a hexadecimal digit")
-                                  .arg(QLatin1Char(char(c))));
-            return refuse(tr("the byte 0x%1 is not a hexadecimal digit").arg(hex(c)));
+                return refuse(QT_TR_NOOP("the character \"%1\" is not a hexadecimal digit"),
+                              {QString(QLatin1Char(char(c)))});
+            return refuse(QT_TR_NOOP("the byte 0x%1 is not a hexadecimal digit"), {hex(c)});
         }
         cases |= letterCases[in[i]] | (i + 1 < digits ? letterCases[in[i + 1]] : 0);
         out[i / 2] = char(high << 4 | low);
     }
     if (digits % 2 != 0)
-        return refuse(tr("an odd number of hexadecimal digits"));
+        return refuse(QT_TR_NOOP("an odd number of hexadecimal digits"));
     return true;
 }
 
@@ -165,9 +165,8 @@ bool RecordText::place(quint64 address, const uchar *data, int size)
             break;
         }
         if (givenOn[address])
-            return refuse(tr("address %1 was given before, on line %2")
-                              .arg(hexAddress(address))
-                              .arg(givenOn[address]));
+            return refuse(QT_TR_NOOP("address %1 was given before, on line %2"),
+                          {hexAddress(address), QString::number(givenOn[address])});
         givenOn[address] = number;
         image[address] = data[i];
     }
@@ -177,15 +176,15 @@ bool RecordText::place(quint64 address, const uchar *data, int size)
 bool RecordText::finish(QByteArray &result, ImageFormat &format)
 {
     if (next())
-        return refuse(tr("text after the end record"));
+        return refuse(QT_TR_NOOP("text after the end record"));
     // A larger EEPROM's contents, or data placed where a linker put it: said as a whole, at the
     // line where it shows.
     if (beyondOn && lowest > 0)
-        return refuse(tr("the data starts at address %1 instead of 0x0000").arg(hexAddress(lowest)),
-                      lowestOn);
+        return refuse(QT_TR_NOOP("the data starts at address %1 instead of 0x0000"),
+                      {hexAddress(lowest)}, lowestOn);
     if (beyondOn)
-        return refuse(tr("the image holds %1 bytes, a board's EEPROM holds 512").arg(highest + 1),
-                      beyondOn);
+        return refuse(QT_TR_NOOP("the image holds %1 bytes, a board's EEPROM holds 512"),
+                      {QString::number(highest + 1)}, beyondOn);
     QStringList missing; // ranges of addresses no record gave
     for (int first = 0; first < ImageLayout::ImageSize; ++first) {
         if (givenOn[first])
@@ -202,11 +201,12 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
         missing << QStringLiteral("…");
     }
     if (missing.size() == 1 && !missing.first().contains(u'–')) {
-        error = tr("address %1 missing").arg(missing.first());
+        error = Refusal(0, QT_TR_NOOP("address %1 missing"), {missing.first()});
         return false;
     }
     if (!missing.isEmpty()) {
-        error = tr("addresses %1 missing").arg(missing.join(QStringLiteral(", ")));
+        error =
+            Refusal(0, QT_TR_NOOP("addresses %1 missing"), {missing.join(QStringLiteral(", "))});
         return false;
     }
     result = QByteArray(reinterpret_cast<const char *>(image), ImageLayout::ImageSize);
@@ -220,12 +220,12 @@ bool RecordText::checksumIs(uchar expected)
     const uchar stored = uchar(bytes.at(bytes.size() - 1));
     if (stored == expected)
         return true;
-    return refuse(tr("checksum 0x%1, expected 0x%2").arg(hex(stored), hex(expected)));
+    return refuse(QT_TR_NOOP("checksum 0x%1, expected 0x%2"), {hex(stored), hex(expected)});
 }
 
-bool RecordText::refuse(const QString &why, int line)
+bool RecordText::refuse(const char *why, const QStringList &values, int line)
 {
-    error = tr("line %1: %2").arg(line).arg(why);
+    error = Refusal(line, why, values);
     return false;
 }
 

@@ -6,6 +6,7 @@
 #define RECORDTEXT_H
 
 #include "imagelayout.h"
+#include "refusal.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -47,8 +48,12 @@ public:
     bool finish(QByteArray &image, ImageFormat &format);
     // Whether the current record's last byte is `expected`; refuses the text if not.
     bool checksumIs(uchar expected);
-    // Refuses the text, naming the current line: always false.
-    bool refuse(const QString &why) { return refuse(why, number); }
+    // Refuses the text for `why` (marked with QT_TRANSLATE_NOOP("RecordText", ...)) filled in with
+    // `values`, naming the current line: always false.
+    bool refuse(const char *why, const QStringList &values = {})
+    {
+        return refuse(why, values, number);
+    }
 
     // The sum of the first `size` bytes, as a byte.
     static uchar sum(const QByteArray &bytes, qsizetype size);
@@ -65,10 +70,10 @@ public:
                            const ImageFormat &format);
 
     QByteArray bytes; // the current line, decoded
-    QString error;    // why the text is refused
+    Refusal error;    // why the text is refused
 
 private:
-    bool refuse(const QString &why, int line);
+    bool refuse(const char *why, const QStringList &values, int line);
 
     const QByteArray &text;
     qsizetype contentEnd = -1; // where what follows the last record begins

@@ -36,28 +36,28 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         closedByCount = false;
         const char digit = records.at(1);
         if (records.at(0) != 'S' || digit < '0' || digit > '9')
-            return records.refuse(RecordText::tr("an S-record starts with S and a digit"));
+            return records.refuse(
+                QT_TRANSLATE_NOOP("RecordText", "an S-record starts with S and a digit"));
         const int type = digit - '0';
         if (type == 4)
-            return records.refuse(RecordText::tr("unknown record type S4"));
+            return records.refuse(QT_TRANSLATE_NOOP("RecordText", "unknown record type S4"));
         if (!records.decode(2))
             return false;
         const QByteArray &bytes = records.bytes;
         const int size = int(bytes.size());
         if (size == 0)
-            return records.refuse(RecordText::tr("the record has no count"));
+            return records.refuse(QT_TRANSLATE_NOOP("RecordText", "the record has no count"));
         const int count = uchar(bytes.at(0));
         if (size != count + 1)
             return records.refuse(
-                RecordText::tr("the record announces %1 bytes after its count but holds %2")
-                    .arg(count)
-                    .arg(size - 1));
+                QT_TRANSLATE_NOOP("RecordText",
+                                  "the record announces %1 bytes after its count but holds %2"),
+                {QString::number(count), QString::number(size - 1)});
         const int addressSize = addressSizes[type];
         if (count < addressSize + 1)
-            return records.refuse(RecordText::tr("an S%1 record needs at least %2 bytes, not %3")
-                                      .arg(type)
-                                      .arg(addressSize + 1)
-                                      .arg(count));
+            return records.refuse(
+                QT_TRANSLATE_NOOP("RecordText", "an S%1 record needs at least %2 bytes, not %3"),
+                {QString::number(type), QString::number(addressSize + 1), QString::number(count)});
         if (!records.checksumIs(uchar(~RecordText::sum(bytes, size - 1))))
             return false;
         const quint32 address = RecordText::bigEndian(bytes, 1, addressSize);
@@ -65,7 +65,8 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         const QByteArray data = bytes.mid(1 + addressSize, dataSize);
         if (type == 0) {
             if (++seen != 1)
-                return records.refuse(RecordText::tr("a header record (S0) after the first line"));
+                return records.refuse(
+                    QT_TRANSLATE_NOOP("RecordText", "a header record (S0) after the first line"));
             format.header = true;
             format.headerData = data;
             continue;
@@ -80,13 +81,16 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
                                dataSize))
                 return false;
         } else if (dataSize != 0) {
-            return records.refuse(RecordText::tr("an S%1 record must not hold data").arg(type));
+            return records.refuse(
+                QT_TRANSLATE_NOOP("RecordText", "an S%1 record must not hold data"),
+                {QString::number(type)});
         } else if (type <= 6) {
             if (address != dataRecords)
                 return records.refuse(
-                    RecordText::tr("the count record says %1 data records, but %2 come before it")
-                        .arg(address)
-                        .arg(dataRecords));
+                    QT_TRANSLATE_NOOP(
+                        "RecordText",
+                        "the count record says %1 data records, but %2 come before it"),
+                    {QString::number(address), QString::number(dataRecords)});
             format.countRecord = true;
             closedByCount = true;
         } else {
@@ -100,7 +104,8 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         format.endRecord = false;
         return records.finish(image, format);
     }
-    records.error = RecordText::tr("the end record (S7, S8 or S9) is missing");
+    records.error =
+        Refusal(0, QT_TRANSLATE_NOOP("RecordText", "the end record (S7, S8 or S9) is missing"));
     return false;
 }
 

@@ -18,7 +18,7 @@ CsvRenderer::CsvRenderer(QByteArray &out, Style style)
         if (field.column)
             csv.field(field.column);
     }
-    csv.field("format").endRow();
+    csv.field("format").field("detail").endRow();
 }
 
 void CsvRenderer::add(const QByteArray &path, const DumpInfo &info)
@@ -41,5 +41,5 @@ void CsvRenderer::add(const QByteArray &path, const DumpInfo &info)
             csv.field(value.printed());
     }
     opened ? csv.field(ImageFormat::name(info.format.kind)) : csv.empty();
-    csv.endRow();
+    csv.field(DumpField::detail(info)).endRow();
 }

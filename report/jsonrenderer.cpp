@@ -56,6 +56,9 @@ void JsonRenderer::add(const QByteArray &path, const DumpInfo &info)
         json.string(ImageFormat::name(info.format.kind));
     else
         json.null();
+    const QByteArray detail = DumpField::detail(info);
+    json.key("detail");
+    detail.isEmpty() ? json.null() : json.string(detail);
     json.end();
     if (lines)
         out += '\n';

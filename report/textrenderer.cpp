@@ -4,14 +4,30 @@
 
 #include "textrenderer.h"
 
+#include "dumpinfo.h"
 #include "dumpreport.h"
+#include "paths.h"
+#include "sentence.h"
 #include "terminaltext.h"
+
+#include <QCoreApplication>
 
 void TextRenderer::add(const QByteArray &path, const DumpInfo &info)
 {
     if (!first)
         out += '\n';
     first = false;
-    out += (terminal ? TerminalText::escaped(path) : path) + '\n' +
-           DumpReport::render(info, DumpReport::PlainText).toUtf8();
+    out += (terminal ? TerminalText::escaped(path) : path) + '\n';
+    QByteArray report = DumpReport::render(info, DumpReport::PlainText).toUtf8();
+    // The window's line alone says nothing of why; a batch names the system's reason.
+    if (info.problem == DumpInfo::CannotOpen) {
+        const QByteArray why =
+            info.systemError
+                ? Paths::systemMessage(info.systemError)
+                : QCoreApplication::translate("tavro-cli", "is not a regular file").toUtf8();
+        report = Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2"),
+                                {report.chopped(1), why}) +
+                 '\n';
+    }
+    out += report;
 }

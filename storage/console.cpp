@@ -49,7 +49,7 @@ int write(int descriptor, QByteArray &pending)
 
 FileIo::ReadResult readInput(quint64 maxSize)
 {
-    FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}};
+    FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}, 0};
     char buffer[1 << 16];
     for (;;) {
 #ifdef Q_OS_UNIX
@@ -58,12 +58,12 @@ FileIo::ReadResult readInput(quint64 maxSize)
         if (got < 0 && errno == EINTR && !interrupted())
             continue;
         if (got < 0 || interrupted())
-            return {FileIo::ReadResult::ReadFailed, input.size, {}};
+            return {FileIo::ReadResult::ReadFailed, input.size, {}, got < 0 ? errno : EINTR};
         const size_t n = size_t(got);
 #else
         const size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
         if (std::ferror(stdin) || interrupted())
-            return {FileIo::ReadResult::ReadFailed, input.size, {}};
+            return {FileIo::ReadResult::ReadFailed, input.size, {}, EIO};
 #endif
         if (n == 0)
             break;
@@ -72,7 +72,7 @@ FileIo::ReadResult readInput(quint64 maxSize)
             input.bytes.append(buffer, qsizetype(n));
     }
     if (input.size > maxSize)
-        return {FileIo::ReadResult::NotRead, input.size, {}};
+        return {FileIo::ReadResult::NotRead, input.size, {}, 0};
     return input;
 }
 

@@ -26,6 +26,8 @@ struct ReadResult
     Status status = CannotOpen;
     quint64 size = 0;
     QByteArray bytes;
+    int error = 0; // CannotOpen, ReadFailed: the system's error number; 0 for a file that is no
+                   // regular file, or one that ended early
 };
 
 // Reads the whole file at `nativePath` (as the system spells it, in any encoding or none) when it

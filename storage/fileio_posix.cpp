@@ -10,7 +10,13 @@ namespace FileIo {
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
     if (nativePath.isEmpty())
-        return {};
+        return {ReadResult::CannotOpen, 0, {}, ENOENT};
+    // Why a path gives no regular file to read: the system's error, or a folder's; 0 for a
+    // device, FIFO or socket.
+    const auto refused = [](int error, const struct stat *info = nullptr) {
+        return ReadResult{
+            ReadResult::CannotOpen, 0, {}, info ? (S_ISDIR(info->st_mode) ? EISDIR : 0) : error};
+    };
     // Only regular files are opened: opening a device can have effects of its own (a tape
     // rewinds). Where /proc is, the file checked is the one opened: its inode is taken without
     // opening it (O_PATH) and opened through that; elsewhere the check is repeated on what was
@@ -21,28 +27,35 @@ ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
     Descriptor file;
 #ifdef O_PATH
     const Descriptor inode(::open(nativePath.constData(), O_PATH | O_CLOEXEC));
-    if (inode.valid() && (::fstat(inode.get(), &info) != 0 || !S_ISREG(info.st_mode)))
-        return {};
+    if (inode.valid() && ::fstat(inode.get(), &info) != 0)
+        return refused(errno);
+    if (inode.valid() && !S_ISREG(info.st_mode))
+        return refused(0, &info);
     if (inode.valid())
         file.reset(::open(("/proc/self/fd/" + QByteArray::number(inode.get())).constData(), flags));
     if (inode.valid() && !file.valid() && errno != ENOENT) // ENOENT: no /proc
-        return {};
+        return refused(errno);
 #endif
     if (!file.valid()) {
-        if (::stat(nativePath.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-            return {};
+        if (::stat(nativePath.constData(), &info) != 0)
+            return refused(errno);
+        if (!S_ISREG(info.st_mode))
+            return refused(0, &info);
         file.reset(::open(nativePath.constData(), flags));
     }
-    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {};
+    if (!file.valid() || ::fstat(file.get(), &info) != 0)
+        return refused(errno);
+    if (!S_ISREG(info.st_mode))
+        return refused(0, &info);
     const quint64 size = quint64(info.st_size);
     if (size > maxSize)
-        return {ReadResult::NotRead, size, {}};
+        return {ReadResult::NotRead, size, {}, 0};
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     // An error, or a file that ended early (truncated while read), is a failed read.
+    errno = 0;
     if (readUpTo(file.get(), bytes.data(), size) != qint64(size))
-        return {ReadResult::ReadFailed, size, {}};
-    return {ReadResult::Read, size, bytes};
+        return {ReadResult::ReadFailed, size, {}, errno};
+    return {ReadResult::Read, size, bytes, 0};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)

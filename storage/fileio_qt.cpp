@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 // Reading and saving with Qt alone, for systems without POSIX (TAVRO_QT_STORAGE on Linux too):
 // only regular files are read, every byte of them, and a save replaces the target whole or not.
 namespace FileIo {
@@ -15,15 +17,24 @@ namespace FileIo {
 ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
 {
     QFile file(QFile::decodeName(nativePath));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
+    const QFileInfo info(file);
+    // Qt tells no error numbers: those that mean the same are given.
+    if (!info.exists())
+        return {ReadResult::CannotOpen, 0, {}, ENOENT};
+    if (!info.isFile())
+        return {ReadResult::CannotOpen, 0, {}, info.isDir() ? EISDIR : 0};
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadResult::CannotOpen,
+                0,
+                {},
+                file.error() == QFileDevice::PermissionsError ? EACCES : EIO};
     const quint64 size = quint64(file.size());
     if (size > maxSize)
-        return {ReadResult::NotRead, size, {}};
+        return {ReadResult::NotRead, size, {}, 0};
     const QByteArray bytes = file.read(qint64(size));
     if (quint64(bytes.size()) != size)
-        return {ReadResult::ReadFailed, size, {}};
-    return {ReadResult::Read, size, bytes};
+        return {ReadResult::ReadFailed, size, {}, bytes.size() < 0 ? EIO : 0};
+    return {ReadResult::Read, size, bytes, 0};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)

@@ -10,6 +10,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#ifdef Q_OS_UNIX
+#include <locale.h>
+#endif
 #include <filesystem>
 #include <system_error>
 
@@ -62,6 +65,16 @@ QByteArray whyUnreadable(const QByteArray &path)
         return systemMessage(errno);
     std::fclose(file);
     return QCoreApplication::translate("tavro-cli", "cannot be read").toUtf8();
+}
+
+QByteArray englishSystemMessage(int error)
+{
+#ifdef Q_OS_UNIX
+    static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    if (english)
+        return ::strerror_l(error, english);
+#endif
+    return QByteArray::fromStdString(std::system_category().message(error));
 }
 
 QByteArray systemMessage(int error)

@@ -29,6 +29,8 @@ bool sameFile(const QByteArray &a, const QByteArray &b);
 QByteArray whyUnreadable(const QByteArray &path);
 // The system's words for an error number, in the user's language.
 QByteArray systemMessage(int error);
+// The same in English, whatever the user's language: for JSON and CSV.
+QByteArray englishSystemMessage(int error);
 // The descriptor a path names as a stream of this process (/dev/stdout, /dev/fd/3,
 // /proc/self/fd/3), which is written to as it is rather than replaced; -1 for other paths.
 int descriptorOf(const QByteArray &path);

@@ -284,16 +284,16 @@ void TestCli::reportCsvAndText()
     QCOMPARE(rows.size(), 4); // header, two rows, and the end of the last line
     QVERIFY(rows.at(0).startsWith("path,size,valid,problem,product_code,engine,mcu,"
                                   "checksum_stored,checksum_computed,checksum_ok,last_error,E0,"));
-    QVERIFY(rows.at(0).endsWith(",EC,ED,format\r"));
+    QVERIFY(rows.at(0).endsWith(",EC,ED,format,detail\r"));
     const QList<QByteArray> valid = rows.at(1).chopped(1).split(',');
-    QCOMPARE(valid.size(), 26);
+    QCOMPARE(valid.size(), 27);
     QCOMPARE(valid.mid(1, 7), QList<QByteArray>({"512", "true", "", "0a1b2c3d", "C.E.Set. Srl",
                                                  "Tavro 02 C0 141 C48", valid.at(8)}));
     QCOMPARE(valid.mid(9), QList<QByteArray>({"true", "E3", "1", "2", "3", "4", "5", "6", "7", "8",
-                                              "9", "10", "11", "12", "13", "14", "bin"}));
+                                              "9", "10", "11", "12", "13", "14", "bin", ""}));
     QCOMPARE(rows.at(2).chopped(1).split(',').mid(1, 3),
              QList<QByteArray>({"100", "false", "wrong size"}));
-    QCOMPARE(rows.at(2).count(','), 25);
+    QCOMPARE(rows.at(2).count(','), 26);
 
     // The text is the window's report, line by line, under each path.
     const Run text =
@@ -371,6 +371,10 @@ void TestCli::language_data()
     row("de, JSON in English", "de", "T summary -f json valid.bin", "\"name\":\"No drain\"");
     row("de, CSV in English", "de", "T report -f csv 'boards/c short.bin'",
         "short.bin,100,false,wrong size,");
+    row("de, a refusal in German, its detail in English", "de",
+        "T report formats/bad.hex; T report -f csv --no-header formats/bad.hex",
+        "Zeile 1: Prüfsumme 0x79, erwartet 0x78\nformats/bad.hex,56,false,bad "
+        "records,,,,,,,,,,,,,,,,,,,,,,ihex,\"line 1: checksum 0x79, expected 0x78\"\r\n");
     row("fr, a message", "fr", "T clear valid.bin -o valid.bin", "",
         "valid.bin\u00a0: est le fichier d’entrée lui-même\u00a0; --force");
     row("fr, compare", "fr", "T compare valid.bin checksum.bin",
@@ -1006,7 +1010,7 @@ void TestCli::reportMore_data()
     row("paths ended by NUL", "T report --only bad-checksum -0l boards checksum.bin | tr '\\0' '|'",
         0, "=boards/b checksum.bin|checksum.bin|");
     row("JSON Lines", "T report -f jsonl valid.bin checksum.bin", 1,
-        "\"format\":\"bin\"}\n{\"path\":\"checksum.bin\",");
+        "\"format\":\"bin\",\"detail\":null}\n{\"path\":\"checksum.bin\",");
     row("CSV for European spreadsheets",
         "T report -f csv --no-header --delimiter ';' --bom valid.bin", 0,
         "\xef\xbb\xbfvalid.bin;512;true;;0a1b2c3d;C.E.Set. Srl;Tavro 02 C0 141 C48;");
@@ -1017,9 +1021,16 @@ void TestCli::reportMore_data()
     row("standard input in S-records", "T report - < formats/valid.s19", 0,
         "-\nFile size : 1420 bytes\nProduct code : 0a1b2c3d\n");
     row("the programmer's formats", "T report -f csv formats", 1,
-        "\r\nformats/bad.hex,56,false,bad "
-        "records,,,,,,,,,,,,,,,,,,,,,,ihex\r\nformats/valid.hex,1453,"
-        "true,");
+        "\r\nformats/bad.hex,56,false,bad records,,,,,,,,,,,,,,,,,,,,,,ihex,\"line 1: checksum "
+        "0x79, expected 0x78\"\r\nformats/valid.hex,1453,true,");
+    row("why in JSON: a refused text's line",
+        "T report -f jsonl formats/bad.hex 'boards/e fifo.bin' valid.bin | grep -o "
+        "'\"detail\":[^}]*'",
+        0,
+        "=\"detail\":\"line 1: checksum 0x79, expected 0x78\"\n\"detail\":\"not a regular "
+        "file\"\n\"detail\":null\n");
+    row("why in text, for a file that cannot be opened", "T report 'boards/e fifo.bin'", 1,
+        "=boards/e fifo.bin\nErr open file: is not a regular file\n");
     row("a HEX file refused with its line", "T report formats/bad.hex", 1,
         "=formats/bad.hex\nFile size : 56 bytes\nline 1: checksum 0x79, expected 0x78\n");
     row("a list of files", "printf 'valid.bin\\n\\nchecksum.bin\\n' | T report --files-from - -l",
@@ -1131,8 +1142,8 @@ void TestCli::clearMore_data()
         "--parents keeps each path below the folder of -d OUTDIR");
     row("beside each input, in its format",
         folderToClear + "T clear in --suffix _clear; s=$?; tree in; T report -f csv --no-header "
-                        "in/sub/b_clear.hex | cut -d, -f12,26; exit $s",
-        1, "=in/a.bin\nin/a_clear.bin\nin/sub/b.hex\nin/sub/b_clear.hex\nin/sub/c.bin\n0,ihex\r\n",
+                        "in/sub/b_clear.hex | cut -d, -f12,26-; exit $s",
+        1, "=in/a.bin\nin/a_clear.bin\nin/sub/b.hex\nin/sub/b_clear.hex\nin/sub/c.bin\n0,ihex,\r\n",
         "in/sub/c.bin: not a valid image (unknown engine); nothing written\ntavro-cli: 2 written, "
         "1 refused, 0 failed\n");
     row("again, forced: earlier copies are no inputs",
@@ -1160,8 +1171,8 @@ void TestCli::clearMore_data()
     row("a HEX file with a second name, cleaned where it is",
         "cp formats/valid.hex $W/h.hex && ln $W/h.hex $W/l.hex && T clear $W/h.hex -o $W/h.hex "
         "--force && cmp $W/h.hex $W/l.hex && T report -f csv --no-header $W/l.hex | cut -d, "
-        "-f12,26",
-        0, "=0,ihex\r\n");
+        "-f12,26-",
+        0, "=0,ihex,\r\n");
     row("another size where it must be written in place",
         "head -c 1000 /dev/zero > $W/t.hex && ln $W/t.hex $W/u.hex && T convert valid.bin -o "
         "$W/t.hex "
@@ -1326,13 +1337,13 @@ void TestCli::csv_data()
     const QByteArray fields = " | python3 -c 'import csv, sys; print(*(len(r) for r in "
                               "csv.reader(sys.stdin, delimiter=sys.argv[1])))' ";
     row("report, _ as in product_code", "T report -f csv --delimiter _ valid.bin" + fields + "_", 0,
-        "=26 26\n");
+        "=27 27\n");
     row("summary, _ as in product_code",
         "T summary -f csv --delimiter _ valid.bin" + fields + "_ | tr ' ' '\\n' | sort -u", 0,
         "=5\n");
     row("report, - as in bad-checksum, . as in C.E.Set.",
         "T report -f csv --delimiter . valid.bin 'boards/c short.bin'" + fields + ".", 0,
-        "=26 26 26\n");
+        "=27 27 27\n");
     row("a blank", "T report -f csv --no-header --delimiter ' ' valid.bin", 0,
         "valid.bin 512 true  0a1b2c3d \"C.E.Set. Srl\" \"Tavro 02 C0 141 C48\" 0x");
     for (const char *refused :
