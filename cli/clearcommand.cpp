@@ -65,7 +65,8 @@ ImageTarget::Outcome clearOne(const QByteArray &input, const QByteArray &target,
             {input, Inputs::whyRefused(info)});
         return ImageTarget::Refused;
     }
-    if (ImageTarget::check(input, target, info.format, force) != ImageTarget::Written)
+    if (ImageTarget::check(input, target, info.format, force, listing != nullptr) !=
+        ImageTarget::Written)
         return ImageTarget::Refused;
     if (listing) {
         listing->buffer() += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 -> %2"),
