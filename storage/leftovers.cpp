@@ -12,18 +12,21 @@
 #include <mutex>
 #include <set>
 #include <sys/file.h>
+#include <sys/sysmacros.h>
 
 // The temporary names of saves, and the removal of what killed saves left. A save holds a lock on
-// its temporary file for as long as the file exists, but a lock is seen on one system's mount
-// only: another client of a share may be writing a file that looks abandoned from here. So a
-// name also tells which system made it, until that system starts again: one of this system's
-// that nobody holds is litter at once, another's once nothing has changed it for an hour.
+// its temporary file for as long as the file exists, but a lock is seen through one mount only:
+// another client of a share, or another mount of it here, may be writing a file that looks
+// abandoned from this one. So a name also tells which system made it (until that system starts
+// again) and through which mount. One made through this mount, or through one that is gone (a
+// stick pulled and put back), that nobody holds is litter at once; any other once nothing has
+// written to it for an hour.
 namespace FileIo {
 
 static constexpr char prefix[] = ".tavro-";
 static constexpr char suffix[] = ".tmp";
 static constexpr qsizetype affixes = sizeof prefix - 1 + sizeof suffix - 1;
-static constexpr qsizetype markLength = 8;
+static constexpr qsizetype digits = 8; // of the system, the mount and the random part each
 // Far longer than any save takes, however slow the share; counted from the last write, which a
 // save makes just before it names its file.
 static constexpr time_t graceSeconds = 3600;
@@ -42,9 +45,9 @@ static bool isHexDigit(char c)
 static const QByteArray &systemMark()
 {
     static const QByteArray mark = [] {
-        QByteArray id(markLength, '\0');
+        QByteArray id(digits, '\0');
         const Descriptor file(::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC));
-        if (!file.valid() || readUpTo(file.get(), id.data(), markLength) != markLength ||
+        if (!file.valid() || readUpTo(file.get(), id.data(), digits) != digits ||
             !std::all_of(id.begin(), id.end(), isHexDigit))
             return QByteArray();
         return id;
@@ -52,13 +55,30 @@ static const QByteArray &systemMark()
     return mark;
 }
 
-// Short, so that a target name near the length limit still leaves room for it.
-QByteArray temporaryName()
+static QByteArray hexDigits(quint32 number)
 {
-    const QByteArray number = QByteArray::number(QRandomGenerator::global()->generate(), 16);
-    if (systemMark().isEmpty())
-        return prefix + number + suffix;
-    return prefix + systemMark() + number.rightJustified(markLength, '0') + suffix;
+    return QByteArray::number(number, 16).rightJustified(digits, '0');
+}
+
+// A mount's device number, as the system numbers them while it runs.
+static QByteArray mountMark(unsigned int major, unsigned int minor)
+{
+    return hexDigits(quint32(major) << 20 | quint32(minor & 0xfffff));
+}
+
+static QByteArray mountMark(dev_t device)
+{
+    return mountMark(major(device), minor(device));
+}
+
+// Short, so that a target name near the length limit still leaves room for it.
+QByteArray temporaryName(int folder)
+{
+    const quint32 number = QRandomGenerator::global()->generate();
+    struct stat info;
+    if (systemMark().isEmpty() || ::fstat(folder, &info) != 0)
+        return prefix + QByteArray::number(number, 16) + suffix;
+    return prefix + systemMark() + mountMark(info.st_dev) + hexDigits(number) + suffix;
 }
 
 QByteArray claim(const QByteArray &name, const QByteArray &bytes)
@@ -66,20 +86,63 @@ QByteArray claim(const QByteArray &name, const QByteArray &bytes)
     return QByteArray(claimMark, sizeof claimMark) + name + '\0' + bytes;
 }
 
-enum class Maker { None, ThisSystem, Another };
+namespace {
 
-// Earlier versions made names of up to eight digits, without a mark.
-static Maker madeBy(const QByteArray &name)
+// The mounts of this system as marked in names, read once a sweep needs them; unknown, every
+// other mount counts as alive.
+class Mounts
+{
+public:
+    bool alive(const QByteArray &mark)
+    {
+        if (!read) {
+            read = true;
+            // Its size is not told: read to the end.
+            const Descriptor file(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
+            QByteArray table;
+            for (qint64 got = 1; file.valid() && got > 0 && table.size() < (1 << 24);) {
+                const qsizetype size = table.size();
+                table.resize(size + 65536);
+                got = readUpTo(file.get(), table.data() + size, 65536);
+                table.resize(size + qMax<qint64>(got, 0));
+                known = got >= 0 && table.contains('\n');
+            }
+            for (const QByteArray &line : table.split('\n')) {
+                const QList<QByteArray> numbers = line.split(' ').value(2).split(':');
+                if (numbers.size() == 2)
+                    marks.insert(mountMark(numbers[0].toUInt(), numbers[1].toUInt()));
+            }
+        }
+        return !known || marks.count(mark) > 0;
+    }
+
+private:
+    bool read = false;
+    bool known = false;
+    std::set<QByteArray> marks;
+};
+
+enum class Maker { None, Abandoned, Unknown };
+
+// Whether a name is a temporary one, and whether its lock alone tells that no save is writing it:
+// made through the mount of `device` in this run of the system, or through one that is gone.
+// Earlier versions made names of up to eight digits, without marks.
+Maker madeBy(const QByteArray &name, dev_t device, Mounts &mounts)
 {
     const QByteArray number = name.mid(sizeof prefix - 1, name.size() - affixes);
     if (!name.startsWith(prefix) || !name.endsWith(suffix) || number.isEmpty() ||
-        number.size() > 2 * markLength || !std::all_of(number.begin(), number.end(), isHexDigit))
+        (number.size() > digits && number.size() != 3 * digits) ||
+        !std::all_of(number.begin(), number.end(), isHexDigit))
         return Maker::None;
-    return number.size() == 2 * markLength && !systemMark().isEmpty() &&
-                   number.startsWith(systemMark())
-               ? Maker::ThisSystem
-               : Maker::Another;
+    if (number.size() == digits * 3 && !systemMark().isEmpty() && number.startsWith(systemMark())) {
+        const QByteArray mount = number.mid(digits, digits);
+        if (mount == mountMark(device) || !mounts.alive(mount))
+            return Maker::Abandoned;
+    }
+    return Maker::Unknown;
 }
+
+} // namespace
 
 Unfinished removeUnfinished(int folder, const QByteArray &name, const QByteArray &bytes, bool whole,
                             uid_t owner)
@@ -108,8 +171,9 @@ Unfinished removeUnfinished(int folder, const QByteArray &name, const QByteArray
 }
 
 // Removed only while we hold its lock and the name is still that file's, with no other name;
-// another system's only once it is old. A claim goes with the unfinished file it names: one in
-// the same folder, of the same owner (no one else's claim in a shared folder removes our file).
+// where the lock may not be seen from here, only once it is old. A claim goes with the unfinished
+// file it names: one in the same folder, of the same owner (no one else's claim in a shared folder
+// removes our file).
 static bool removeIfAbandoned(int folder, const char *name, Maker maker)
 {
     constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -121,7 +185,7 @@ static bool removeIfAbandoned(int folder, const char *name, Maker maker)
     if (!file.valid() || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
         opened.st_nlink != 1 || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
         return false;
-    if (maker != Maker::ThisSystem && std::time(nullptr) - opened.st_mtime < graceSeconds)
+    if (maker != Maker::Abandoned && std::time(nullptr) - opened.st_mtime < graceSeconds)
         return false;
     QByteArray content(readable ? claimLimit : 0, '\0');
     const qint64 size = readUpTo(file.get(), content.data(), quint64(content.size()));
@@ -158,8 +222,9 @@ bool sweepFolder(int folder)
         return false;
     }
     bool removed = false;
+    Mounts mounts;
     while (const dirent *entry = ::readdir(entries)) {
-        const Maker maker = madeBy(QByteArray(entry->d_name));
+        const Maker maker = madeBy(QByteArray(entry->d_name), info.st_dev, mounts);
         if (maker != Maker::None && removeIfAbandoned(folder, entry->d_name, maker))
             removed = true;
     }

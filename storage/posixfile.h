@@ -149,7 +149,7 @@ enum class Contents { Same, Other, Unreadable };
 Contents contentsAt(int folder, const QByteArray &name, const QByteArray &bytes);
 Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes, bool &settled);
 bool copyAttributes(const QByteArray &path, int to);
-QByteArray temporaryName();
+QByteArray temporaryName(int folder);
 // What a temporary file says while its save writes a new file in place: the name and the bytes.
 QByteArray claim(const QByteArray &name, const QByteArray &bytes);
 // Removes the file at `name` when a save of ours left it unfinished: `owner`'s, one name, holding

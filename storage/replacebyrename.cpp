@@ -149,7 +149,7 @@ private:
             sigaddset(&stopping, signal);
         held = held || ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray name = temporaryName();
+            const QByteArray name = temporaryName(folder);
             if (make(name.constData())) {
                 temporary = name;
                 return 0;

@@ -111,8 +111,10 @@ Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes,
         settled = removeUnfinished(folder, name, bytes, true, made.st_uid) != Unfinished::Unknown;
         return Naming{Naming::Failed, error};
     };
-    if (::fstat(file.get(), &made) != 0)
-        return failedWith(errno);
+    if (::fstat(file.get(), &made) != 0) {
+        settled = false; // whose file it is cannot be told now
+        return {Naming::Failed, errno};
+    }
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n = uninterrupted([&] {

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // QSKIP takes its message alone, which clang's pedantic C++17 warns of at every use.
@@ -115,9 +116,10 @@ void TestStorage::createOnlyNeverReplaces()
 
 void TestStorage::leftoversSwept_data()
 {
-    QTest::addColumn<QByteArray>("maker");  // this boot of this system, another, or none (earlier)
-    QTest::addColumn<bool>("locked");       // by a save running on this system
-    QTest::addColumn<int>("age");           // seconds since it was last written
+    QTest::addColumn<QByteArray>(
+        "maker");                     // which system and mount made it; none: an earlier version
+    QTest::addColumn<bool>("locked"); // by a save running on this system
+    QTest::addColumn<int>("age");     // seconds since it was last written
     QTest::addColumn<QByteArray>("output"); // a claim's: what its output holds; null: no claim
     QTest::addColumn<bool>("kept");
     QTest::addColumn<bool>("outputKept");
@@ -127,6 +129,10 @@ void TestStorage::leftoversSwept_data()
     QTest::newRow("a killed save's") << self << false << 0 << QByteArray() << false << false;
     QTest::newRow("another system's, young")
         << other << false << 60 << QByteArray() << true << false;
+    QTest::newRow("another mount's here, young")
+        << QByteArray("mount") << false << 60 << QByteArray() << true << false;
+    QTest::newRow("a mount's that is gone")
+        << QByteArray("gone") << false << 0 << QByteArray() << false << false;
     QTest::newRow("another system's, an hour old")
         << other << false << 3601 << QByteArray() << false << false;
     QTest::newRow("an earlier version's, old")
@@ -159,6 +165,11 @@ void TestStorage::leftoversSwept()
         QSKIP("this system has no boot id");
     if (maker == "another")
         mark[0] = mark.at(0) == '0' ? '1' : '0';
+    // As the system numbers its mounts; /proc is one that is not the folder's.
+    const dev_t device = statOf(maker == "mount" ? QStringLiteral("/proc") : folder).st_dev;
+    mark += maker == "gone" ? QByteArray("fff00000")
+                            : QByteArray::number(quint32(major(device) << 20 | minor(device)), 16)
+                                  .rightJustified(8, '0');
     const QString name = QStringLiteral(".tavro-%1.tmp")
                              .arg(QLatin1String(maker.isNull() ? "1a2b3c" : mark + "0000abcd"));
     const QString target = folder + QStringLiteral("/out.bin");
