@@ -140,8 +140,12 @@ Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes,
     // The file stays open, so that a file system that numbers its files as they are looked up
     // (exFAT through FUSE) keeps its number while it is checked.
     const Descriptor pinned(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
-    if (!sync(file.get()) || !file.close())
-        return failedWith(errno);
+    if (!sync(file.get()) || !file.close()) {
+        // Written whole: where it cannot be removed (a stick pulled), it may well be there.
+        const int error = errno;
+        const Naming failure = failedWith(error);
+        return settled ? failure : Naming{Naming::Unconfirmed, error};
+    }
     switch (contentsAt(folder, name, bytes)) {
     case Contents::Same:
         return {Naming::Named};
