@@ -97,16 +97,12 @@ public:
     {
         if (!read) {
             read = true;
-            // Its size is not told: read to the end.
+            // Its size is not told: read to the end, within a bound no table comes near.
             const Descriptor file(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
-            QByteArray table;
-            for (qint64 got = 1; file.valid() && got > 0 && table.size() < (1 << 24);) {
-                const qsizetype size = table.size();
-                table.resize(size + 65536);
-                got = readUpTo(file.get(), table.data() + size, 65536);
-                table.resize(size + qMax<qint64>(got, 0));
-                known = got >= 0 && table.contains('\n');
-            }
+            QByteArray table(1 << 22, Qt::Uninitialized);
+            const qint64 got = file.valid() ? readUpTo(file.get(), table.data(), 1 << 22) : -1;
+            known = got > 0 && got < (1 << 22);
+            table.truncate(qMax<qint64>(got, 0));
             for (const QByteArray &line : table.split('\n')) {
                 const QList<QByteArray> numbers = line.split(' ').value(2).split(':');
                 if (numbers.size() == 2)
