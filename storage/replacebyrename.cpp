@@ -4,6 +4,7 @@
 
 #include "posixfile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/file.h>
@@ -119,10 +120,13 @@ private:
 
     // Whether a call that reported `error` was done all the same (a share whose reply was lost):
     // then the name holds the new bytes. A cached look-up or a file system that gives its files one
-    // number cannot tell; reading does. Refusals and "exists" are answers, not lost replies.
+    // number cannot tell; reading does. Only errors of a lost connection count: any other is an
+    // answer (and another save may have put the same bytes there).
     bool holdsOurs(const QByteArray &name, int error) const
     {
-        return error != EEXIST && error != EPERM && error != EBUSY &&
+        static constexpr int lost[] = {EIO,       ETIMEDOUT,    ENOTCONN, ECONNRESET,  ECONNABORTED,
+                                       EHOSTDOWN, EHOSTUNREACH, ENETDOWN, ENETUNREACH, ESTALE};
+        return std::find(std::begin(lost), std::end(lost), error) != std::end(lost) &&
                contentsAt(folder, name, bytes) == Contents::Same;
     }
 

@@ -111,40 +111,34 @@ Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes,
         settled = removeUnfinished(folder, name, bytes, true, made.st_uid) != Unfinished::Unknown;
         return Naming{Naming::Failed, error};
     };
+    // Kept open, so that a file system that numbers its files as they are looked up (exFAT
+    // through FUSE) keeps this one's number while it is checked.
+    const Descriptor pinned(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
     if (::fstat(file.get(), &made) != 0) {
-        settled = false; // whose file it is cannot be told now
-        return {Naming::Failed, errno};
+        made.st_uid = ::geteuid(); // ours, as it was just made
+        return failedWith(errno);
     }
     qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = uninterrupted([&] {
-            return ::write(file.get(), bytes.constData() + written, size_t(bytes.size() - written));
-        });
-        if (n <= 0)
-            return failedWith(n == 0 ? EIO : errno);
-        written += n;
+    if (!rewrite(file.get(), bytes, 0, written) || !file.close()) {
+        // Written whole, only not confirmed: where it cannot be removed (a stick pulled), it may
+        // well be there.
+        const int error = errno;
+        const Naming failure = failedWith(error);
+        return settled || written < bytes.size() ? failure : Naming{Naming::Unconfirmed, error};
     }
-    const off_t end = ::lseek(file.get(), 0, SEEK_CUR);
+    const off_t end = ::lseek(pinned.get(), 0, SEEK_CUR);
     if (end < 0)
         return failedWith(errno);
     if (end != off_t(bytes.size())) {
+        // Appended after bytes another program wrote first: they stay, ours are taken back.
         QByteArray ours(bytes.size(), '\0');
         struct stat now;
-        if (end > off_t(bytes.size()) && ::fstat(file.get(), &now) == 0 && now.st_size == end &&
-            ::pread(file.get(), ours.data(), size_t(ours.size()), end - bytes.size()) ==
+        if (end > off_t(bytes.size()) && ::fstat(pinned.get(), &now) == 0 && now.st_size == end &&
+            ::pread(pinned.get(), ours.data(), size_t(ours.size()), end - bytes.size()) ==
                 bytes.size() &&
             ours == bytes)
-            (void)!::ftruncate(file.get(), end - bytes.size());
+            (void)!::ftruncate(pinned.get(), end - bytes.size());
         return {Naming::Failed, EEXIST};
-    }
-    // The file stays open, so that a file system that numbers its files as they are looked up
-    // (exFAT through FUSE) keeps its number while it is checked.
-    const Descriptor pinned(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
-    if (!sync(file.get()) || !file.close()) {
-        // Written whole: where it cannot be removed (a stick pulled), it may well be there.
-        const int error = errno;
-        const Naming failure = failedWith(error);
-        return settled ? failure : Naming{Naming::Unconfirmed, error};
     }
     switch (contentsAt(folder, name, bytes)) {
     case Contents::Same:

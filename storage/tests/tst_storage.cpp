@@ -134,7 +134,7 @@ void TestStorage::leftoversSwept_data()
     QTest::newRow("a mount's that is gone")
         << QByteArray("gone") << false << 0 << QByteArray() << false << false;
     QTest::newRow("another system's, an hour old")
-        << other << false << 3601 << QByteArray() << false << false;
+        << other << false << 3600 << QByteArray() << false << false;
     QTest::newRow("an earlier version's, old")
         << QByteArray() << false << 7200 << QByteArray() << false << false;
     QTest::newRow("claim, its output empty")
