@@ -4,7 +4,8 @@
 
 #include "posixfile.h"
 
-// The save that keeps the file's inode: for files a rename would change or cannot reach.
+// The saves that write a file where it is: over the old one's bytes, for files a rename would
+// change or cannot reach, and into a new file made at its name where nothing may be replaced.
 namespace FileIo {
 
 // Overwrites an existing file through its own inode, only one of the new contents' size (one block:
@@ -71,10 +72,6 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     return damaged();
 }
 
-} // namespace FileIo
-
-namespace FileIo {
-
 Contents contentsAt(int folder, const QByteArray &name, const QByteArray &bytes)
 {
     constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -89,8 +86,9 @@ Contents contentsAt(int folder, const QByteArray &name, const QByteArray &bytes)
 
 // A new file made at its name with an exclusive create and written there, as `cp -n` does, where
 // nothing can be linked or renamed without replacing (exFAT, FAT, many shares): a program that
-// opens the name meanwhile writes into this same file, so nothing of its is replaced. Appended,
-// so that bytes another wrote first are never overwritten; ours are then taken off their end.
+// opens the name meanwhile writes into this same file, so nothing it writes is replaced. Appended,
+// so that bytes another program wrote first are never overwritten; ours are then taken off their
+// end.
 // Told by what a fresh open reads back. `settled` is false while the name may hold an unfinished
 // file of ours that could not be removed: the caller's claim then stays for the next save.
 Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes, bool &settled)
