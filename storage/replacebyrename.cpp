@@ -104,9 +104,10 @@ private:
         if (::fstat(fd.get(), &identity) != 0)
             return errno;
         lock.reset(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
-        if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
-            return 0;
-        return EWOULDBLOCK;
+        if (!lock.valid())
+            return errno;
+        return ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK ? 0
+                                                                                   : EWOULDBLOCK;
     }
 
     // 0 when `name` in the folder is this new file; else why not (EEXIST: another file is there).

@@ -112,7 +112,7 @@ Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes,
     // Kept open, so that a file system that numbers its files as they are looked up (exFAT
     // through FUSE) keeps this one's number while it is checked.
     const Descriptor pinned(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
-    if (::fstat(file.get(), &made) != 0) {
+    if (!pinned.valid() || ::fstat(file.get(), &made) != 0) {
         made.st_uid = ::geteuid(); // ours, as it was just made
         return failedWith(errno);
     }
