@@ -80,7 +80,7 @@ Outcome clearOne(const QByteArray &input, const QByteArray &target, bool force, 
             {input, Inputs::whyRefused(info)});
         return Refused;
     }
-    if (!ImageTarget::mayWrite(input, target, info.format, force))
+    if (!ImageTarget::mayWrite(input, target, info.format, force, listing != nullptr))
         return Refused;
     if (listing) {
         listing->buffer() += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 -> %2"),

@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "eepromdump.h"
+#include "fileio.h"
 #include "imagefile.h"
 #include "output.h"
 #include "paths.h"
@@ -24,7 +25,7 @@ int descriptor(const QByteArray &target)
 namespace ImageTarget {
 
 bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
-              bool force)
+              bool force, bool dryRun)
 {
     const int stream = descriptor(target);
     if (stream >= 0) {
@@ -45,7 +46,10 @@ bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageForm
         Output::message(QCoreApplication::translate(
                             "tavro-cli", "%1: is not a regular file; name the file to write"),
                         {target});
-    else if (!force && Paths::inspect(target, false).type != Paths::Nothing)
+    // What a killed run left unfinished at the output is no file of the user's to keep.
+    else if (!force && Paths::inspect(target, false).type != Paths::Nothing &&
+             (dryRun || !FileIo::removeLeftovers(target) ||
+              Paths::inspect(target, false).type != Paths::Nothing))
         Output::message(
             Paths::sameFile(input, target)
                 ? QCoreApplication::translate("tavro-cli",

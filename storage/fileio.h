@@ -63,12 +63,17 @@ enum SaveMode {
 // Replaces or creates the file at `path` with `bytes`, done once they are on the disk; a failure
 // leaves it as it was unless Damaged. A link stays a link; the file it names keeps permissions,
 // owner, group, hard links, ACLs and extended attributes. Nothing else is left in the folder: what
-// a kill leaves there is removed by the next save into it.
+// a kill leaves there is removed by the next save into it (made on another system, by the first
+// one an hour later), and a file left unfinished at the name does not stop a CreateOnly save.
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode = Replace);
 inline SaveResult save(const QString &path, const QByteArray &bytes, SaveMode mode = Replace)
 {
     return save(QFile::encodeName(path), bytes, mode);
 }
+
+// Removes from the folder of `nativePath` what killed saves left there, as a save into it does
+// (once a run): whether anything went. For a check that refuses existing files before a save.
+bool removeLeftovers(const QByteArray &nativePath);
 
 } // namespace FileIo
 

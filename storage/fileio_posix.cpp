@@ -63,7 +63,11 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
     if (nativePath.isEmpty())
         return failed(ENOENT);
     Target target;
-    if (const std::optional<SaveResult> refusal = resolveTarget(nativePath, mode, target))
+    std::optional<SaveResult> refusal = resolveTarget(nativePath, mode, target);
+    // A file that a killed save of ours left unfinished at the name is no reason to refuse.
+    if (refusal && mode == CreateOnly && target.exists && removeLeftovers(target.path))
+        refusal = resolveTarget(nativePath, mode, target);
+    if (refusal)
         return *refusal;
     // A folder we may search but not read can still be written in; only its sync is lost.
     Descriptor folder(::open(target.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -72,7 +76,9 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
         folder.reset(::open(target.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid())
         return failed(errno);
-    if (mustWriteInPlace(target, folder.get()))
+    if (confirmable)
+        sweepFolder(folder.get());
+    if (mustWriteInPlace(target, folder.get(), bytes.size()))
         return writeInPlace(target, bytes);
     return replaceByRename(target, folder.get(), confirmable, bytes, mode);
 }

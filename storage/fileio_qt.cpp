@@ -53,4 +53,10 @@ SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode 
     return SaveResult{SaveResult::Failed, file.errorString()};
 }
 
+// QSaveFile leaves nothing behind that a later save could know for its own.
+bool removeLeftovers(const QByteArray &)
+{
+    return false;
+}
+
 } // namespace FileIo

@@ -124,14 +124,41 @@ struct Target
     struct stat info = {};
 };
 
+// How naming a new file went. A call that failed may still have been done (a network share
+// whose reply was lost): what counts is whether the name now leads to the new bytes.
+struct Naming
+{
+    enum Outcome {
+        Named,       // the target's name is the new file's
+        Unconfirmed, // it is, though the call that made it reported `error`
+        Refused,     // the rename or link was refused (EPERM, EBUSY): the target is untouched
+        Failed,      // not named, for `error`; the target is untouched
+    };
+    Outcome outcome;
+    int error = 0;
+};
+
 std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode, Target &);
-bool mustWriteInPlace(const Target &target, int folder);
+bool mustWriteInPlace(const Target &target, int folder, qsizetype size);
 bool onPseudoFileSystem(const struct statfs &fs);
 QString pseudoFileRefusal();
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes);
+// What a fresh open of `name` reads (a share's cached look-up or a repeated inode number cannot
+// tell which file a name leads to; its bytes can). Unreadable sets errno.
+enum class Contents { Same, Other, Unreadable };
+Contents contentsAt(int folder, const QByteArray &name, const QByteArray &bytes);
+Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes, bool &settled);
 bool copyAttributes(const QByteArray &path, int to);
-QByteArray temporaryName();
-void removeLeftovers(int folder);
+QByteArray temporaryName(int folder);
+// What a temporary file says while its save writes a new file in place: the name and the bytes.
+QByteArray claim(const QByteArray &name, const QByteArray &bytes);
+// Removes the file at `name` when a save of ours left it unfinished: `owner`'s, one name, holding
+// the beginning of `bytes` (nothing, after a kill between its create and its write), or all of
+// them when `whole` (a save that failed after its write). Unknown: it could not be told.
+enum class Unfinished { Removed, NotOurs, Unknown };
+Unfinished removeUnfinished(int folder, const QByteArray &name, const QByteArray &bytes, bool whole,
+                            uid_t owner);
+bool sweepFolder(int folder);
 SaveResult replaceByRename(const Target &, int folder, bool confirmable, const QByteArray &,
                            SaveMode);
 

@@ -4,6 +4,7 @@
 
 #include "posixfile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/file.h>
@@ -13,20 +14,6 @@ namespace FileIo {
 
 namespace {
 
-// How naming the new file went. A call that failed may still have been done (a network share
-// whose reply was lost): what counts is whether the name now leads to the new file.
-struct Naming
-{
-    enum Outcome {
-        Named,       // the target's name is the new file's
-        Unconfirmed, // it is, though the call that made it reported `error`
-        Refused,     // the rename or link was refused (EPERM, EBUSY): the target is untouched
-        Failed,      // not named, for `error`; the target is untouched
-    };
-    Outcome outcome;
-    int error = 0;
-};
-
 // The new contents on their way to the target's name. On Linux the file has no name (O_TMPFILE)
 // until it is whole and on the disk, so a kill leaves nothing behind; elsewhere it gets a
 // temporary name at once, removed unless renamed to the target's; while it exists Ctrl-C, kill
@@ -35,13 +22,13 @@ struct Naming
 class NewFile
 {
 public:
-    explicit NewFile(int folder) : folder(folder) {}
+    NewFile(int folder, const QByteArray &bytes) : folder(folder), bytes(bytes) {}
     ~NewFile()
     {
         // Closed first: FUSE file systems hide a name removed while open (.fuse_hidden*).
         fd.reset();
         lock.reset();
-        if (!temporary.isEmpty() && leadsHere(temporary))
+        if (!temporary.isEmpty() && !claiming && whyNotHere(temporary) == 0)
             ::unlinkat(folder, temporary.constData(), 0);
         if (held)
             ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
@@ -57,7 +44,7 @@ public:
         procName = "/proc/self/fd/" + QByteArray::number(fd.get());
         struct stat proc;
         // Naming it later goes through /proc; without /proc it must have a name now.
-        if (fd.valid() && ::stat(procName.constData(), &proc) == 0 && holdLock())
+        if (fd.valid() && ::stat(procName.constData(), &proc) == 0 && holdLock() == 0)
             return 0;
         if (!fd.valid() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return errno;
@@ -69,11 +56,12 @@ public:
                 ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
             if (!fd.valid())
                 return false;
-            // A save that removed the name as litter before we held the lock: another name.
-            if (holdLock() && leadsHere(name))
+            int why = holdLock();
+            if (why == 0 && (why = whyNotHere(name)) == 0)
                 return true;
             fd.reset();
-            errno = EEXIST;
+            // A save that removed the name as litter, or holds it: another name.
+            errno = why == ENOENT || why == EWOULDBLOCK ? EEXIST : why;
             return false;
         });
     }
@@ -86,7 +74,7 @@ public:
             const bool linked = ::linkat(AT_FDCWD, procName.constData(), folder, name.constData(),
                                          AT_SYMLINK_FOLLOW) == 0;
             const int error = errno;
-            if (linked || leadsHere(name)) {
+            if (linked || holdsOurs(name, error)) {
                 if (fd.close())
                     return {linked ? Naming::Named : Naming::Unconfirmed, error};
                 const int closing = errno;
@@ -109,22 +97,38 @@ public:
 
 private:
     // The lock stays on a descriptor of its own, so that the checked close of the file is no end
-    // to it. False only where the file system has locks and someone else holds this one. The
+    // to it. EWOULDBLOCK where the file system has locks and someone else holds this one. The
     // file's identity is taken now: a file system whose reply was lost may not find it later.
-    bool holdLock()
+    int holdLock()
     {
         if (::fstat(fd.get(), &identity) != 0)
-            return false;
+            return errno;
         lock.reset(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
-        return !lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        if (!lock.valid())
+            return errno;
+        return ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK ? 0
+                                                                                   : EWOULDBLOCK;
     }
 
-    // Whether `name` in the folder is this new file.
-    bool leadsHere(const QByteArray &name) const
+    // 0 when `name` in the folder is this new file; else why not (EEXIST: another file is there).
+    int whyNotHere(const QByteArray &name) const
     {
         struct stat there;
-        return ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-               sameFile(identity, there);
+        if (::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno;
+        return sameFile(identity, there) ? 0 : EEXIST;
+    }
+
+    // Whether a call that reported `error` was done all the same (a share whose reply was lost):
+    // then the name holds the new bytes. A cached look-up or a file system that gives its files one
+    // number cannot tell; reading does. Only errors of a lost connection count: any other is an
+    // answer (and another save may have put the same bytes there).
+    bool holdsOurs(const QByteArray &name, int error) const
+    {
+        static constexpr int lost[] = {EIO,       ETIMEDOUT,    ENOTCONN, ECONNRESET,  ECONNABORTED,
+                                       EHOSTDOWN, EHOSTUNREACH, ENETDOWN, ENETUNREACH, ESTALE};
+        return std::find(std::begin(lost), std::end(lost), error) != std::end(lost) &&
+               contentsAt(folder, name, bytes) == Contents::Same;
     }
 
     Naming refusedOrFailed(int error) const
@@ -132,13 +136,13 @@ private:
         return {error == EPERM || error == EBUSY ? Naming::Refused : Naming::Failed, error};
     }
 
-    // After a call that did, or failed to do, the naming: what the target's name now leads to.
+    // After a call that did, or failed to do, the naming: what the target's name now holds.
     Naming named(bool done, const QByteArray &name) const
     {
         const int error = errno;
         if (done)
             return {Naming::Named};
-        return leadsHere(name) ? Naming{Naming::Unconfirmed, error} : refusedOrFailed(error);
+        return holdsOurs(name, error) ? Naming{Naming::Unconfirmed, error} : refusedOrFailed(error);
     }
 
     // A free name of ours through `make`, with the stopping signals held from then on.
@@ -150,7 +154,7 @@ private:
             sigaddset(&stopping, signal);
         held = held || ::pthread_sigmask(SIG_BLOCK, &stopping, &previous) == 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray name = temporaryName();
+            const QByteArray name = temporaryName(folder);
             if (make(name.constData())) {
                 temporary = name;
                 return 0;
@@ -190,27 +194,20 @@ private:
         if (linked.outcome == Naming::Named || linked.outcome == Naming::Unconfirmed ||
             linked.error == EEXIST)
             return linked;
-        // Nor hard links (exFAT, FAT, many network shares): the name is taken first with an
-        // exclusive create, which no other save can also win, and then replaced by the new file.
-        Descriptor taken(::openat(folder, name.constData(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        struct stat ours, there;
-        if (!taken.valid() || ::fstat(taken.get(), &ours) != 0)
+        // Nor hard links (exFAT, FAT, many network shares): the new file is made at the name and
+        // written there. The temporary file becomes its claim first, which tells the next save
+        // into the folder what an unfinished file there is, should this one be killed.
+        qsizetype written = 0;
+        if (!rewrite(lock.get(), claim(name, bytes), 0, written))
             return {Naming::Failed, errno};
-        taken.reset();
-        // Only our own empty file is replaced: someone may have written into it meanwhile.
-        if (::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !sameFile(ours, there) || there.st_size != 0)
-            return {Naming::Failed, EEXIST};
-        const Naming naming = named(::renameat(folder, from, folder, name.constData()) == 0, name);
-        if (naming.outcome != Naming::Named && naming.outcome != Naming::Unconfirmed &&
-            ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-            sameFile(ours, there) && there.st_size == 0)
-            ::unlinkat(folder, name.constData(), 0);
+        bool settled = true;
+        const Naming naming = writeNewFile(folder, name, bytes, settled);
+        claiming = !settled;
         return naming;
     }
 
     const int folder;
+    const QByteArray &bytes;
     Descriptor fd;
     Descriptor lock;      // the same open file as fd, kept until the file is named or gone
     QByteArray procName;  // the unnamed file's way in for linkat
@@ -218,6 +215,7 @@ private:
     struct stat identity = {};
     sigset_t previous;
     bool held = false;
+    bool claiming = false; // the temporary name stays: the target may hold an unfinished file
 };
 
 } // namespace
@@ -228,15 +226,19 @@ private:
 SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
                            const QByteArray &bytes, SaveMode saveMode)
 {
-    if (confirmable)
-        removeLeftovers(folder);
+    // No room for a second copy: the file's own blocks take the new bytes, where they are as many.
+    const auto noRoom = [&](int error) {
+        return (error == ENOSPC || error == EDQUOT) && target.exists &&
+               target.info.st_size == off_t(bytes.size());
+    };
     const auto inPlaceAfter = [&](int error) {
-        return target.exists &&
-                       (error == EACCES || error == EPERM || error == EROFS || error == EBUSY)
+        return (target.exists &&
+                (error == EACCES || error == EPERM || error == EROFS || error == EBUSY)) ||
+                       noRoom(error)
                    ? writeInPlace(target, bytes)
                    : failed(error);
     };
-    NewFile file(folder);
+    NewFile file(folder, bytes);
     if (const int error = file.create())
         return inPlaceAfter(error); // a folder we may not write to can hold a file we may
     const mode_t mode = target.info.st_mode & 07777;
@@ -257,7 +259,7 @@ SaveResult replaceByRename(const Target &target, int folder, bool confirmable,
     }
     qsizetype written = 0;
     if (!rewrite(file.get(), bytes, mode, written))
-        return failed(errno);
+        return noRoom(errno) ? writeInPlace(target, bytes) : failed(errno);
     const Naming naming = file.publish(target.path.mid(target.path.lastIndexOf('/') + 1), saveMode);
     if (naming.outcome == Naming::Refused) // an append-only folder, a bind-mounted file
         return inPlaceAfter(naming.error);

@@ -84,33 +84,44 @@ std::optional<SaveResult> resolveTarget(const QByteArray &nativePath, SaveMode m
     return std::nullopt;
 }
 
-// Whether the folder lets a name go once made (not chattr +a or +i). statx tells without reading
-// the folder; else its flags are asked for, which needs a folder we may read. Unknown is a no: a
-// temporary name there might stay for good.
-static bool letsNamesGo([[maybe_unused]] int folder)
+enum class Keeping { No, Names, Unknown };
+
+// Whether the folder keeps every name made in it (chattr +a or +i). statx tells without reading
+// the folder; else its flags are asked for, which needs a folder we may read. A folder that cannot
+// be asked keeps them: a temporary name there might stay for good. Where the file system does not
+// say (FAT, shares, FUSE), the folder behind it may keep them all the same.
+static Keeping keepsNames([[maybe_unused]] int folder)
 {
 #ifdef STATX_ATTR_APPEND
     constexpr quint64 keeping = STATX_ATTR_APPEND | STATX_ATTR_IMMUTABLE;
     struct statx info;
     if (::statx(folder, "", AT_EMPTY_PATH | AT_STATX_SYNC_AS_STAT, STATX_TYPE, &info) == 0 &&
         (info.stx_attributes_mask & keeping) == keeping)
-        return (info.stx_attributes & keeping) == 0;
+        return (info.stx_attributes & keeping) != 0 ? Keeping::Names : Keeping::No;
 #endif
 #ifdef FS_IOC_GETFLAGS
     int attributes = 0;
     if (::ioctl(folder, FS_IOC_GETFLAGS, &attributes) == 0)
-        return (attributes & (FS_APPEND_FL | FS_IMMUTABLE_FL)) == 0;
-    // A file system without such flags at all.
-    return errno == ENOTTY || errno == ENOTSUP || errno == EINVAL || errno == ENOSYS;
+        return (attributes & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0 ? Keeping::Names : Keeping::No;
+    if (errno != ENOTTY && errno != ENOTSUP && errno != EINVAL && errno != ENOSYS)
+        return Keeping::Names;
 #endif
-    return true;
+    return Keeping::Unknown;
 }
 
 // A rename would split a file's hard links, and a folder that lets no name go would keep a
-// renamed-over file or a temporary name for good.
-bool mustWriteInPlace(const Target &target, int folder)
+// renamed-over file or a temporary name for good; where that is not known, a file that can be
+// written over where it is (as long as the new bytes, and readable, to put back) is not risked.
+bool mustWriteInPlace(const Target &target, int folder, qsizetype size)
 {
-    return target.exists && (target.info.st_nlink > 1 || !letsNamesGo(folder));
+    if (!target.exists)
+        return false;
+    if (target.info.st_nlink > 1)
+        return true;
+    const Keeping keeping = keepsNames(folder);
+    return keeping == Keeping::Names ||
+           (keeping == Keeping::Unknown && target.info.st_size == off_t(size) &&
+            ::faccessat(AT_FDCWD, target.path.constData(), R_OK, AT_EACCESS) == 0);
 }
 
 } // namespace FileIo

@@ -4,7 +4,8 @@
 
 #include "posixfile.h"
 
-// The save that keeps the file's inode: for files a rename would change or cannot reach.
+// The saves that write a file where it is: over the old one's bytes, for files a rename would
+// change or cannot reach, and into a new file made at its name where nothing may be replaced.
 namespace FileIo {
 
 // Overwrites an existing file through its own inode, only one of the new contents' size (one block:
@@ -69,6 +70,87 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
     if (written == toPutBack)
         return SaveResult{SaveResult::RestoredNotConfirmed, systemError(error)};
     return damaged();
+}
+
+Contents contentsAt(int folder, const QByteArray &name, const QByteArray &bytes)
+{
+    constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const Descriptor file(::openat(folder, name.constData(), flags));
+    QByteArray there(bytes.size() + 1, '\0');
+    const qint64 size =
+        file.valid() ? readUpTo(file.get(), there.data(), quint64(there.size())) : -1;
+    if (size < 0)
+        return Contents::Unreadable;
+    return there.left(size) == bytes ? Contents::Same : Contents::Other;
+}
+
+// A new file made at its name with an exclusive create and written there, as `cp -n` does, where
+// nothing can be linked or renamed without replacing (exFAT, FAT, many shares): a program that
+// opens the name meanwhile writes into this same file, so nothing it writes is replaced. Appended,
+// so that bytes another program wrote first are never overwritten; ours are then taken off their
+// end.
+// Told by what a fresh open reads back. `settled` is false while the name may hold an unfinished
+// file of ours that could not be removed: the caller's claim then stays for the next save.
+Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes, bool &settled)
+{
+    settled = true;
+    constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    Descriptor file(::openat(folder, name.constData(), flags, 0666));
+    struct stat made;
+    if (!file.valid()) {
+        const int error = errno;
+        // A create whose reply was lost may have made the file all the same.
+        settled = error == EEXIST ||
+                  (::fstatat(folder, name.constData(), &made, AT_SYMLINK_NOFOLLOW) != 0 &&
+                   errno == ENOENT);
+        return {Naming::Failed, error};
+    }
+    const auto failedWith = [&](int error) {
+        settled = removeUnfinished(folder, name, bytes, true, made.st_uid) != Unfinished::Unknown;
+        return Naming{Naming::Failed, error};
+    };
+    // Kept open, so that a file system that numbers its files as they are looked up (exFAT
+    // through FUSE) keeps this one's number while it is checked.
+    const Descriptor pinned(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+    if (!pinned.valid() || ::fstat(file.get(), &made) != 0) {
+        made.st_uid = ::geteuid(); // ours, as it was just made
+        return failedWith(errno);
+    }
+    qsizetype written = 0;
+    if (!rewrite(file.get(), bytes, 0, written) || !file.close()) {
+        // Written whole, only not confirmed: where it cannot be removed (a stick pulled), it may
+        // well be there.
+        const int error = errno;
+        const Naming failure = failedWith(error);
+        return settled || written < bytes.size() ? failure : Naming{Naming::Unconfirmed, error};
+    }
+    const off_t end = ::lseek(pinned.get(), 0, SEEK_CUR);
+    if (end < 0)
+        return failedWith(errno);
+    if (end != off_t(bytes.size())) {
+        // Appended after bytes another program wrote first: they stay, ours are taken back.
+        QByteArray ours(bytes.size(), '\0');
+        struct stat now;
+        if (end > off_t(bytes.size()) && ::fstat(pinned.get(), &now) == 0 && now.st_size == end &&
+            ::pread(pinned.get(), ours.data(), size_t(ours.size()), end - bytes.size()) ==
+                bytes.size() &&
+            ours == bytes)
+            (void)!::ftruncate(pinned.get(), end - bytes.size());
+        return {Naming::Failed, EEXIST};
+    }
+    switch (contentsAt(folder, name, bytes)) {
+    case Contents::Same:
+        return {Naming::Named};
+    case Contents::Other: // another program wrote into it, or put a file of its own there
+        return {Naming::Failed, EEXIST};
+    case Contents::Unreadable:
+        break;
+    }
+    const int error = errno;
+    if (error == ENOENT)
+        return {Naming::Failed, error};
+    settled = false;
+    return {Naming::Unconfirmed, error};
 }
 
 } // namespace FileIo

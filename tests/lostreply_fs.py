@@ -8,11 +8,13 @@
 when its reply is lost.
 
 It mirrors BACKING at MOUNTPOINT (FUSE, through Debian's python3-fusepy, so without unnamed files
-or RENAME_NOREPLACE, like exFAT) and answers every OPERATION (rename, link or create) with EIO
-after doing it. The kernel keeps no lookups of it and is told the files' own inode numbers, as
-by a network share that checks with its server. It stays in the foreground until unmounted.
+or RENAME_NOREPLACE, like exFAT) and answers every OPERATION (rename, link, create; none) with EIO
+after doing it, or only its Nth call since the mount. The kernel keeps no look-ups of it and is
+told the files' own inode numbers, as by a share that checks with its server; with `cached` it
+keeps them for a second (libfuse's default; sshfs and desktop shares keep them longer), with
+`same-inode` every file says it is inode 1. It stays in the foreground until unmounted.
 
-usage: lostreply_fs.py BACKING MOUNTPOINT OPERATION
+usage: lostreply_fs.py BACKING MOUNTPOINT OPERATION[:N] [cached | same-inode]
 """
 import errno
 import os
@@ -29,9 +31,12 @@ STAT = ("st_ino", "st_mode", "st_nlink", "st_uid", "st_gid", "st_size", "st_atim
 
 # Every call on the real path in BACKING; what it lies about raises EIO once done.
 class LostReply(Operations):
-    def __init__(self, root, lying):
+    def __init__(self, root, lying, mode):
         self.root = root
-        self.lying = lying
+        self.lying, _, nth = lying.partition(":")
+        self.nth = int(nth or 0)
+        self.calls = 0
+        self.mode = mode
 
     def __call__(self, operation, path, *arguments):
         if operation in ("rename", "link"):  # the second name too
@@ -41,12 +46,17 @@ class LostReply(Operations):
         except OSError as error:
             raise FuseOSError(error.errno or errno.EIO) from error
         if operation == self.lying:
-            raise FuseOSError(errno.EIO)
+            self.calls += 1
+            if self.nth in (0, self.calls):
+                raise FuseOSError(errno.EIO)
         return result
 
     def getattr(self, path, fh=None):
         info = os.lstat(path)
-        return {key: info.__getattribute__(key) for key in STAT}
+        attributes = {key: info.__getattribute__(key) for key in STAT}
+        if self.mode == "same-inode":
+            attributes["st_ino"] = 1
+        return attributes
 
     def readdir(self, path, fh):
         return [".", ".."] + os.listdir(path)
@@ -74,5 +84,7 @@ class LostReply(Operations):
 
 if __name__ == "__main__":
     backing, mountpoint, operation = sys.argv[1:4]
-    FUSE(LostReply(backing, operation), mountpoint, foreground=True, default_permissions=True,
-         use_ino=True, entry_timeout=0, attr_timeout=0)
+    mode = sys.argv[4] if len(sys.argv) > 4 else ""
+    timeouts = {} if mode == "cached" else {"entry_timeout": 0, "attr_timeout": 0}
+    FUSE(LostReply(backing, operation, mode), mountpoint, foreground=True,
+         default_permissions=True, use_ino=True, **timeouts)

@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // QSKIP takes its message alone, which clang's pedantic C++17 warns of at every use.
@@ -34,6 +36,8 @@ public:
 private slots:
     void initTestCase();
     void createOnlyNeverReplaces();
+    void leftoversSwept_data();
+    void leftoversSwept();
     void anotherUsersLinkInStickyFolder();
     void longNames_data();
     void longNames();
@@ -108,6 +112,86 @@ void TestStorage::createOnlyNeverReplaces()
     QCOMPARE(saved.error, QString::fromLocal8Bit(std::strerror(EEXIST)));
     QCOMPARE(TestImage::read(path), QByteArray("a colleague's work"));
     QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("out.bin")));
+}
+
+void TestStorage::leftoversSwept_data()
+{
+    QTest::addColumn<QByteArray>(
+        "maker");                     // which system and mount made it; none: an earlier version
+    QTest::addColumn<bool>("locked"); // by a save running on this system
+    QTest::addColumn<int>("age");     // seconds since it was last written
+    QTest::addColumn<QByteArray>("output"); // a claim's: what its output holds; null: no claim
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<bool>("outputKept");
+    const QByteArray self = "this";
+    const QByteArray other = "another";
+    QTest::newRow("a running save's") << self << true << 0 << QByteArray() << true << false;
+    QTest::newRow("a killed save's") << self << false << 0 << QByteArray() << false << false;
+    QTest::newRow("another system's, young")
+        << other << false << 60 << QByteArray() << true << false;
+    QTest::newRow("another mount's here, young")
+        << QByteArray("mount") << false << 60 << QByteArray() << true << false;
+    QTest::newRow("a mount's that is gone")
+        << QByteArray("gone") << false << 0 << QByteArray() << false << false;
+    QTest::newRow("another system's, an hour old")
+        << other << false << 3600 << QByteArray() << false << false;
+    QTest::newRow("an earlier version's, old")
+        << QByteArray() << false << 7200 << QByteArray() << false << false;
+    QTest::newRow("claim, its output empty")
+        << self << false << 0 << QByteArray("") << false << false;
+    QTest::newRow("claim, its output part written")
+        << self << false << 0 << image.left(100) << false << false;
+    QTest::newRow("claim, its output complete") << self << false << 0 << image << false << true;
+    QTest::newRow("claim, another program wrote its output")
+        << self << false << 0 << QByteArray("a colleague's work") << false << true;
+}
+
+// What a killed save left in a folder, seen by the next save into it: a temporary file goes when
+// no save holds it (locks are seen on this system only: another system's after an hour), and a
+// claim with the file it names where that is unfinished. The next save to that name then works.
+void TestStorage::leftoversSwept()
+{
+    QFETCH(QByteArray, maker);
+    QFETCH(bool, locked);
+    QFETCH(int, age);
+    QFETCH(QByteArray, output);
+    QFETCH(bool, kept);
+    QFETCH(bool, outputKept);
+    // A folder for the run: a save looks at each folder once.
+    const QString folder = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(QDir().mkdir(folder));
+    QByteArray mark = TestImage::read(QStringLiteral("/proc/sys/kernel/random/boot_id")).left(8);
+    if (mark.size() != 8)
+        QSKIP("this system has no boot id");
+    if (maker == "another")
+        mark[0] = mark.at(0) == '0' ? '1' : '0';
+    // As the system numbers its mounts; /proc is one that is not the folder's.
+    const dev_t device = statOf(maker == "mount" ? QStringLiteral("/proc") : folder).st_dev;
+    mark += maker == "gone" ? QByteArray("fff00000")
+                            : QByteArray::number(quint32(major(device) << 20 | minor(device)), 16)
+                                  .rightJustified(8, '0');
+    const QString name = QStringLiteral(".tavro-%1.tmp")
+                             .arg(QLatin1String(maker.isNull() ? "1a2b3c" : mark + "0000abcd"));
+    const QString target = folder + QStringLiteral("/out.bin");
+    QVERIFY(TestImage::write(folder + u'/' + name,
+                             output.isNull() ? image
+                                             : QByteArray("TAVRO-CLAIM\0out.bin\0", 20) + image));
+    if (!output.isNull())
+        QVERIFY(TestImage::write(target, output));
+    QFile held(folder + u'/' + name);
+    QVERIFY(held.open(QIODevice::ReadOnly));
+    QVERIFY(held.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                             QFileDevice::FileModificationTime));
+    QCOMPARE(::flock(held.handle(), locked ? LOCK_EX : LOCK_UN), 0);
+
+    const FileIo::SaveResult saved =
+        FileIo::save(target, TestImage::cleaned(image), FileIo::CreateOnly);
+    QCOMPARE(saved.ok(), !outputKept);
+    QCOMPARE(TestImage::read(target), outputKept ? output : TestImage::cleaned(image));
+    QStringList expected{QStringLiteral("out.bin")};
+    if (kept)
+        expected.prepend(name);
+    QCOMPARE(entries(folder), expected);
 }
 
 // A link another user planted in a sticky world-writable folder such as /tmp is not followed,
