@@ -198,6 +198,12 @@ void TestImageFile::decode_data()
         << halves + end
         << QStringLiteral("addresses 0x0010–0x001F, 0x0030–0x003F, 0x0050–0x005F, 0x0070–0x007F, "
                           "… missing");
+    QTest::newRow("a blank inside a record")
+        << withLine(hexText, 2, ":10001000 11181F262D343B424950575E656C737A81")
+        << QStringLiteral("line 2: the byte 0x20 is not a hexadecimal digit");
+    QTest::newRow("an S alone on the last line, without a line end")
+        << srecText.left(srecText.lastIndexOf("S9")) + 'S'
+        << QStringLiteral("line 33: an S-record starts with S and a digit");
     QTest::newRow("data in an S-record's end")
         << withLine(srecText, 33, record(QByteArray::fromHex("040000FF"), "S9"))
         << QStringLiteral("line 33: an S9 record must not hold data");
