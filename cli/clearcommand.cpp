@@ -71,7 +71,7 @@ Outcome clearOne(const QByteArray &input, const QByteArray &target, bool force, 
     if (info.problem == DumpInfo::CannotOpen) {
         Output::message(
             QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
-            {input, Paths::whyUnreadable(input)});
+            {input, Paths::whyNotRead(info.systemError)});
         return Paths::inspect(input, false).missing() ? Missing : Refused;
     }
     if (!info.valid()) {
@@ -101,10 +101,8 @@ Outcome clearOne(const QByteArray &input, const QByteArray &target, bool force, 
                                         "%1: the checksum does not match (stored %2, computed "
                                         "%3); cleaned all the same"),
             {input, DumpField::word(info.storedChecksum), DumpField::word(info.computedChecksum)});
-    return ImageTarget::write(target, EepromDump::cleaned(info.image), info.format, force) ==
-                   ImageTarget::Written
-               ? Written
-               : Failed;
+    return ImageTarget::write(target, EepromDump::cleaned(info.image), info.format, force) ? Written
+                                                                                           : Failed;
 }
 
 } // namespace

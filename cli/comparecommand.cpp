@@ -27,7 +27,7 @@ bool comparable(const QByteArray &path, const DumpInfo &info)
     switch (info.problem) {
     case DumpInfo::CannotOpen:
         Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2"),
-                        {path, Paths::whyUnreadable(path)});
+                        {path, Paths::whyNotRead(info.systemError)});
         return false;
     case DumpInfo::WrongSize:
         Output::message(
@@ -75,11 +75,10 @@ QList<QByteArray> dumpsIn(const QByteArray &folder, bool &complete)
 int compareFolders(const QByteArray &a, const QByteArray &b, bool quiet)
 {
     // A folder that could not be read on either side may hold files that differ: no verdict.
-    bool trouble = false;
     bool complete = true;
     const QList<QByteArray> left = dumpsIn(a, complete);
     const QList<QByteArray> right = dumpsIn(b, complete);
-    trouble = !complete;
+    bool trouble = !complete;
     const QByteArray prefixA = a.endsWith('/') ? a : a + '/';
     const QByteArray prefixB = b.endsWith('/') ? b : b + '/';
     Output output;

@@ -40,7 +40,7 @@ int Commands::convert(const Arguments &arguments)
         return Output::fail(
             Paths::inspect(input, false).missing() ? ExitStatus::Trouble : ExitStatus::Finding,
             QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2; nothing written"),
-            {input, Paths::whyUnreadable(input)});
+            {input, Paths::whyNotRead(info.systemError)});
     // An image of an unknown engine converts as well: it is written byte for byte.
     if (info.image.size() != ImageLayout::ImageSize)
         return Output::fail(ExitStatus::Finding,
@@ -57,7 +57,6 @@ int Commands::convert(const Arguments &arguments)
     const bool force = arguments.isSet("force");
     if (!ImageTarget::mayWrite(input, output, format, force))
         return ExitStatus::Finding;
-    return ImageTarget::write(output, info.image, format, force) == ImageTarget::Written
-               ? ExitStatus::Success
-               : ExitStatus::Trouble;
+    return ImageTarget::write(output, info.image, format, force) ? ExitStatus::Success
+                                                                 : ExitStatus::Trouble;
 }

@@ -62,18 +62,17 @@ bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageForm
     return false;
 }
 
-Outcome write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,
-              bool force)
+bool write(const QByteArray &target, const QByteArray &image, const ImageFormat &format, bool force)
 {
     const int stream = descriptor(target);
     if (stream >= 0) {
         QByteArray bytes = ImageFile::encode(image, format);
         const int error = Console::write(stream, bytes);
         if (error == 0)
-            return Written;
+            return true;
         Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot write: %2"),
                         {target, Paths::systemMessage(error)});
-        return Failed;
+        return false;
     }
     // Without --force nothing is replaced, not even a file that appears while the copy is
     // written (a second run with the same output).
@@ -82,13 +81,13 @@ Outcome write(const QByteArray &target, const QByteArray &image, const ImageForm
     const QByteArray why = saved.error.toUtf8();
     switch (saved.status) {
     case FileIo::SaveResult::Saved:
-        return Written;
+        return true;
     case FileIo::SaveResult::NotConfirmed:
         Output::message(QCoreApplication::translate(
                             "tavro-cli", "%1: saved, but the system could not confirm that the new "
                                          "name is on the disk: %2"),
                         {target, why});
-        return Written;
+        return true;
     case FileIo::SaveResult::Damaged:
         Output::message(QCoreApplication::translate(
                             "tavro-cli", "%1: cannot write, and the file may now be damaged: %2"),
@@ -106,7 +105,7 @@ Outcome write(const QByteArray &target, const QByteArray &image, const ImageForm
                         {target, why});
         break;
     }
-    return Failed;
+    return false;
 }
 
 } // namespace ImageTarget

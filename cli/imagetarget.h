@@ -15,15 +15,15 @@ struct ImageFormat;
 // error.
 namespace ImageTarget {
 
-enum Outcome { Written, Refused, Failed };
-
 // Whether the image may go to `target`: not a folder or another kind of file, not an existing
 // file without `force` (the input itself said as much; one that a killed run left unfinished is
 // removed first, unless in a dry run), not a binary image onto a terminal. Why not is told.
 bool mayWrite(const QByteArray &input, const QByteArray &target, const ImageFormat &format,
               bool force, bool dryRun = false);
-Outcome write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,
-              bool force);
+// Whether the image was written (also when its name could not be confirmed on the disk); why
+// not, or what could not be confirmed, is told.
+bool write(const QByteArray &target, const QByteArray &image, const ImageFormat &format,
+           bool force);
 
 } // namespace ImageTarget
 

@@ -18,7 +18,7 @@
 // The names device programmers and their tools give dumps: binary and AVR's .eep, Intel HEX
 // (.ihx and .ihex as SDCC and srec_cat write them), S-records of every address size (srec_cat's
 // .s28 and .s37) and Motorola's own names.
-const QList<QByteArray> Inputs::suffixes = {".bin", ".eep", ".hex", ".ihx", ".ihex", ".s19",
+const QList<QByteArray> Inputs::suffixes = {".bin", ".eep", ".hex",  ".ihx", ".ihex", ".s19",
                                             ".s28", ".s37", ".srec", ".mot", ".sx"};
 
 DumpInfo Inputs::read(const QByteArray &path)

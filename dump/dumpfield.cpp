@@ -146,9 +146,7 @@ QByteArray DumpField::detail(const DumpInfo &info)
     case DumpInfo::BadRecords:
         return info.refusal.englishText().toUtf8();
     case DumpInfo::CannotOpen:
-        if (info.systemError)
-            return Paths::englishSystemMessage(info.systemError);
-        return "not a regular file";
+        return Paths::englishWhyNotRead(info.systemError);
     case DumpInfo::IncompleteRead:
         if (info.systemError)
             return Paths::englishSystemMessage(info.systemError);

@@ -28,7 +28,6 @@ struct DumpField
         QByteArray text;    // Text, and the English word of the kinds a report translates
         quint64 number = 0; // Count and Word
         bool isVerdict() const { return kind == Yes || kind == No; }
-        bool isNumber() const { return kind == Count || kind == Word; }
         // Whether its text is an English word that output for people translates.
         bool isTranslated() const { return kind >= Translated; }
         // As every output prints it before translation: E3, 14, 0x2124, OK.

@@ -162,6 +162,8 @@ bool RecordText::place(quint64 address, const uchar *data, int size)
         if (address >= quint64(ImageLayout::ImageSize)) {
             if (!beyondOn)
                 beyondOn = number;
+            firstBeyond = qMin(firstBeyond, address);
+            beyond += quint64(size - i);
             break;
         }
         if (givenOn[address])
@@ -182,9 +184,15 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
     if (beyondOn && lowest > 0)
         return refuse(QT_TR_NOOP("the data starts at address %1 instead of 0x0000"),
                       {hexAddress(lowest)}, lowestOn);
-    if (beyondOn)
+    // Data right after the image is a larger EEPROM's; data far beyond it, something else.
+    if (beyondOn && firstBeyond == quint64(ImageLayout::ImageSize) &&
+        beyond >= highest + 1 - firstBeyond)
         return refuse(QT_TR_NOOP("the image holds %1 bytes, a board's EEPROM holds 512"),
                       {QString::number(highest + 1)}, beyondOn);
+    if (beyondOn)
+        return refuse(QT_TR_NOOP("there is data at address %1, beyond the 512 bytes of a board's "
+                                 "EEPROM"),
+                      {hexAddress(firstBeyond)}, beyondOn);
     QStringList missing; // ranges of addresses no record gave
     for (int first = 0; first < ImageLayout::ImageSize; ++first) {
         if (givenOn[first])

@@ -34,7 +34,6 @@ public:
 
     // Moves to the next line that is not blank; false once there is none.
     bool next();
-    int lineNumber() const { return number; }
     // Whether the current line starts with `mark`.
     bool startsWith(const char *mark) const;
     char at(qsizetype i) const { return i < lineSize ? text.at(lineStart + i) : '\0'; }
@@ -87,6 +86,8 @@ private:
     quint64 highest = 0;
     int lowestOn = 0;                         // the line that gave the lowest address
     int beyondOn = 0;                         // the first line that gave data beyond the image
+    quint64 firstBeyond = ~quint64(0);        // the lowest address beyond the image given
+    quint64 beyond = 0;                       // how many bytes were given beyond the image
     int givenOn[ImageLayout::ImageSize] = {}; // the line that gave each byte, 0 none yet
     uchar image[ImageLayout::ImageSize] = {};
 };

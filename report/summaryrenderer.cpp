@@ -67,7 +67,6 @@ void SummaryRenderer::add(const QByteArray &, const DumpInfo &info)
         const Value value = tally.field->value(info);
         Count &count = tally.values[value.printed()];
         count.kind = value.kind;
-        count.translated = value.isTranslated();
         ++count.files;
     }
     for (Counter &counter : counters) {
@@ -124,8 +123,9 @@ void SummaryRenderer::writeText()
         if (!values.empty())
             out += '\n' + heading(*tally.field).toUtf8() + '\n';
         for (const auto &[text, count] : values) {
-            line(count.files,
-                 count.translated ? QObject::tr(text.constData()) : QString::fromUtf8(text));
+            const bool translated =
+                count.kind >= Value::Translated; // a word, as the report says it
+            line(count.files, translated ? QObject::tr(text.constData()) : QString::fromUtf8(text));
         }
     }
 

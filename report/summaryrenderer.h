@@ -29,7 +29,6 @@ private:
     struct Count
     {
         DumpField::Value::Kind kind = DumpField::Value::Text;
-        bool translated = false; // a word the text translates
         quint64 files = 0;
     };
     struct Tally

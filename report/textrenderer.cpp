@@ -20,14 +20,9 @@ void TextRenderer::add(const QByteArray &path, const DumpInfo &info)
     out += (terminal ? TerminalText::escaped(path) : path) + '\n';
     QByteArray report = DumpReport::render(info, DumpReport::PlainText).toUtf8();
     // The window's line alone says nothing of why; a batch names the system's reason.
-    if (info.problem == DumpInfo::CannotOpen) {
-        const QByteArray why =
-            info.systemError
-                ? Paths::systemMessage(info.systemError)
-                : QCoreApplication::translate("tavro-cli", "is not a regular file").toUtf8();
+    if (info.problem == DumpInfo::CannotOpen)
         report = Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2"),
-                                {report.chopped(1), why}) +
+                                {report.chopped(1), Paths::whyNotRead(info.systemError)}) +
                  '\n';
-    }
     out += report;
 }

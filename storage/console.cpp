@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -47,13 +48,33 @@ int write(int descriptor, QByteArray &pending)
 #endif
 }
 
+bool waitForInput([[maybe_unused]] int descriptor)
+{
+#ifdef Q_OS_UNIX
+    // SIGINT is held back while the flag is looked at and let in only while ppoll waits, so that
+    // a Ctrl-C between the look and the wait cannot leave the wait to a second one.
+    sigset_t interrupt;
+    sigset_t previous;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigprocmask(SIG_BLOCK, &interrupt, &previous);
+    struct pollfd wanted = {descriptor, POLLIN, 0};
+    while (!interrupted() && ::ppoll(&wanted, 1, nullptr, &previous) < 0 && errno == EINTR) {
+    }
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+#endif
+    return !interrupted();
+}
+
 FileIo::ReadResult readInput(quint64 maxSize)
 {
     FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}, 0};
     char buffer[1 << 16];
     for (;;) {
 #ifdef Q_OS_UNIX
-        // A read that waits on a silent pipe returns when the user interrupts.
+        // A silent pipe is waited for until the user interrupts.
+        if (!waitForInput(Input))
+            return {FileIo::ReadResult::ReadFailed, input.size, {}, EINTR};
         const ssize_t got = ::read(Input, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR && !interrupted())
             continue;

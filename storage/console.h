@@ -20,6 +20,8 @@ bool isTerminal(int descriptor);
 // /dev/fd/3 names it), removing what was written: 0 once all is out, else the error number
 // (EINTR when the user interrupted a write that waited).
 int write(int descriptor, QByteArray &pending);
+// Waits until `descriptor` can be read (at its end too), or the user interrupts: then false.
+bool waitForInput(int descriptor);
 // Reads standard input to its end, keeping the bytes when there are at most `maxSize`; `size`
 // counts them all. Reading stops early, as a failed read, once the user interrupts.
 FileIo::ReadResult readInput(quint64 maxSize);

@@ -230,11 +230,8 @@ bool sweepFolder(int folder)
 
 bool removeLeftovers(const QByteArray &nativePath)
 {
-    const qsizetype slash = nativePath.lastIndexOf('/');
-    const QByteArray folder = slash < 0    ? QByteArray(".")
-                              : slash == 0 ? QByteArray("/")
-                                           : nativePath.left(slash);
-    const Descriptor opened(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor opened(
+        ::open(folderOf(nativePath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return opened.valid() && sweepFolder(opened.get());
 }
 

@@ -4,6 +4,8 @@
 
 #include "namelist.h"
 
+#include "console.h"
+
 #include <cerrno>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -45,7 +47,11 @@ bool NameList::next(QByteArray &name)
 #ifdef Q_OS_UNIX
         // What the pipe holds now, so that the names a slow writer (find) gives are taken as
         // they come; fread would wait for its buffer to fill.
-        // EINTR is the user's Ctrl-C, the only signal tavro-cli catches: the list ends there.
+        // The user's Ctrl-C ends the list, also while a slow writer says nothing.
+        if (!Console::waitForInput(::fileno(file))) {
+            failure = EINTR;
+            break;
+        }
         const ssize_t n = ::read(::fileno(file), buffer, sizeof buffer);
         if (n < 0)
             failure = errno;

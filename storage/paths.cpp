@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #ifdef Q_OS_UNIX
 #include <locale.h>
@@ -49,22 +48,22 @@ bool sameFile(const QByteArray &a, const QByteArray &b)
     return fs::equivalent(a.constData(), b.constData(), error);
 }
 
-QByteArray whyUnreadable(const QByteArray &path)
+QByteArray whyNotRead(int error)
 {
-    const Info info = inspect(path);
-    if (info.type == Nothing)
-        return systemMessage(info.error);
-    if (info.type != File)
-        return (info.type == Folder
-                    ? QCoreApplication::translate("tavro-cli", "is a folder")
-                    : QCoreApplication::translate("tavro-cli", "is not a regular file"))
-            .toUtf8();
-    // Only a regular file gets here, so opening it has no effect of its own.
-    std::FILE *file = std::fopen(path.constData(), "rb");
-    if (!file)
-        return systemMessage(errno);
-    std::fclose(file);
-    return QCoreApplication::translate("tavro-cli", "cannot be read").toUtf8();
+    if (error == 0)
+        return QCoreApplication::translate("tavro-cli", "is not a regular file").toUtf8();
+    if (error == EISDIR)
+        return QCoreApplication::translate("tavro-cli", "is a folder").toUtf8();
+    return systemMessage(error);
+}
+
+QByteArray englishWhyNotRead(int error)
+{
+    if (error == 0)
+        return "not a regular file";
+    if (error == EISDIR)
+        return "a folder";
+    return englishSystemMessage(error);
 }
 
 QByteArray englishSystemMessage(int error)

@@ -25,8 +25,10 @@ struct Info
 Info inspect(const QByteArray &path, bool followLinks = true);
 // Whether both name the same file (after links).
 bool sameFile(const QByteArray &a, const QByteArray &b);
-// Why the file at `path` could not be opened for reading, in the system's words or ours.
-QByteArray whyUnreadable(const QByteArray &path);
+// Why a file could not be opened for reading, from the error number its read gave (0: it is no
+// regular file), in the user's language; and in English, for JSON and CSV.
+QByteArray whyNotRead(int error);
+QByteArray englishWhyNotRead(int error);
 // The system's words for an error number, in the user's language.
 QByteArray systemMessage(int error);
 // The same in English, whatever the user's language: for JSON and CSV.

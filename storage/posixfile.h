@@ -110,6 +110,13 @@ inline bool rewrite(int fd, const QByteArray &bytes, mode_t mode, qsizetype &wri
     return sync(fd);
 }
 
+// The folder a path names its file in: "." for a bare name.
+inline QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
 inline bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;

@@ -14,12 +14,6 @@
 // Where a save may write: the file behind the links, if on a disk, and whether a rename is safe.
 namespace FileIo {
 
-static QByteArray folderOf(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-}
-
 // Kernel interfaces that look like files: writing a board image there changes the system, and
 // what reads back is not what was written.
 bool onPseudoFileSystem([[maybe_unused]] const struct statfs &fs)

@@ -122,7 +122,14 @@ Naming writeNewFile(int folder, const QByteArray &name, const QByteArray &bytes,
         // well be there.
         const int error = errno;
         const Naming failure = failedWith(error);
-        return settled || written < bytes.size() ? failure : Naming{Naming::Unconfirmed, error};
+        if (settled || written < bytes.size())
+            return failure;
+        // Still there, as it could not be removed: what a fresh open reads decides. Whole, it
+        // leaves nothing for a later save to look into.
+        if (contentsAt(folder, name, bytes) != Contents::Same)
+            return failure;
+        settled = true;
+        return {Naming::Unconfirmed, error};
     }
     const off_t end = ::lseek(pinned.get(), 0, SEEK_CUR);
     if (end < 0)

@@ -386,6 +386,10 @@ p, li { white-space: pre-wrap; }
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>der Enddatensatz (S7, S8 oder S9) fehlt</translation>
     </message>
+    <message>
+        <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
+        <translation>an Adresse %1 stehen Daten, jenseits der 512 Bytes des EEPROMs einer Platine</translation>
+    </message>
 </context>
 <context>
     <name>tavro-cli</name>
@@ -744,10 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>is not a regular file</source>
         <translation>ist keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>lässt sich nicht lesen</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

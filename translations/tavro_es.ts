@@ -386,6 +386,10 @@ p, li { white-space: pre-wrap; }
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>falta el registro final (S7, S8 o S9)</translation>
     </message>
+    <message>
+        <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
+        <translation>hay datos en la dirección %1, más allá de los 512 bytes de la EEPROM de una placa</translation>
+    </message>
 </context>
 <context>
     <name>tavro-cli</name>
@@ -744,10 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>is not a regular file</source>
         <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

@@ -386,6 +386,10 @@ p, li { white-space: pre-wrap; }
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>l’enregistrement de fin (S7, S8 ou S9) manque</translation>
     </message>
+    <message>
+        <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
+        <translation>il y a des données à l’adresse %1, au-delà des 512 octets de l’EEPROM d’une carte</translation>
+    </message>
 </context>
 <context>
     <name>tavro-cli</name>
@@ -744,10 +748,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>is not a regular file</source>
         <translation>n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>ne peut pas être lu</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

@@ -387,6 +387,10 @@ p, li { white-space: pre-wrap; }
         <source>the end record (S7, S8 or S9) is missing</source>
         <translation>brak rekordu końcowego (S7, S8 lub S9)</translation>
     </message>
+    <message>
+        <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
+        <translation>pod adresem %1 są dane, poza 512 bajtami pamięci EEPROM modułu</translation>
+    </message>
 </context>
 <context>
     <name>tavro-cli</name>
@@ -745,10 +749,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>is not a regular file</source>
         <translation>to nie jest zwykły plik</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>nie można odczytać</translation>
     </message>
     <message>
         <source>the delimiter must be one character, not a letter, a digit, a quote or a line break: &quot;%1&quot;</source>

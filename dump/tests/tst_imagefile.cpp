@@ -198,6 +198,11 @@ void TestImageFile::decode_data()
         << halves + end
         << QStringLiteral("addresses 0x0010–0x001F, 0x0030–0x003F, 0x0050–0x005F, 0x0070–0x007F, "
                           "… missing");
+    QTest::newRow("data far beyond the image")
+        << hexText.chopped(end.size()) + record(QByteArray::fromHex("020000040081")) + "\r\n" +
+               record(QByteArray::fromHex("10000000") + QByteArray(16, '\0')) + "\r\n" + end
+        << QStringLiteral("line 34: there is data at address 0x810000, beyond the 512 bytes of a "
+                          "board's EEPROM");
     QTest::newRow("a blank inside a record")
         << withLine(hexText, 2, ":10001000 11181F262D343B424950575E656C737A81")
         << QStringLiteral("line 2: the byte 0x20 is not a hexadecimal digit");
