@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
+#include <vector>
 
 namespace {
 
@@ -50,12 +50,12 @@ struct Block
 };
 
 // Walks every message in turn; each must end with its end tag inside the block. Collects where
-// messages start, since those are the only offsets the hash table may name.
-bool messagesWellFormed(Block messages, std::set<quint32> &starts)
+// messages start, in rising order, since those are the only offsets the hash table may name.
+bool messagesWellFormed(Block messages, std::vector<quint32> &starts)
 {
     quint32 at = 0;
     while (at < messages.size) {
-        starts.insert(at);
+        starts.push_back(at);
         for (;;) {
             if (!messages.has(at, 1))
                 return false;
@@ -86,14 +86,15 @@ bool messagesWellFormed(Block messages, std::set<quint32> &starts)
 }
 
 // Pairs of (hash, offset of a message), sorted by hash for Qt's binary search.
-bool hashesWellFormed(Block hashes, const std::set<quint32> &starts)
+bool hashesWellFormed(Block hashes, const std::vector<quint32> &starts)
 {
     if (hashes.size % 8 != 0)
         return false;
     quint32 previous = 0;
     for (quint32 at = 0; at < hashes.size; at += 8) {
         const quint32 hash = hashes.read32(at);
-        if (hash < previous || starts.count(hashes.read32(at + 4)) == 0)
+        if (hash < previous ||
+            !std::binary_search(starts.begin(), starts.end(), hashes.read32(at + 4)))
             return false;
         previous = hash;
     }
@@ -216,7 +217,7 @@ bool Catalogue::isWellFormed(const QByteArray &catalogue)
         at += length;
     }
 
-    std::set<quint32> starts;
+    std::vector<quint32> starts;
     return messagesWellFormed(sections[Messages], starts) &&
            hashesWellFormed(sections[Hashes], starts) && contextsWellFormed(sections[Contexts]) &&
            numerusRulesWellFormed(sections[NumerusRules]);

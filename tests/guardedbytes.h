@@ -44,6 +44,8 @@ public:
     GuardedBytes &operator=(const GuardedBytes &) = delete;
 
     const uchar *data() const { return reinterpret_cast<const uchar *>(start); }
+    // The bytes themselves, to change one in place and put it back.
+    char *bytes() { return start; }
     int size() const { return count; }
 
 private:
