@@ -368,6 +368,10 @@ void TestCli::language_data()
         "Zeile 1: Prüfsumme 0x79, erwartet 0x78\n");
     row("de, a usage error", "de", "T report --bom valid.bin", "",
         "gelten nur für CSV\nAufruf: tavro-cli report");
+    row("de, an unknown MCU in the summary", "de",
+        "cp valid.bin $W/m.bin && printf '\\x11' | dd of=$W/m.bin bs=1 seek=507 conv=notrunc "
+        "2>/dev/null && T summary $W/m.bin",
+        "MCU-Typ\n  1  Unbekannt\n");
     row("de, JSON in English", "de", "T summary -f json valid.bin", "\"name\":\"No drain\"");
     row("de, CSV in English", "de", "T report -f csv 'boards/c short.bin'",
         "short.bin,100,false,wrong size,");
@@ -951,6 +955,8 @@ void TestCli::oddNames_data()
         << red << QByteArray("text") << false << red + "\nFile size : 512 bytes\n";
     QTest::newRow("line break and backslash, terminal")
         << QByteArray("a\n\\b.bin") << QByteArray("text") << true << QByteArray("a\\n\\\\b.bin");
+    QTest::newRow("carriage return, terminal")
+        << QByteArray("a\rb.bin") << QByteArray("text") << true << QByteArray("a\\rb.bin");
     QTest::newRow("C1 control, terminal")
         << QByteArray("\xc2\x9b"
                       "31mx.bin")
@@ -1184,6 +1190,13 @@ void TestCli::clearMore_data()
     row("--parents, a path that climbs out",
         "mkdir $W/a && cd $W/a && T clear ../../valid.bin -d out --parents", 1, "=",
         "../../valid.bin: a path that climbs out with .. cannot be kept below out; not cleaned");
+    row("the progress counts refused copies too",
+        "(echo valid.bin; sleep 1.3; echo 'boards/d engine.bin'; sleep 1.5; echo checksum.bin) | "
+        "\"$C\" clear --files-from - -d $W/o & sleep 2; kill -INT $!; wait $!; echo \"exit $?\"",
+        0, "\r2 files\r\x1b[K", QByteArray(), true);
+    row("a link to nowhere as the output",
+        "ln -s nowhere $W/l.bin && T clear valid.bin -o $W/l.bin", 1, "=",
+        "l.bin: exists; --force replaces it");
     row("--parents without -d", "T clear valid.bin --suffix _x --parents", 2, "=",
         "--parents keeps each path below the folder of -d OUTDIR");
     row("beside each input, in its format",
@@ -1349,6 +1362,12 @@ void TestCli::statuses_data()
         "nothing written");
     row("convert: an input missing", "T convert missing.bin -o $W/x.hex --to ihex", 2, "=",
         "missing.bin: cannot be opened");
+    row("convert: a link to nowhere as input",
+        "ln -s nowhere $W/l.bin && T convert $W/l.bin -o "
+        "$W/x.hex --to ihex",
+        1, "=", "l.bin: cannot be opened: No such file or directory");
+    row("report: a read of standard input that fails", "T report -f csv --no-header - < .", 1,
+        "='-,0,false,incomplete read,,,,,,,,,,,,,,,,,,,,,,bin,Is a directory\r\n");
     row("convert: an output that cannot be written", "T convert valid.bin -o $W/no/x.hex --to ihex",
         2, "=", "cannot write");
     row("compare: identical", "T compare -q valid.bin formats/valid.s19", 0, "=");
@@ -1392,6 +1411,8 @@ void TestCli::csv_data()
         "=27 27 27\n");
     row("a blank", "T report -f csv --no-header --delimiter ' ' valid.bin", 0,
         "valid.bin 512 true  0a1b2c3d \"C.E.Set. Srl\" \"Tavro 02 C0 141 C48\" 0x");
+    row("~, the last printable character", "T report -f csv --no-header --delimiter '~' valid.bin",
+        0, "valid.bin~512~true~~0a1b2c3d~");
     for (const char *refused :
          {"e", "T", "7", "\\\"", "$'\\n'", "$'\\r'", "';;'", "''", "$'\\x01'"})
         QTest::newRow(refused) << "T report -f csv --delimiter " + QByteArray(refused) +
