@@ -29,7 +29,7 @@ constexpr unsigned every = ~0u;
 
 struct Option
 {
-    char letter; // the short name, or 0
+    char letter; // the short name, or '\0'
     const char *name;
     bool takesValue;
     unsigned commands; // the bits of those that take it
@@ -39,21 +39,21 @@ const Option options[] = {
     {'h', "help", false, every},
     {'v', "version", false, every},
     {'f', "format", true, report | summary},
-    {0, "only", true, report},
-    {0, "last-error", true, report},
+    {'\0', "only", true, report},
+    {'\0', "last-error", true, report},
     {'l', "files-with-matches", false, report},
-    {0, "files-from", true, report | summary | clear},
+    {'\0', "files-from", true, report | summary | clear},
     {'0', "null", false, report | summary | clear},
-    {0, "no-header", false, report | summary},
-    {0, "delimiter", true, report | summary},
-    {0, "bom", false, report | summary},
+    {'\0', "no-header", false, report | summary},
+    {'\0', "delimiter", true, report | summary},
+    {'\0', "bom", false, report | summary},
     {'o', "output", true, clear | convert},
-    {0, "suffix", true, clear},
+    {'\0', "suffix", true, clear},
     {'d', "output-dir", true, clear},
-    {0, "parents", false, clear},
-    {0, "dry-run", false, clear},
-    {0, "force", false, clear | convert},
-    {0, "to", true, convert},
+    {'\0', "parents", false, clear},
+    {'\0', "dry-run", false, clear},
+    {'\0', "force", false, clear | convert},
+    {'\0', "to", true, convert},
     {'q', "quiet", false, compare},
 };
 

@@ -36,12 +36,12 @@ const char *const errorCodes[ErrorCount] = {"E0", "E1", "E2", "E3", "E4", "E5", 
 
 Value text(const char *text, Value::Kind kind = Value::Text)
 {
-    return Value{kind, QByteArray(text), 0};
+    return Value(kind, QByteArray(text));
 }
 
 Value word(quint16 value)
 {
-    return Value{Value::Word, QByteArray(), value};
+    return Value(Value::Word, quint64(value));
 }
 
 std::vector<DumpField> makeFields()
@@ -53,9 +53,8 @@ std::vector<DumpField> makeFields()
         {F::Identification, QT_TRANSLATE_NOOP("QObject", "Product code : "), false, nullptr,
          "product_code", "product_code", true, QT_TRANSLATE_NOOP("tavro-cli", "product code"),
          [](const DumpInfo &info) {
-             return Value{Value::Text,
-                          QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0'),
-                          0};
+             return Value(Value::Text,
+                          QByteArray::number(qbswap(info.productCode), 16).rightJustified(8, '0'));
          }},
         {F::Identification, nullptr, false, "engine", "word", nullptr, false,
          QT_TRANSLATE_NOOP("tavro-cli", "engine type"),
@@ -90,14 +89,14 @@ std::vector<DumpField> makeFields()
          [](const DumpInfo &info) {
              // The code as the window prints it ("%X"): E3, or 5 without a leading zero.
              return info.lastError
-                        ? Value{Value::Text, QByteArray::number(info.lastError, 16).toUpper(), 0}
+                        ? Value(Value::Text, QByteArray::number(info.lastError, 16).toUpper())
                         : text(QT_TRANSLATE_NOOP("QObject", "None"), Value::Absent);
          }},
     };
     for (int i = 0; i < ErrorCount; ++i) {
         fields.push_back({F::Counter, errorNames[i], false, "errors", errorCodes[i], errorCodes[i],
                           false, nullptr, [i](const DumpInfo &info) {
-                              return Value{Value::Count, QByteArray(), info.errorStats[i]};
+                              return Value(Value::Count, quint64(info.errorStats[i]));
                           }});
     }
     return fields;

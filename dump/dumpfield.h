@@ -24,7 +24,10 @@ struct DumpField
         // number), a Word as 0x2124. The other kinds hold the English word that the report
         // translates: Absent is JSON's null, Yes and No are true and false.
         enum Kind { Text, Count, Word, Translated, Absent, Yes, No };
-        Kind kind = Text;
+        Value(Kind kind, const QByteArray &text) : kind(kind), text(text) {}
+        Value(Kind kind, quint64 number) : kind(kind), number(number) {}
+
+        Kind kind;
         QByteArray text;    // Text, and the English word of the kinds a report translates
         quint64 number = 0; // Count and Word
         bool isVerdict() const { return kind == Yes || kind == No; }

@@ -31,8 +31,7 @@ void CsvRenderer::add(const QByteArray &path, const DumpInfo &info)
     for (const DumpField &field : DumpField::all()) {
         if (!field.column)
             continue;
-        const Value value =
-            info.valid() ? field.value(info) : Value{Value::Absent, QByteArray(), 0};
+        const Value value = info.valid() ? field.value(info) : Value(Value::Absent, QByteArray());
         if (value.isVerdict())
             csv.boolean(value.kind == Value::Yes);
         else if (value.kind == Value::Absent)

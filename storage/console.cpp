@@ -68,7 +68,7 @@ bool waitForInput([[maybe_unused]] int descriptor)
 
 FileIo::ReadResult readInput(quint64 maxSize)
 {
-    FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}, 0};
+    FileIo::ReadResult input{FileIo::ReadResult::Read, 0, {}};
     char buffer[1 << 16];
     for (;;) {
 #ifdef Q_OS_UNIX
@@ -93,7 +93,7 @@ FileIo::ReadResult readInput(quint64 maxSize)
             input.bytes.append(buffer, qsizetype(n));
     }
     if (input.size > maxSize)
-        return {FileIo::ReadResult::NotRead, input.size, {}, 0};
+        return {FileIo::ReadResult::NotRead, input.size, {}};
     return input;
 }
 
@@ -119,8 +119,7 @@ void catchInterrupt()
     // EINTR at once, so that one Ctrl-C is enough.
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;
+    sigemptyset(&action.sa_mask); // and no flags
     sigaction(SIGINT, &action, nullptr);
 #else
     std::signal(SIGINT, onInterrupt);

@@ -49,13 +49,13 @@ ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
         return refused(0, &info);
     const quint64 size = quint64(info.st_size);
     if (size > maxSize)
-        return {ReadResult::NotRead, size, {}, 0};
+        return {ReadResult::NotRead, size, {}};
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     // An error, or a file that ended early (truncated while read), is a failed read.
     errno = 0;
     if (readUpTo(file.get(), bytes.data(), size) != qint64(size))
         return {ReadResult::ReadFailed, size, {}, errno};
-    return {ReadResult::Read, size, bytes, 0};
+    return {ReadResult::Read, size, bytes};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)

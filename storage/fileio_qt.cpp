@@ -30,11 +30,11 @@ ReadResult readRegularFile(const QByteArray &nativePath, quint64 maxSize)
                 file.error() == QFileDevice::PermissionsError ? EACCES : EIO};
     const quint64 size = quint64(file.size());
     if (size > maxSize)
-        return {ReadResult::NotRead, size, {}, 0};
+        return {ReadResult::NotRead, size, {}};
     const QByteArray bytes = file.read(qint64(size));
     if (quint64(bytes.size()) != size)
         return {ReadResult::ReadFailed, size, {}, bytes.size() < 0 ? EIO : 0};
-    return {ReadResult::Read, size, bytes, 0};
+    return {ReadResult::Read, size, bytes};
 }
 
 SaveResult save(const QByteArray &nativePath, const QByteArray &bytes, SaveMode mode)
