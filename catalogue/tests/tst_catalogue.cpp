@@ -273,6 +273,10 @@ void TestCatalogue::pluralForms_data()
         "Rozmiar pliku: 1 bajt|Rozmiar pliku: 2 bajty|Rozmiar pliku: 5 bajtów|"
         "Rozmiar pliku: 22 bajty");
     row("pl", "tavro-cli", "%1 refused", "1 odrzucony|2 odrzucone|5 odrzuconych|22 odrzucone");
+    row("ru", "tavro-cli", files, "1 файл|2 файла|5 файлов|22 файла");
+    row("ru", "tavro-cli", "%1 written",
+        "1 файл записан|2 файла записано|5 файлов записано|22 файла записано");
+    row("tr", "tavro-cli", files, "1 dosya|2 dosya|5 dosya|22 dosya");
 }
 
 void TestCatalogue::pluralForms()
@@ -285,9 +289,8 @@ void TestCatalogue::pluralForms()
     QVERIFY(language == QLatin1String("en") ? catalogue.loadEnglishPlurals()
                                             : catalogue.loadChecked(compiledPath(language)));
     QStringList chosen;
-    for (const int n : {1, 2, 5, 22}) {
+    for (const int n : {1, 2, 5, 22})
         chosen << catalogue.translate(context.constData(), source.constData(), nullptr, n).arg(n);
-    }
     QCOMPARE(chosen.join(QLatin1Char('|')), forms);
 }
 

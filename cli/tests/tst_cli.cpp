@@ -384,6 +384,19 @@ void TestCli::language_data()
         "1 zapisany, 0 odrzuconych, 0 nieudanych\n");
     row("it, a usage error", "it", "T compare valid.bin", "",
         "compare richiede due file o due cartelle\nUso: tavro-cli");
+    // The system's reason from the catalogue, where the system's locale is not installed.
+    row("ru, a system's reason without its locale", "ru", "LC_ALL=ru_RU.UTF-8 T report no.bin", "",
+        "tavro-cli: no.bin: Нет такого файла или папки\n");
+    row("tr, a system's reason without its locale", "tr", "LC_ALL=tr_TR.UTF-8 T report no.bin", "",
+        "tavro-cli: no.bin: Böyle bir dosya ya da klasör yok\n");
+    for (const QByteArray &language : QByteArray(TAVRO_LANGUAGES).split(' ')) {
+        QTest::addRow("%s, --help within 80 columns", language.constData())
+            << QString::fromLatin1(language)
+            << QByteArray("T --help | { LC_ALL=C.UTF-8; n=0 w=0; while IFS= read -r l; do "
+                          "((n++, ${#l} > w)) && w=${#l}; done; ((n > 50 && w <= 80)) && "
+                          "echo within 80 columns; }")
+            << QByteArray("within 80 columns\n") << QByteArray();
+    }
 }
 
 void TestCli::language()
