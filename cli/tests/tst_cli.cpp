@@ -384,6 +384,10 @@ void TestCli::language_data()
         "1 zapisany, 0 odrzuconych, 0 nieudanych\n");
     row("it, a usage error", "it", "T compare valid.bin", "",
         "compare richiede due file o due cartelle\nUso: tavro-cli");
+    // A size past what Qt counts plural forms by still picks the form its last digits ask for.
+    row("pl, the size of a 3 GiB file", "pl",
+        "truncate -s 3221225532 $W/big.bin && T report $W/big.bin",
+        "Rozmiar pliku: 3221225532 bajty\n");
     // The system's reason from the catalogue, where the system's locale is not installed.
     row("ru, a system's reason without its locale", "ru", "LC_ALL=ru_RU.UTF-8 T report no.bin", "",
         "tavro-cli: no.bin: Нет такого файла или папки\n");
