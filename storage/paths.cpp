@@ -110,9 +110,11 @@ const Reason reasons[] = {
     {EOPNOTSUPP, QT_TRANSLATE_NOOP("SystemError", "Operation not supported")},
     {ENOTCONN, QT_TRANSLATE_NOOP("SystemError", "Transport endpoint is not connected")},
     {ETIMEDOUT, QT_TRANSLATE_NOOP("SystemError", "Connection timed out")},
+#ifdef Q_OS_UNIX // not in every C library: Windows' has none of these
     {EHOSTDOWN, QT_TRANSLATE_NOOP("SystemError", "Host is down")},
     {ESTALE, QT_TRANSLATE_NOOP("SystemError", "Stale file handle")},
     {EDQUOT, QT_TRANSLATE_NOOP("SystemError", "Disk quota exceeded")},
+#endif
 };
 
 const char *englishReason(int error)

@@ -136,13 +136,10 @@ QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message =
-                Message{context,
-                        QString(),
-                        QString(),
-                        QString(),
-                        QString(),
-                        xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
+            message = Message();
+            message.context = context;
+            message.numerus =
+                xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("comment")) {

@@ -337,9 +337,11 @@ void TestImageFile::countedRefusals_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("1 KiB") << ImageFile::encode(QByteArray(1024, '\x11'),
-                                                formatOf(ImageFormat::IntelHex))
-                           << QStringLiteral("wiersz 33: obraz ma 1024 bajty, a EEPROM modułu 512");
+    for (const int size : {1024, 1042}) {
+        QTest::addRow("%d bytes", size)
+            << ImageFile::encode(QByteArray(size, '\x11'), formatOf(ImageFormat::IntelHex))
+            << QStringLiteral("wiersz 33: obraz ma %1 bajty, a EEPROM modułu 512").arg(size);
+    }
     QTest::newRow("a short S2 record")
         << record(QByteArray::fromHex("030000"), "S2")
         << QStringLiteral("wiersz 1: rekord S2 musi mieć co najmniej 4 bajty, a nie 3");
