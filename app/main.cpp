@@ -57,9 +57,13 @@ int main(int argc, char *argv[])
     // Ctrl-C, kill and a logout's hang-up close the window once a save in progress has finished.
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::received, &app, &QCoreApplication::quit);
+    Catalogue plurals;
     Catalogue translator;
     Catalogue qtTexts; // Qt's own, in the same language
     MainWindow window;
+
+    if (plurals.loadEnglishPlurals())
+        QCoreApplication::installTranslator(&plurals);
 
     if (!translator.loadFor(QCoreApplication::applicationDirPath(),
                             QStringLiteral(TAVRO_TRANSLATIONS_DIR),

@@ -192,6 +192,12 @@ bool Catalogue::loadFor(const QString &programFolder, const QString &translation
     return false;
 }
 
+bool Catalogue::loadEnglishPlurals()
+{
+    Q_INIT_RESOURCE(plurals);
+    return load(QStringLiteral(":/tavro/tavro_en.qm"));
+}
+
 bool Catalogue::isWellFormed(const QByteArray &catalogue)
 {
     const auto *data = reinterpret_cast<const uchar *>(catalogue.constData());

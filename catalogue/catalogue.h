@@ -29,6 +29,10 @@ public:
     bool loadFor(const QString &programFolder, const QString &translationsFolder,
                  const QStringList &languages);
 
+    // English's own plural forms ("1 file", "2 files"), compiled in: installed first, beneath the
+    // user's catalogue, they serve English and any text a catalogue lacks.
+    bool loadEnglishPlurals();
+
     static bool isWellFormed(const QByteArray &catalogue);
 
 private:

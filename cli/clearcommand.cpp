@@ -14,6 +14,7 @@
 #include "inputs.h"
 #include "output.h"
 #include "paths.h"
+#include "plural.h"
 #include "progress.h"
 #include "sentence.h"
 
@@ -201,12 +202,22 @@ int Commands::clear(const Arguments &arguments)
     if (Console::interrupted())
         status = ExitStatus::Interrupted;
     status = output.finish(status);
-    const QList<QByteArray> numbers = {QByteArray::number(counts[Written]),
-                                       QByteArray::number(counts[Refused]),
-                                       QByteArray::number(counts[Failed])};
-    Output::message(
-        dryRun ? QCoreApplication::translate("tavro-cli", "%1 would be written, %2 refused")
-               : QCoreApplication::translate("tavro-cli", "%1 written, %2 refused, %3 failed"),
-        numbers);
+    // Each count a whole phrase of its own, which agrees with it; one pattern joins them.
+    const auto phrase = [&counts](const char *text, Outcome outcome) {
+        return Sentence::fill(
+            QCoreApplication::translate("tavro-cli", text, nullptr, Plural::of(counts[outcome])),
+            {QByteArray::number(counts[outcome])});
+    };
+    const QByteArray refused = phrase(QT_TRANSLATE_N_NOOP("tavro-cli", "%1 refused"), Refused);
+    if (dryRun)
+        //: The count of a dry run: "2 would be written, 1 refused".
+        Output::message(
+            QCoreApplication::translate("tavro-cli", "%1, %2"),
+            {phrase(QT_TRANSLATE_N_NOOP("tavro-cli", "%1 would be written"), Written), refused});
+    else
+        //: The counts of a run of clear: "2 written, 1 refused, 0 failed".
+        Output::message(QCoreApplication::translate("tavro-cli", "%1, %2, %3"),
+                        {phrase(QT_TRANSLATE_N_NOOP("tavro-cli", "%1 written"), Written), refused,
+                         phrase(QT_TRANSLATE_N_NOOP("tavro-cli", "%1 failed"), Failed)});
     return status;
 }

@@ -13,6 +13,7 @@
 #include "inputs.h"
 #include "output.h"
 #include "paths.h"
+#include "plural.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -29,11 +30,13 @@ bool comparable(const QByteArray &path, const DumpInfo &info)
         Output::message(QCoreApplication::translate("tavro-cli", "%1: cannot be opened: %2"),
                         {path, Paths::whyNotRead(info.systemError)});
         return false;
-    case DumpInfo::WrongSize:
+    case DumpInfo::WrongSize: {
+        const int n = Plural::of(info.size);
         Output::message(
-            QCoreApplication::translate("tavro-cli", "%1: is %2 bytes long, not %3"),
+            QCoreApplication::translate("tavro-cli", "%1: is %2 bytes long, not %3", nullptr, n),
             {path, QByteArray::number(info.size), QByteArray::number(ImageLayout::ImageSize)});
         return false;
+    }
     case DumpInfo::IncompleteRead:
         Output::message(
             QCoreApplication::translate("tavro-cli", "%1: could not be read completely"), {path});

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "console.h"
 #include "output.h"
+#include "paths.h"
 #include "tavroversion.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,6 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 
 // tavro-cli: the window's checks for whole batches of dumps, from a script. QtCore only, so it
 // starts fast and runs without a display.
@@ -32,7 +32,7 @@ int print(const QByteArray &text)
     if (error == EPIPE)
         return 141;
     Output::message(QCoreApplication::translate("tavro-cli", "cannot write the output: %1"),
-                    {QByteArray(std::strerror(error))});
+                    {Paths::systemMessage(error)});
     return 2;
 }
 
@@ -49,11 +49,15 @@ int main(int argc, char *argv[])
                      ")\n");
 
     // Every text for a person is in the user's language, chosen as the window chooses it;
-    // what programs read (JSON, CSV, the paths of -l) stays English. The system's own words
-    // (strerror) follow the same choice: the user's locale with a catalogue, English without
-    // one, so that a message never mixes two languages. Installing a translator takes an
-    // application object; Qt sets the user's C locale in making it.
+    // what programs read (JSON, CSV, the paths of -l) stays English. The system's reasons come
+    // from the catalogue too (Paths::systemMessage); the rare ones it lacks, in the system's
+    // words, follow the same choice: the user's locale with a catalogue, English without one, so
+    // that a message never mixes two languages where it can be helped. Installing a translator
+    // takes an application object; Qt sets the user's C locale in making it.
     QCoreApplication app(argc, argv);
+    Catalogue plurals;
+    if (plurals.loadEnglishPlurals())
+        QCoreApplication::installTranslator(&plurals);
     Catalogue catalogue;
     if (catalogue.loadFor(QCoreApplication::applicationDirPath(),
                           QStringLiteral(TAVRO_TRANSLATIONS_DIR), QLocale::system().uiLanguages()))

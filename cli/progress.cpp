@@ -5,6 +5,7 @@
 #include "progress.h"
 
 #include "console.h"
+#include "plural.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -28,10 +29,13 @@ void Progress::step(quint64 done)
     if (!clock.isValid() || clock.elapsed() < 1000 || clock.elapsed() - drawnAt < 100)
         return;
     drawnAt = clock.elapsed();
+    // The plural form follows the count that ends the sentence.
+    const int n = Plural::of(total ? total : done);
     QByteArray line =
-        '\r' + Sentence::fill(total ? QCoreApplication::translate("tavro-cli", "%1 of %2 files")
-                                    : QCoreApplication::translate("tavro-cli", "%1 files"),
-                              {QByteArray::number(done), QByteArray::number(total)});
+        '\r' + Sentence::fill(
+                   total ? QCoreApplication::translate("tavro-cli", "%1 of %2 files", nullptr, n)
+                         : QCoreApplication::translate("tavro-cli", "%1 files", nullptr, n),
+                   {QByteArray::number(done), QByteArray::number(total)});
     Console::write(Console::Error, line);
     shown = true;
 }

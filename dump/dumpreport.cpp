@@ -5,6 +5,7 @@
 #include "dumpreport.h"
 
 #include "dumpfield.h"
+#include "plural.h"
 
 #include <QObject>
 #include <QStringBuilder>
@@ -29,8 +30,7 @@ QString DumpReport::render(const DumpInfo &info, Markup markup)
         return QObject::tr(problemLines[info.problem]) + br;
     QString text;
     text.reserve(1024);
-    text += QObject::tr("File size : ") % QString::number(info.size) % QLatin1Char(' ') %
-            QObject::tr("bytes") % br;
+    text += QObject::tr("File size : %1 bytes", nullptr, Plural::of(info.size)).arg(info.size) % br;
     // A refusal quotes the character it could not read, which may be "<" or "&".
     if (info.problem == DumpInfo::BadRecords)
         return text +

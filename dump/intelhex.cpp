@@ -42,15 +42,16 @@ bool IntelHex::decode(RecordText &records, QByteArray &image, ImageFormat &forma
         const int size = int(bytes.size());
         if (size < 5)
             return records.refuse(
-                QT_TRANSLATE_NOOP("RecordText", "a record of %1 bytes is too short: it needs 5"),
-                {QString::number(size)});
+                QT_TRANSLATE_N_NOOP("RecordText", "a record of %1 bytes is too short: it needs 5"),
+                {QString::number(size)}, size);
         const int count = uchar(bytes.at(0));
         const int type = uchar(bytes.at(3));
         const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + 4;
         if (size != count + 5)
             return records.refuse(
-                QT_TRANSLATE_NOOP("RecordText", "the record announces %1 data bytes but holds %2"),
-                {QString::number(count), QString::number(size - 5)});
+                QT_TRANSLATE_N_NOOP("RecordText",
+                                    "the record announces %1 data bytes but holds %2"),
+                {QString::number(count), QString::number(size - 5)}, count);
         if (!records.checksumIs(uchar(0x100 - RecordText::sum(bytes, size - 1))))
             return false;
         switch (type) {

@@ -5,6 +5,7 @@
 #include "recordtext.h"
 
 #include "imageformat.h"
+#include "plural.h"
 
 #include <QStringList>
 
@@ -182,17 +183,19 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
     // A larger EEPROM's contents, or data placed where a linker put it: said as a whole, at the
     // line where it shows.
     if (beyondOn && lowest > 0)
-        return refuse(QT_TR_NOOP("the data starts at address %1 instead of 0x0000"),
-                      {hexAddress(lowest)}, lowestOn);
+        return refuseAt(lowestOn, QT_TR_NOOP("the data starts at address %1 instead of 0x0000"),
+                        {hexAddress(lowest)});
     // Data right after the image is a larger EEPROM's; data far beyond it, something else.
     if (beyondOn && firstBeyond == quint64(ImageLayout::ImageSize) &&
         beyond >= highest + 1 - firstBeyond)
-        return refuse(QT_TR_NOOP("the image holds %1 bytes, a board's EEPROM holds 512"),
-                      {QString::number(highest + 1)}, beyondOn);
+        return refuseAt(beyondOn,
+                        QT_TR_N_NOOP("the image holds %1 bytes, a board's EEPROM holds 512"),
+                        {QString::number(highest + 1)}, Plural::of(highest + 1));
     if (beyondOn)
-        return refuse(QT_TR_NOOP("there is data at address %1, beyond the 512 bytes of a board's "
-                                 "EEPROM"),
-                      {hexAddress(firstBeyond)}, beyondOn);
+        return refuseAt(beyondOn,
+                        QT_TR_NOOP("there is data at address %1, beyond the 512 bytes of a "
+                                   "board's EEPROM"),
+                        {hexAddress(firstBeyond)});
     QStringList missing; // ranges of addresses no record gave
     for (int first = 0; first < ImageLayout::ImageSize; ++first) {
         if (givenOn[first])
@@ -231,9 +234,9 @@ bool RecordText::checksumIs(uchar expected)
     return refuse(QT_TR_NOOP("checksum 0x%1, expected 0x%2"), {hex(stored), hex(expected)});
 }
 
-bool RecordText::refuse(const char *why, const QStringList &values, int line)
+bool RecordText::refuseAt(int line, const char *why, const QStringList &values, int count)
 {
-    error = Refusal(line, why, values);
+    error = Refusal(line, why, values, count);
     return false;
 }
 

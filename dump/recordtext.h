@@ -48,10 +48,11 @@ public:
     // Whether the current record's last byte is `expected`; refuses the text if not.
     bool checksumIs(uchar expected);
     // Refuses the text for `why` (marked with QT_TRANSLATE_NOOP("RecordText", ...)) filled in with
-    // `values`, naming the current line: always false.
-    bool refuse(const char *why, const QStringList &values = {})
+    // `values`, naming the current line: always false. `count` picks the plural form of a
+    // sentence that counts something.
+    bool refuse(const char *why, const QStringList &values = {}, int count = -1)
     {
-        return refuse(why, values, number);
+        return refuseAt(number, why, values, count);
     }
 
     // The sum of the first `size` bytes, as a byte.
@@ -72,7 +73,7 @@ public:
     Refusal error;    // why the text is refused
 
 private:
-    bool refuse(const char *why, const QStringList &values, int line);
+    bool refuseAt(int line, const char *why, const QStringList &values, int count = -1);
 
     const QByteArray &text;
     qsizetype contentEnd = -1; // where what follows the last record begins

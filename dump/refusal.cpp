@@ -10,11 +10,11 @@ QString Refusal::compose(bool translated) const
 {
     if (!reason)
         return QString();
-    const auto sentence = [translated](const char *source) {
-        return translated ? QCoreApplication::translate("RecordText", source)
+    const auto sentence = [translated](const char *source, int n = -1) {
+        return translated ? QCoreApplication::translate("RecordText", source, nullptr, n)
                           : QString::fromUtf8(source);
     };
-    QString why = sentence(reason);
+    QString why = sentence(reason, count);
     // All values at once, so that a value holding "%2" is never taken for a placeholder.
     if (values.size() == 1)
         why = why.arg(values.at(0));

@@ -16,9 +16,10 @@ class Refusal
 public:
     Refusal() = default;
     // `line` 0 for a reason that belongs to no line; `reason` a sentence marked with
-    // QT_TRANSLATE_NOOP("RecordText", ...) whose %1, %2... take `values`.
-    Refusal(int line, const char *reason, const QStringList &values = {})
-        : line(line), reason(reason), values(values)
+    // QT_TRANSLATE_NOOP("RecordText", ...) whose %1, %2... take `values`; `count`, when the
+    // sentence counts something, the number that picks its plural form (-1: none).
+    Refusal(int line, const char *reason, const QStringList &values = {}, int count = -1)
+        : line(line), reason(reason), values(values), count(count)
     {
     }
 
@@ -34,6 +35,7 @@ private:
     int line = 0;
     const char *reason = nullptr;
     QStringList values;
+    int count = -1;
 };
 
 #endif // REFUSAL_H

@@ -5,6 +5,7 @@
 #include "srecord.h"
 
 #include "imageformat.h"
+#include "plural.h"
 #include "recordtext.h"
 
 namespace {
@@ -50,14 +51,15 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         const int count = uchar(bytes.at(0));
         if (size != count + 1)
             return records.refuse(
-                QT_TRANSLATE_NOOP("RecordText",
-                                  "the record announces %1 bytes after its count but holds %2"),
-                {QString::number(count), QString::number(size - 1)});
+                QT_TRANSLATE_N_NOOP("RecordText",
+                                    "the record announces %1 bytes after its count but holds %2"),
+                {QString::number(count), QString::number(size - 1)}, count);
         const int addressSize = addressSizes[type];
         if (count < addressSize + 1)
             return records.refuse(
-                QT_TRANSLATE_NOOP("RecordText", "an S%1 record needs at least %2 bytes, not %3"),
-                {QString::number(type), QString::number(addressSize + 1), QString::number(count)});
+                QT_TRANSLATE_N_NOOP("RecordText", "an S%1 record needs at least %2 bytes, not %3"),
+                {QString::number(type), QString::number(addressSize + 1), QString::number(count)},
+                addressSize + 1);
         if (!records.checksumIs(uchar(~RecordText::sum(bytes, size - 1))))
             return false;
         const quint32 address = RecordText::bigEndian(bytes, 1, addressSize);
@@ -87,10 +89,10 @@ bool SRecord::decode(RecordText &records, QByteArray &image, ImageFormat &format
         } else if (type <= 6) {
             if (address != dataRecords)
                 return records.refuse(
-                    QT_TRANSLATE_NOOP(
+                    QT_TRANSLATE_N_NOOP(
                         "RecordText",
                         "the count record says %1 data records, but %2 come before it"),
-                    {QString::number(address), QString::number(dataRecords)});
+                    {QString::number(address), QString::number(dataRecords)}, Plural::of(address));
             format.countRecord = true;
             closedByCount = true;
         } else {

@@ -5,6 +5,7 @@
 #include "comparerenderer.h"
 
 #include "dumpfield.h"
+#include "plural.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -20,13 +21,10 @@ bool CompareRenderer::verdict(QByteArray &out, const QByteArray &nameA, const QB
     if (differing == 0)
         out += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 and %2 are identical"),
                               {nameA, nameB});
-    else if (differing == 1)
-        out += Sentence::fill(
-            QCoreApplication::translate("tavro-cli", "%1 and %2 differ in 1 byte"), {nameA, nameB});
     else
-        out +=
-            Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 and %2 differ in %3 bytes"),
-                           {nameA, nameB, count});
+        out += Sentence::fill(QCoreApplication::translate(
+                                  "tavro-cli", "%1 and %2 differ in %3 bytes", nullptr, differing),
+                              {nameA, nameB, count});
     out += '\n';
     return differing == 0;
 }
@@ -46,9 +44,10 @@ bool CompareRenderer::render(QByteArray &out, const QByteArray &nameA, const QBy
         if (count == 0)
             continue;
         out += '\n' +
-               Sentence::fill(QCoreApplication::translate("tavro-cli", "%1: %2 differ"),
-                              {QCoreApplication::translate("tavro-cli", region.name).toUtf8(),
-                               QByteArray::number(count)}) +
+               Sentence::fill(
+                   QCoreApplication::translate("tavro-cli", "%1: %2 differ", nullptr, count),
+                   {QCoreApplication::translate("tavro-cli", region.name).toUtf8(),
+                    QByteArray::number(count)}) +
                '\n' + QCoreApplication::translate("tavro-cli", "  offset   A   B").toUtf8() + '\n';
         for (int i = region.first; i <= region.last; ++i) {
             if (a.at(i) != b.at(i))

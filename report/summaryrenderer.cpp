@@ -6,6 +6,7 @@
 
 #include "csvwriter.h"
 #include "jsonwriter.h"
+#include "plural.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -107,17 +108,26 @@ void SummaryRenderer::writeText()
         out +=
             "  " + QByteArray::number(count).rightJustified(width) + "  " + label.toUtf8() + '\n';
     };
-    out += Sentence::fill(files == 1 ? QCoreApplication::translate("tavro-cli", "1 file")
-                                     : QCoreApplication::translate("tavro-cli", "%1 files"),
+    const int n = Plural::of(files);
+    out += Sentence::fill(QCoreApplication::translate("tavro-cli", "%1 files", nullptr, n),
                           {QByteArray::number(files)}) +
            '\n';
-    const QStringList verdictLabels = {QCoreApplication::translate("tavro-cli", "valid"),
-                                       QCoreApplication::translate("tavro-cli", "bad checksum"),
-                                       QCoreApplication::translate("tavro-cli", "wrong size"),
-                                       QCoreApplication::translate("tavro-cli", "unknown engine"),
-                                       QCoreApplication::translate("tavro-cli", "unreadable")};
-    for (int verdict = 0; verdict < DumpField::VerdictCount; ++verdict)
-        line(verdicts[verdict], verdictLabels.at(verdict));
+    // Each label agrees with the count before it ("1 valide", "2 valides").
+    static const struct
+    {
+        const char *source;
+        const char *comment;
+    } verdictLabels[] = {QT_TRANSLATE_N_NOOP3("tavro-cli", "valid", "files of a verdict"),
+                         QT_TRANSLATE_N_NOOP3("tavro-cli", "bad checksum", "files of a verdict"),
+                         QT_TRANSLATE_N_NOOP3("tavro-cli", "wrong size", "files of a verdict"),
+                         QT_TRANSLATE_N_NOOP3("tavro-cli", "unknown engine", "files of a verdict"),
+                         QT_TRANSLATE_N_NOOP3("tavro-cli", "unreadable", "files of a verdict")};
+    for (int verdict = 0; verdict < DumpField::VerdictCount; ++verdict) {
+        const auto &label = verdictLabels[verdict];
+        line(verdicts[verdict],
+             QCoreApplication::translate("tavro-cli", label.source, label.comment,
+                                         Plural::of(verdicts[verdict])));
+    }
     for (const Tally &tally : tallies) {
         const auto values = tally.sorted();
         if (!values.empty())

@@ -66,8 +66,71 @@ QByteArray englishWhyNotRead(int error)
     return englishSystemMessage(error);
 }
 
+namespace {
+
+// The system's reasons a program that reads and saves files meets, in the GNU C library's English
+// words, translated in our own catalogues (context SystemError): the system's translations are
+// installed with its locales, which a server seldom has, and a message must not mix two
+// languages.
+struct Reason
+{
+    int error;
+    const char *english;
+};
+const Reason reasons[] = {
+    {EPERM, QT_TRANSLATE_NOOP("SystemError", "Operation not permitted")},
+    {ENOENT, QT_TRANSLATE_NOOP("SystemError", "No such file or directory")},
+    {EINTR, QT_TRANSLATE_NOOP("SystemError", "Interrupted system call")},
+    {EIO, QT_TRANSLATE_NOOP("SystemError", "Input/output error")},
+    {ENXIO, QT_TRANSLATE_NOOP("SystemError", "No such device or address")},
+    {EBADF, QT_TRANSLATE_NOOP("SystemError", "Bad file descriptor")},
+    {EAGAIN, QT_TRANSLATE_NOOP("SystemError", "Resource temporarily unavailable")},
+    {ENOMEM, QT_TRANSLATE_NOOP("SystemError", "Cannot allocate memory")},
+    {EACCES, QT_TRANSLATE_NOOP("SystemError", "Permission denied")},
+    {EBUSY, QT_TRANSLATE_NOOP("SystemError", "Device or resource busy")},
+    {EEXIST, QT_TRANSLATE_NOOP("SystemError", "File exists")},
+    {EXDEV, QT_TRANSLATE_NOOP("SystemError", "Invalid cross-device link")},
+    {ENODEV, QT_TRANSLATE_NOOP("SystemError", "No such device")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("SystemError", "Not a directory")},
+    {EISDIR, QT_TRANSLATE_NOOP("SystemError", "Is a directory")},
+    {EINVAL, QT_TRANSLATE_NOOP("SystemError", "Invalid argument")},
+    {ENFILE, QT_TRANSLATE_NOOP("SystemError", "Too many open files in system")},
+    {EMFILE, QT_TRANSLATE_NOOP("SystemError", "Too many open files")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("SystemError", "Text file busy")},
+    {EFBIG, QT_TRANSLATE_NOOP("SystemError", "File too large")},
+    {ENOSPC, QT_TRANSLATE_NOOP("SystemError", "No space left on device")},
+    {EROFS, QT_TRANSLATE_NOOP("SystemError", "Read-only file system")},
+    {EMLINK, QT_TRANSLATE_NOOP("SystemError", "Too many links")},
+    {EPIPE, QT_TRANSLATE_NOOP("SystemError", "Broken pipe")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("SystemError", "File name too long")},
+    {ENOTEMPTY, QT_TRANSLATE_NOOP("SystemError", "Directory not empty")},
+    {ELOOP, QT_TRANSLATE_NOOP("SystemError", "Too many levels of symbolic links")},
+    {EOVERFLOW, QT_TRANSLATE_NOOP("SystemError", "Value too large for defined data type")},
+    {EOPNOTSUPP, QT_TRANSLATE_NOOP("SystemError", "Operation not supported")},
+    {ENOTCONN, QT_TRANSLATE_NOOP("SystemError", "Transport endpoint is not connected")},
+    {ETIMEDOUT, QT_TRANSLATE_NOOP("SystemError", "Connection timed out")},
+#ifdef Q_OS_UNIX // not in every C library: Windows' has none of these
+    {EHOSTDOWN, QT_TRANSLATE_NOOP("SystemError", "Host is down")},
+    {ESTALE, QT_TRANSLATE_NOOP("SystemError", "Stale file handle")},
+    {EDQUOT, QT_TRANSLATE_NOOP("SystemError", "Disk quota exceeded")},
+#endif
+};
+
+const char *englishReason(int error)
+{
+    for (const Reason &reason : reasons) {
+        if (reason.error == error)
+            return reason.english;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QByteArray englishSystemMessage(int error)
 {
+    if (const char *english = englishReason(error))
+        return english;
 #ifdef Q_OS_UNIX
     static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     if (english)
@@ -78,6 +141,8 @@ QByteArray englishSystemMessage(int error)
 
 QByteArray systemMessage(int error)
 {
+    if (const char *english = englishReason(error))
+        return QCoreApplication::translate("SystemError", english).toUtf8();
 #ifdef Q_OS_UNIX
     return std::strerror(error);
 #else

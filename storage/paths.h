@@ -29,9 +29,12 @@ bool sameFile(const QByteArray &a, const QByteArray &b);
 // regular file), in the user's language; and in English, for JSON and CSV.
 QByteArray whyNotRead(int error);
 QByteArray englishWhyNotRead(int error);
-// The system's words for an error number, in the user's language.
+// The system's reason for an error number, in the user's language: from our catalogue for the
+// reasons a program that reads and saves files meets, whether or not the system's locale for
+// that language is installed; in the system's own words for the others.
 QByteArray systemMessage(int error);
-// The same in English, whatever the user's language: for JSON and CSV.
+// The same in English, whatever the user's language, and the same from release to release: for
+// JSON and CSV.
 QByteArray englishSystemMessage(int error);
 // The descriptor a path names as a stream of this process (/dev/stdout, /dev/fd/3,
 // /proc/self/fd/3), which is written to as it is rather than replaced; -1 for other paths.

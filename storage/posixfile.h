@@ -6,6 +6,7 @@
 #define POSIXFILE_H
 
 #include "fileio.h"
+#include "paths.h"
 
 #include <QObject>
 
@@ -21,13 +22,12 @@
 // Shared by the POSIX read and save, inside storage only: descriptor calls, errors, the target.
 namespace FileIo {
 
+// The system's reason, in the user's language (see Paths::systemMessage).
 inline QString systemError(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromUtf8(Paths::systemMessage(error));
 }
 
-// Reasons of our own are translated; the system's come in its own words (strerror follows the
-// user's locale).
 inline SaveResult failed(const QString &why)
 {
     return SaveResult{SaveResult::Failed, why};

@@ -36,7 +36,7 @@ app_id=example.wendrix.TavroTool
 version=$TAVRO_PACKAGE_VERSION
 programdir=/usr/libexec/tavro-tool
 translations=/usr/share/tavro-tool/translations
-languages="de es fr it pl"
+languages="de es fr it pl ru tr"
 unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 dpkg-deb -x "$cli_deb" "$unpacked"
@@ -146,6 +146,8 @@ l10n_deb() {
 }
 it_deb=$(l10n_deb it)
 de_deb=$(l10n_deb de)
+ru_deb=$(l10n_deb ru)
+tr_deb=$(l10n_deb tr)
 
 apt_get() {
     DEBIAN_FRONTEND=noninteractive apt-get -y -q --no-install-recommends "$@" >>"$work/apt.log" 2>&1
@@ -153,7 +155,7 @@ apt_get() {
 # Whatever happens below, nothing of ours stays installed.
 trap 'dpkg --purge $packages >>"$work/apt.log" 2>&1; cleanup' EXIT
 # What the packages bring that is not on the system yet must be gone again at the end.
-new_paths=$(for file in "$deb" "$cli_deb" "$it_deb" "$de_deb"; do dpkg-deb --fsys-tarfile "$file" | tar -t; done |
+new_paths=$(for file in "$deb" "$cli_deb" "$it_deb" "$de_deb" "$ru_deb" "$tr_deb"; do dpkg-deb --fsys-tarfile "$file" | tar -t; done |
     sed 's|^\./|/|; s|/$||' | sort -u | while read -r path; do
         [ -n "$path" ] && [ ! -e "$path" ] && [ ! -L "$path" ] && echo "$path"
     done)
@@ -168,6 +170,13 @@ check "the Italian package installs beside tavro-cli alone" apt_get install "$it
 check "tavro-cli alone reports in Italian for an Italian user" bash -c \
     '! dpkg -s tavro-tool >/dev/null 2>&1 &&
      LANG=it_IT.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= tavro-cli report "$1" | grep -qx "Dimensione file: 512 byte"' \
+    _ "$work/board.bin"
+check "the Russian and Turkish packages install beside tavro-cli alone" apt_get install "$ru_deb" "$tr_deb"
+check "tavro-cli alone reports in Russian and in Turkish, a missing file's reason too" bash -c \
+    'LANG=ru_RU.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= tavro-cli report "$1" | grep -qx "Размер файла: 512 байт" &&
+     LANG=tr_TR.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= tavro-cli report "$1" | grep -qx "Dosya boyutu: 512 bayt" &&
+     { LANG=tr_TR.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= tavro-cli report "$1.missing" 2>&1 >/dev/null || true; } |
+         grep -qxF "tavro-cli: $1.missing: Böyle bir dosya ya da klasör yok"' \
     _ "$work/board.bin"
 check "installs with apt-get install ./tavro-tool… ./tavro-tool-l10n-it… ./tavro-tool-l10n-de…" \
     apt_get install "$deb" "$it_deb" "$de_deb"

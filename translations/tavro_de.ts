@@ -149,14 +149,6 @@ p, li { white-space: pre-wrap; }
         <translation>Fehler beim Öffnen der Datei</translation>
     </message>
     <message>
-        <source>File size : </source>
-        <translation>Dateigröße: </translation>
-    </message>
-    <message>
-        <source>bytes</source>
-        <translation>Bytes</translation>
-    </message>
-    <message>
         <source>Wrong file size</source>
         <translation>Falsche Dateigröße</translation>
     </message>
@@ -271,6 +263,13 @@ p, li { white-space: pre-wrap; }
         <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Speichern fehlgeschlagen, die Datei ist jetzt vielleicht beschädigt: %1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>File size : %1 bytes</source>
+        <translation>
+            <numerusform>Dateigröße: %1 Byte</numerusform>
+            <numerusform>Dateigröße: %1 Bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
@@ -278,13 +277,19 @@ p, li { white-space: pre-wrap; }
         <source>an Intel HEX record starts with &quot;:&quot;</source>
         <translation>ein Intel-HEX-Datensatz beginnt mit „:“</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>ein Datensatz von %1 Bytes ist zu kurz: er braucht 5</translation>
+        <translation>
+            <numerusform>ein Datensatz von %1 Byte ist zu kurz: er braucht 5</numerusform>
+            <numerusform>ein Datensatz von %1 Bytes ist zu kurz: er braucht 5</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 data bytes but holds %2</source>
-        <translation>der Datensatz kündigt %1 Datenbytes an, enthält aber %2</translation>
+        <translation>
+            <numerusform>der Datensatz kündigt %1 Datenbyte an, enthält aber %2</numerusform>
+            <numerusform>der Datensatz kündigt %1 Datenbytes an, enthält aber %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record must not hold data</source>
@@ -330,9 +335,12 @@ p, li { white-space: pre-wrap; }
         <source>the data starts at address %1 instead of 0x0000</source>
         <translation>die Daten beginnen bei Adresse %1 statt bei 0x0000</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
-        <translation>das Abbild umfasst %1 Bytes, das EEPROM einer Platine 512</translation>
+        <translation>
+            <numerusform>das Abbild umfasst %1 Byte, das EEPROM einer Platine 512</numerusform>
+            <numerusform>das Abbild umfasst %1 Bytes, das EEPROM einer Platine 512</numerusform>
+        </translation>
     </message>
     <message>
         <source>address %1 missing</source>
@@ -362,13 +370,19 @@ p, li { white-space: pre-wrap; }
         <source>the record has no count</source>
         <translation>der Datensatz hat keine Längenangabe</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>der Datensatz kündigt %1 Bytes nach seiner Längenangabe an, enthält aber %2</translation>
+        <translation>
+            <numerusform>der Datensatz kündigt %1 Byte nach seiner Längenangabe an, enthält aber %2</numerusform>
+            <numerusform>der Datensatz kündigt %1 Bytes nach seiner Längenangabe an, enthält aber %2</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>ein S%1-Datensatz braucht mindestens %2 Bytes, nicht %3</translation>
+        <translation>
+            <numerusform>ein S%1-Datensatz braucht mindestens %2 Byte, nicht %3</numerusform>
+            <numerusform>ein S%1-Datensatz braucht mindestens %2 Bytes, nicht %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>a header record (S0) after the first line</source>
@@ -378,9 +392,12 @@ p, li { white-space: pre-wrap; }
         <source>an S%1 record must not hold data</source>
         <translation>ein S%1-Datensatz darf keine Daten enthalten</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>der Zähldatensatz nennt %1 Datensätze, davor stehen aber %2</translation>
+        <translation>
+            <numerusform>der Zähldatensatz nennt %1 Datensatz, davor stehen aber %2</numerusform>
+            <numerusform>der Zähldatensatz nennt %1 Datensätze, davor stehen aber %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
@@ -389,6 +406,145 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
         <translation>an Adresse %1 stehen Daten, jenseits der 512 Bytes des EEPROMs einer Platine</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Systemaufruf unterbrochen</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Gerät oder Adresse nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Ungültiger Dateideskriptor</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Ressource vorübergehend nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Verknüpfung über Laufwerksgrenzen nicht möglich</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Zu viele offene Dateien im System</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Programmdatei in Benutzung</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Zu viele Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Gegenstelle hat die Pipe geschlossen</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Ordner nicht leer</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Wert zu groß für den Datentyp</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Vorgang nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Verbindung zum Endpunkt getrennt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Rechner nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Veraltetes Datei-Handle (Netzlaufwerk)</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
     </message>
 </context>
 <context>
@@ -466,20 +622,15 @@ p, li { white-space: pre-wrap; }
         <translation>%1: ist schon die Kopie einer anderen Datei dieses Laufs; der Fehlerspeicher von %2 wird nicht gelöscht</translation>
     </message>
     <message>
-        <source>%1 would be written, %2 refused</source>
-        <translation>würde geschrieben: %1, abgelehnt: %2</translation>
-    </message>
-    <message>
-        <source>%1 written, %2 refused, %3 failed</source>
-        <translation>geschrieben: %1, abgelehnt: %2, fehlgeschlagen: %3</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1: lässt sich nicht öffnen: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: is %2 bytes long, not %3</source>
-        <translation>%1: ist %2 Bytes lang, nicht %3</translation>
+        <translation>
+            <numerusform>%1: ist %2 Byte lang, nicht %3</numerusform>
+            <numerusform>%1: ist %2 Bytes lang, nicht %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: could not be read completely</source>
@@ -569,13 +720,19 @@ p, li { white-space: pre-wrap; }
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 files</source>
-        <translation>%1 von %2 Dateien</translation>
+        <translation>
+            <numerusform>%1 von %2 Datei</numerusform>
+            <numerusform>%1 von %2 Dateien</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 files</source>
-        <translation>%1 Dateien</translation>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
+        </translation>
     </message>
     <message>
         <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
@@ -673,17 +830,19 @@ p, li { white-space: pre-wrap; }
         <source>%1 and %2 are identical</source>
         <translation>%1 und %2 sind identisch</translation>
     </message>
-    <message>
-        <source>%1 and %2 differ in 1 byte</source>
-        <translation>%1 und %2 unterscheiden sich in 1 Byte</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 and %2 differ in %3 bytes</source>
-        <translation>%1 und %2 unterscheiden sich in %3 Bytes</translation>
+        <translation>
+            <numerusform>%1 und %2 unterscheiden sich in %3 Byte</numerusform>
+            <numerusform>%1 und %2 unterscheiden sich in %3 Bytes</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 differ</source>
-        <translation>%1: abweichende Bytes: %2</translation>
+        <translation>
+            <numerusform>%1: %2 Byte weicht ab</numerusform>
+            <numerusform>%1: %2 Bytes weichen ab</numerusform>
+        </translation>
     </message>
     <message>
         <source>  offset   A   B</source>
@@ -708,22 +867,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>fields that differ:</source>
         <translation>abweichende Felder:</translation>
-    </message>
-    <message>
-        <source>1 file</source>
-        <translation>1 Datei</translation>
-    </message>
-    <message>
-        <source>valid</source>
-        <translation>gültig</translation>
-    </message>
-    <message>
-        <source>bad checksum</source>
-        <translation>Prüfsumme falsch</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>Error</source>
@@ -932,6 +1075,84 @@ Siehe tavro-cli(1).
     <message>
         <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
         <translation>kein Dump gefunden (keine .bin-, .eep-, .hex-, .ihx-, .ihex-, .s19-, .s28-, .s37-, .srec-, .mot- oder .sx-Datei)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 refused</source>
+        <translation>
+            <numerusform>%1 abgelehnt</numerusform>
+            <numerusform>%1 abgelehnt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The count of a dry run: &quot;2 would be written, 1 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 would be written</source>
+        <translation>
+            <numerusform>%1 würde geschrieben</numerusform>
+            <numerusform>%1 würden geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of a run of clear: &quot;2 written, 1 refused, 0 failed&quot;.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written</source>
+        <translation>
+            <numerusform>%1 geschrieben</numerusform>
+            <numerusform>%1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 failed</source>
+        <translation>
+            <numerusform>%1 fehlgeschlagen</numerusform>
+            <numerusform>%1 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>valid</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>gültig</numerusform>
+            <numerusform>gültig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>bad checksum</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>Prüfsumme falsch</numerusform>
+            <numerusform>Prüfsumme falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrong size</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>falsche Größe</numerusform>
+            <numerusform>falsche Größe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unknown engine</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>unbekannter Motor</numerusform>
+            <numerusform>unbekannter Motor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>nicht lesbar</numerusform>
+            <numerusform>nicht lesbar</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -149,14 +149,6 @@ p, li { white-space: pre-wrap; }
         <translation>Error al abrir el archivo</translation>
     </message>
     <message>
-        <source>File size : </source>
-        <translation>Tamaño: </translation>
-    </message>
-    <message>
-        <source>bytes</source>
-        <translation>bytes</translation>
-    </message>
-    <message>
         <source>Wrong file size</source>
         <translation>Tamaño de archivo incorrecto</translation>
     </message>
@@ -271,6 +263,13 @@ p, li { white-space: pre-wrap; }
         <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>No se pudo guardar y puede que el archivo esté dañado: %1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>File size : %1 bytes</source>
+        <translation>
+            <numerusform>Tamaño: %1 byte</numerusform>
+            <numerusform>Tamaño: %1 bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
@@ -278,13 +277,19 @@ p, li { white-space: pre-wrap; }
         <source>an Intel HEX record starts with &quot;:&quot;</source>
         <translation>un registro Intel HEX empieza por «:»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un registro de %1 bytes es demasiado corto: necesita 5</translation>
+        <translation>
+            <numerusform>un registro de %1 byte es demasiado corto: necesita 5</numerusform>
+            <numerusform>un registro de %1 bytes es demasiado corto: necesita 5</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 data bytes but holds %2</source>
-        <translation>el registro anuncia %1 bytes de datos pero contiene %2</translation>
+        <translation>
+            <numerusform>el registro anuncia %1 byte de datos pero contiene %2</numerusform>
+            <numerusform>el registro anuncia %1 bytes de datos pero contiene %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record must not hold data</source>
@@ -330,9 +335,12 @@ p, li { white-space: pre-wrap; }
         <source>the data starts at address %1 instead of 0x0000</source>
         <translation>los datos empiezan en la dirección %1 en lugar de 0x0000</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
-        <translation>la imagen tiene %1 bytes; la EEPROM de una placa tiene 512</translation>
+        <translation>
+            <numerusform>la imagen tiene %1 byte; la EEPROM de una placa tiene 512</numerusform>
+            <numerusform>la imagen tiene %1 bytes; la EEPROM de una placa tiene 512</numerusform>
+        </translation>
     </message>
     <message>
         <source>address %1 missing</source>
@@ -362,13 +370,19 @@ p, li { white-space: pre-wrap; }
         <source>the record has no count</source>
         <translation>el registro no tiene recuento</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>el registro anuncia %1 bytes después de su recuento pero contiene %2</translation>
+        <translation>
+            <numerusform>el registro anuncia %1 byte después de su recuento pero contiene %2</numerusform>
+            <numerusform>el registro anuncia %1 bytes después de su recuento pero contiene %2</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un registro S%1 necesita al menos %2 bytes, no %3</translation>
+        <translation>
+            <numerusform>un registro S%1 necesita al menos %2 byte, no %3</numerusform>
+            <numerusform>un registro S%1 necesita al menos %2 bytes, no %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>a header record (S0) after the first line</source>
@@ -378,9 +392,12 @@ p, li { white-space: pre-wrap; }
         <source>an S%1 record must not hold data</source>
         <translation>un registro S%1 no debe contener datos</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>el registro de recuento indica %1 registros de datos, pero antes hay %2</translation>
+        <translation>
+            <numerusform>el registro de recuento indica %1 registro de datos, pero antes hay %2</numerusform>
+            <numerusform>el registro de recuento indica %1 registros de datos, pero antes hay %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
@@ -389,6 +406,145 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
         <translation>hay datos en la dirección %1, más allá de los 512 bytes de la EEPROM de una placa</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Llamada al sistema interrumpida</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>No existe el dispositivo o la dirección</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Descriptor de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Recurso no disponible temporalmente</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>No hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Enlace entre dispositivos no válido</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>No existe el dispositivo</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Demasiados archivos abiertos en el sistema</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Archivo de programa ocupado</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Demasiados enlaces</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tubería rota</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>La carpeta no está vacía</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Valor demasiado grande para el tipo de datos</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Operación no admitida</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>El otro extremo de la conexión no está conectado</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>El equipo remoto no responde</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Identificador de archivo caducado (unidad de red)</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
     </message>
 </context>
 <context>
@@ -466,20 +622,15 @@ p, li { white-space: pre-wrap; }
         <translation>%1: ya es la copia de otro archivo de esta ejecución; %2 no se pone a cero</translation>
     </message>
     <message>
-        <source>%1 would be written, %2 refused</source>
-        <translation>se escribirían: %1, rechazados: %2</translation>
-    </message>
-    <message>
-        <source>%1 written, %2 refused, %3 failed</source>
-        <translation>escritos: %1, rechazados: %2, fallidos: %3</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1: no se puede abrir: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: is %2 bytes long, not %3</source>
-        <translation>%1: tiene %2 bytes, no %3</translation>
+        <translation>
+            <numerusform>%1: tiene %2 byte, no %3</numerusform>
+            <numerusform>%1: tiene %2 bytes, no %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: could not be read completely</source>
@@ -569,13 +720,19 @@ p, li { white-space: pre-wrap; }
         <source>unknown command &quot;%1&quot;</source>
         <translation>comando desconocido «%1»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 files</source>
-        <translation>%1 de %2 archivos</translation>
+        <translation>
+            <numerusform>%1 de %2 archivo</numerusform>
+            <numerusform>%1 de %2 archivos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 files</source>
-        <translation>%1 archivos</translation>
+        <translation>
+            <numerusform>%1 archivo</numerusform>
+            <numerusform>%1 archivos</numerusform>
+        </translation>
     </message>
     <message>
         <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
@@ -673,17 +830,19 @@ p, li { white-space: pre-wrap; }
         <source>%1 and %2 are identical</source>
         <translation>%1 y %2 son idénticos</translation>
     </message>
-    <message>
-        <source>%1 and %2 differ in 1 byte</source>
-        <translation>%1 y %2 difieren en 1 byte</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 and %2 differ in %3 bytes</source>
-        <translation>%1 y %2 difieren en %3 bytes</translation>
+        <translation>
+            <numerusform>%1 y %2 difieren en %3 byte</numerusform>
+            <numerusform>%1 y %2 difieren en %3 bytes</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 differ</source>
-        <translation>%1: bytes distintos: %2</translation>
+        <translation>
+            <numerusform>%1: difiere %2 byte</numerusform>
+            <numerusform>%1: difieren %2 bytes</numerusform>
+        </translation>
     </message>
     <message>
         <source>  offset   A   B</source>
@@ -708,22 +867,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>fields that differ:</source>
         <translation>campos distintos:</translation>
-    </message>
-    <message>
-        <source>1 file</source>
-        <translation>1 archivo</translation>
-    </message>
-    <message>
-        <source>valid</source>
-        <translation>válidos</translation>
-    </message>
-    <message>
-        <source>bad checksum</source>
-        <translation>checksum erróneo</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>ilegibles</translation>
     </message>
     <message>
         <source>Error</source>
@@ -929,6 +1072,84 @@ Véase tavro-cli(1).
     <message>
         <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
         <translation>no se ha encontrado ningún volcado (ningún archivo .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ni .sx)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 refused</source>
+        <translation>
+            <numerusform>%1 rechazado</numerusform>
+            <numerusform>%1 rechazados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The count of a dry run: &quot;2 would be written, 1 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 would be written</source>
+        <translation>
+            <numerusform>%1 se escribiría</numerusform>
+            <numerusform>%1 se escribirían</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of a run of clear: &quot;2 written, 1 refused, 0 failed&quot;.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written</source>
+        <translation>
+            <numerusform>%1 escrito</numerusform>
+            <numerusform>%1 escritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 failed</source>
+        <translation>
+            <numerusform>%1 fallido</numerusform>
+            <numerusform>%1 fallidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>valid</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>válido</numerusform>
+            <numerusform>válidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>bad checksum</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>con checksum erróneo</numerusform>
+            <numerusform>con checksum erróneo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrong size</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>de tamaño incorrecto</numerusform>
+            <numerusform>de tamaño incorrecto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unknown engine</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>con motor desconocido</numerusform>
+            <numerusform>con motor desconocido</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>ilegible</numerusform>
+            <numerusform>ilegibles</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -149,14 +149,6 @@ p, li { white-space: pre-wrap; }
         <translation>Erreur d’ouverture du fichier</translation>
     </message>
     <message>
-        <source>File size : </source>
-        <translation>Taille du fichier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>bytes</source>
-        <translation>octets</translation>
-    </message>
-    <message>
         <source>Wrong file size</source>
         <translation>Taille de fichier incorrecte</translation>
     </message>
@@ -271,6 +263,13 @@ p, li { white-space: pre-wrap; }
         <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Impossible d’enregistrer, le fichier est peut-être endommagé&#xa0;: %1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>File size : %1 bytes</source>
+        <translation>
+            <numerusform>Taille du fichier&#xa0;: %1 octet</numerusform>
+            <numerusform>Taille du fichier&#xa0;: %1 octets</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
@@ -278,13 +277,19 @@ p, li { white-space: pre-wrap; }
         <source>an Intel HEX record starts with &quot;:&quot;</source>
         <translation>un enregistrement Intel HEX commence par «&#xa0;:&#xa0;»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un enregistrement de %1 octets est trop court&#xa0;: il en faut 5</translation>
+        <translation>
+            <numerusform>un enregistrement de %1 octet est trop court&#xa0;: il en faut 5</numerusform>
+            <numerusform>un enregistrement de %1 octets est trop court&#xa0;: il en faut 5</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 data bytes but holds %2</source>
-        <translation>l’enregistrement annonce %1 octets de données mais en contient %2</translation>
+        <translation>
+            <numerusform>l’enregistrement annonce %1 octet de données mais en contient %2</numerusform>
+            <numerusform>l’enregistrement annonce %1 octets de données mais en contient %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record must not hold data</source>
@@ -330,9 +335,12 @@ p, li { white-space: pre-wrap; }
         <source>the data starts at address %1 instead of 0x0000</source>
         <translation>les données commencent à l’adresse %1 au lieu de 0x0000</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
-        <translation>l’image fait %1 octets, l’EEPROM d’une carte en fait 512</translation>
+        <translation>
+            <numerusform>l’image fait %1 octet, l’EEPROM d’une carte en fait 512</numerusform>
+            <numerusform>l’image fait %1 octets, l’EEPROM d’une carte en fait 512</numerusform>
+        </translation>
     </message>
     <message>
         <source>address %1 missing</source>
@@ -362,13 +370,19 @@ p, li { white-space: pre-wrap; }
         <source>the record has no count</source>
         <translation>l’enregistrement n’a pas de compte</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>l’enregistrement annonce %1 octets après son compte mais en contient %2</translation>
+        <translation>
+            <numerusform>l’enregistrement annonce %1 octet après son compte mais en contient %2</numerusform>
+            <numerusform>l’enregistrement annonce %1 octets après son compte mais en contient %2</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un enregistrement S%1 demande au moins %2 octets, pas %3</translation>
+        <translation>
+            <numerusform>un enregistrement S%1 demande au moins %2 octet, pas %3</numerusform>
+            <numerusform>un enregistrement S%1 demande au moins %2 octets, pas %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>a header record (S0) after the first line</source>
@@ -378,9 +392,12 @@ p, li { white-space: pre-wrap; }
         <source>an S%1 record must not hold data</source>
         <translation>un enregistrement S%1 ne doit pas contenir de données</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>l’enregistrement de comptage indique %1 enregistrements de données, mais %2 le précèdent</translation>
+        <translation>
+            <numerusform>l’enregistrement de comptage indique %1 enregistrement de données, mais %2 le précèdent</numerusform>
+            <numerusform>l’enregistrement de comptage indique %1 enregistrements de données, mais %2 le précèdent</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
@@ -389,6 +406,145 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
         <translation>il y a des données à l’adresse %1, au-delà des 512 octets de l’EEPROM d’une carte</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Appel système interrompu</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée-sortie</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Périphérique ou adresse introuvable</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Descripteur de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Ressource temporairement indisponible</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Lien entre périphériques non valide</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument non valide</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Trop de fichiers ouverts sur le système</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Fichier programme occupé</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus de place sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Trop de liens</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tube rompu</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Le dossier n’est pas vide</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Valeur trop grande pour le type de données</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Opération non prise en charge</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>L’autre extrémité de la connexion n’est pas connectée</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>L’hôte distant ne répond pas</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Référence de fichier périmée (lecteur réseau)</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
     </message>
 </context>
 <context>
@@ -466,20 +622,15 @@ p, li { white-space: pre-wrap; }
         <translation>%1&#xa0;: est déjà la copie d’un autre fichier de ce passage&#xa0;; %2 n’est pas remis à zéro</translation>
     </message>
     <message>
-        <source>%1 would be written, %2 refused</source>
-        <translation>seraient écrits&#xa0;: %1, refusés&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 written, %2 refused, %3 failed</source>
-        <translation>écrits&#xa0;: %1, refusés&#xa0;: %2, en échec&#xa0;: %3</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1&#xa0;: impossible d’ouvrir&#xa0;: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: is %2 bytes long, not %3</source>
-        <translation>%1&#xa0;: fait %2 octets, pas %3</translation>
+        <translation>
+            <numerusform>%1&#xa0;: fait %2 octet, pas %3</numerusform>
+            <numerusform>%1&#xa0;: fait %2 octets, pas %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: could not be read completely</source>
@@ -569,13 +720,19 @@ p, li { white-space: pre-wrap; }
         <source>unknown command &quot;%1&quot;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 files</source>
-        <translation>%1 fichiers sur %2</translation>
+        <translation>
+            <numerusform>%1 sur %2 fichier</numerusform>
+            <numerusform>%1 sur %2 fichiers</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 files</source>
-        <translation>%1 fichiers</translation>
+        <translation>
+            <numerusform>%1 fichier</numerusform>
+            <numerusform>%1 fichiers</numerusform>
+        </translation>
     </message>
     <message>
         <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
@@ -673,17 +830,19 @@ p, li { white-space: pre-wrap; }
         <source>%1 and %2 are identical</source>
         <translation>%1 et %2 sont identiques</translation>
     </message>
-    <message>
-        <source>%1 and %2 differ in 1 byte</source>
-        <translation>%1 et %2 diffèrent d’un octet</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 and %2 differ in %3 bytes</source>
-        <translation>%1 et %2 diffèrent de %3 octets</translation>
+        <translation>
+            <numerusform>%1 et %2 diffèrent de %3 octet</numerusform>
+            <numerusform>%1 et %2 diffèrent de %3 octets</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 differ</source>
-        <translation>%1&#xa0;: octets différents&#xa0;: %2</translation>
+        <translation>
+            <numerusform>%1&#xa0;: %2 octet différent</numerusform>
+            <numerusform>%1&#xa0;: %2 octets différents</numerusform>
+        </translation>
     </message>
     <message>
         <source>  offset   A   B</source>
@@ -708,22 +867,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>fields that differ:</source>
         <translation>champs différents&#xa0;:</translation>
-    </message>
-    <message>
-        <source>1 file</source>
-        <translation>1 fichier</translation>
-    </message>
-    <message>
-        <source>valid</source>
-        <translation>valides</translation>
-    </message>
-    <message>
-        <source>bad checksum</source>
-        <translation>checksum erroné</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>illisibles</translation>
     </message>
     <message>
         <source>Error</source>
@@ -932,6 +1075,84 @@ Voir tavro-cli(1).
     <message>
         <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
         <translation>aucun dump trouvé (aucun fichier .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ou .sx)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 refused</source>
+        <translation>
+            <numerusform>%1 refusé</numerusform>
+            <numerusform>%1 refusés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The count of a dry run: &quot;2 would be written, 1 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 would be written</source>
+        <translation>
+            <numerusform>%1 serait écrit</numerusform>
+            <numerusform>%1 seraient écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of a run of clear: &quot;2 written, 1 refused, 0 failed&quot;.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written</source>
+        <translation>
+            <numerusform>%1 écrit</numerusform>
+            <numerusform>%1 écrits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 failed</source>
+        <translation>
+            <numerusform>%1 en échec</numerusform>
+            <numerusform>%1 en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>valid</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>valide</numerusform>
+            <numerusform>valides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>bad checksum</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>au checksum erroné</numerusform>
+            <numerusform>au checksum erroné</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrong size</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>de taille incorrecte</numerusform>
+            <numerusform>de taille incorrecte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unknown engine</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>au moteur inconnu</numerusform>
+            <numerusform>au moteur inconnu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>illisible</numerusform>
+            <numerusform>illisibles</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

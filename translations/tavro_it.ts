@@ -149,14 +149,6 @@ p, li { white-space: pre-wrap; }
         <translation>Errore apertura file</translation>
     </message>
     <message>
-        <source>File size : </source>
-        <translation>Dimensione file: </translation>
-    </message>
-    <message>
-        <source>bytes</source>
-        <translation>byte</translation>
-    </message>
-    <message>
         <source>Wrong file size</source>
         <translation>Dimensione file errata</translation>
     </message>
@@ -271,6 +263,13 @@ p, li { white-space: pre-wrap; }
         <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Impossibile salvare, il file ora potrebbe essere danneggiato: %1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>File size : %1 bytes</source>
+        <translation>
+            <numerusform>Dimensione file: %1 byte</numerusform>
+            <numerusform>Dimensione file: %1 byte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
@@ -278,13 +277,19 @@ p, li { white-space: pre-wrap; }
         <source>an Intel HEX record starts with &quot;:&quot;</source>
         <translation>un record Intel HEX inizia con «:»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>un record di %1 byte è troppo corto: ne servono 5</translation>
+        <translation>
+            <numerusform>un record di %1 byte è troppo corto: ne servono 5</numerusform>
+            <numerusform>un record di %1 byte è troppo corto: ne servono 5</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 data bytes but holds %2</source>
-        <translation>il record annuncia %1 byte di dati ma ne contiene %2</translation>
+        <translation>
+            <numerusform>il record annuncia %1 byte di dati ma ne contiene %2</numerusform>
+            <numerusform>il record annuncia %1 byte di dati ma ne contiene %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record must not hold data</source>
@@ -330,9 +335,12 @@ p, li { white-space: pre-wrap; }
         <source>the data starts at address %1 instead of 0x0000</source>
         <translation>i dati iniziano all’indirizzo %1 invece che a 0x0000</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
-        <translation>l’immagine contiene %1 byte, la EEPROM di una scheda ne contiene 512</translation>
+        <translation>
+            <numerusform>l’immagine contiene %1 byte, la EEPROM di una scheda ne contiene 512</numerusform>
+            <numerusform>l’immagine contiene %1 byte, la EEPROM di una scheda ne contiene 512</numerusform>
+        </translation>
     </message>
     <message>
         <source>address %1 missing</source>
@@ -362,13 +370,19 @@ p, li { white-space: pre-wrap; }
         <source>the record has no count</source>
         <translation>il record non ha il conteggio</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</translation>
+        <translation>
+            <numerusform>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</numerusform>
+            <numerusform>il record annuncia %1 byte dopo il conteggio ma ne contiene %2</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>un record S%1 richiede almeno %2 byte, non %3</translation>
+        <translation>
+            <numerusform>un record S%1 richiede almeno %2 byte, non %3</numerusform>
+            <numerusform>un record S%1 richiede almeno %2 byte, non %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>a header record (S0) after the first line</source>
@@ -378,9 +392,12 @@ p, li { white-space: pre-wrap; }
         <source>an S%1 record must not hold data</source>
         <translation>un record S%1 non deve contenere dati</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</translation>
+        <translation>
+            <numerusform>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</numerusform>
+            <numerusform>il record di conteggio indica %1 record di dati, ma prima ce ne sono %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
@@ -389,6 +406,145 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
         <translation>ci sono dati all’indirizzo %1, oltre i 512 byte della EEPROM di una scheda</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operazione non permessa</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Chiamata di sistema interrotta</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Dispositivo o indirizzo inesistente</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Descrittore di file non valido</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Risorsa temporaneamente non disponibile</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o risorsa occupati</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Il file esiste già</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Collegamento tra dispositivi non valido</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Dispositivo inesistente</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argomento non valido</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Troppi file aperti nel sistema</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>File di programma occupato</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>File troppo grande</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Spazio esaurito sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>File system di sola lettura</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Troppi collegamenti</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Pipe interrotta</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome file troppo lungo</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>La cartella non è vuota</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Valore troppo grande per il tipo di dato</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Operazione non supportata</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>L’altro capo della connessione non è connesso</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tempo di connessione scaduto</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>L’host remoto non risponde</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Riferimento al file non più valido (unità di rete)</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota disco superata</translation>
     </message>
 </context>
 <context>
@@ -466,20 +622,15 @@ p, li { white-space: pre-wrap; }
         <translation>%1: è già la copia di un altro file di questa esecuzione; %2 non viene azzerato</translation>
     </message>
     <message>
-        <source>%1 would be written, %2 refused</source>
-        <translation>verrebbero scritti: %1, rifiutati: %2</translation>
-    </message>
-    <message>
-        <source>%1 written, %2 refused, %3 failed</source>
-        <translation>scritti: %1, rifiutati: %2, non riusciti: %3</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1: impossibile aprire: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: is %2 bytes long, not %3</source>
-        <translation>%1: è di %2 byte, non %3</translation>
+        <translation>
+            <numerusform>%1: è di %2 byte, non %3</numerusform>
+            <numerusform>%1: è di %2 byte, non %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: could not be read completely</source>
@@ -569,13 +720,19 @@ p, li { white-space: pre-wrap; }
         <source>unknown command &quot;%1&quot;</source>
         <translation>comando sconosciuto «%1»</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 files</source>
-        <translation>%1 di %2 file</translation>
+        <translation>
+            <numerusform>%1 di %2 file</numerusform>
+            <numerusform>%1 di %2 file</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 files</source>
-        <translation>%1 file</translation>
+        <translation>
+            <numerusform>%1 file</numerusform>
+            <numerusform>%1 file</numerusform>
+        </translation>
     </message>
     <message>
         <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
@@ -673,17 +830,19 @@ p, li { white-space: pre-wrap; }
         <source>%1 and %2 are identical</source>
         <translation>%1 e %2 sono identici</translation>
     </message>
-    <message>
-        <source>%1 and %2 differ in 1 byte</source>
-        <translation>%1 e %2 differiscono per 1 byte</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 and %2 differ in %3 bytes</source>
-        <translation>%1 e %2 differiscono per %3 byte</translation>
+        <translation>
+            <numerusform>%1 e %2 differiscono per %3 byte</numerusform>
+            <numerusform>%1 e %2 differiscono per %3 byte</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 differ</source>
-        <translation>%1: byte diversi: %2</translation>
+        <translation>
+            <numerusform>%1: %2 byte diverso</numerusform>
+            <numerusform>%1: %2 byte diversi</numerusform>
+        </translation>
     </message>
     <message>
         <source>  offset   A   B</source>
@@ -708,22 +867,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>fields that differ:</source>
         <translation>campi diversi:</translation>
-    </message>
-    <message>
-        <source>1 file</source>
-        <translation>1 file</translation>
-    </message>
-    <message>
-        <source>valid</source>
-        <translation>validi</translation>
-    </message>
-    <message>
-        <source>bad checksum</source>
-        <translation>checksum errato</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>illeggibili</translation>
     </message>
     <message>
         <source>Error</source>
@@ -931,6 +1074,84 @@ Vedere tavro-cli(1).
     <message>
         <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
         <translation>nessun dump trovato (nessun file .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot o .sx)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 refused</source>
+        <translation>
+            <numerusform>%1 rifiutato</numerusform>
+            <numerusform>%1 rifiutati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The count of a dry run: &quot;2 would be written, 1 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 would be written</source>
+        <translation>
+            <numerusform>%1 verrebbe scritto</numerusform>
+            <numerusform>%1 verrebbero scritti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of a run of clear: &quot;2 written, 1 refused, 0 failed&quot;.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written</source>
+        <translation>
+            <numerusform>%1 scritto</numerusform>
+            <numerusform>%1 scritti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 failed</source>
+        <translation>
+            <numerusform>%1 non riuscito</numerusform>
+            <numerusform>%1 non riusciti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>valid</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>valido</numerusform>
+            <numerusform>validi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>bad checksum</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>con checksum errato</numerusform>
+            <numerusform>con checksum errato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrong size</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>di dimensione errata</numerusform>
+            <numerusform>di dimensione errata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unknown engine</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>con motore sconosciuto</numerusform>
+            <numerusform>con motore sconosciuto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>illeggibile</numerusform>
+            <numerusform>illeggibili</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -149,14 +149,6 @@ p, li { white-space: pre-wrap; }
         <translation>Błąd otwarcia pliku</translation>
     </message>
     <message>
-        <source>File size : </source>
-        <translation>Rozmiar pliku: </translation>
-    </message>
-    <message>
-        <source>bytes</source>
-        <translation>B</translation>
-    </message>
-    <message>
         <source>Wrong file size</source>
         <translation>Nieprawidłowy rozmiar pliku</translation>
     </message>
@@ -272,6 +264,14 @@ p, li { white-space: pre-wrap; }
         <extracomment>%1 is the reason, %2 the file&apos;s path</extracomment>
         <translation>Nie można zapisać pliku, a może on być teraz uszkodzony: %1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>File size : %1 bytes</source>
+        <translation>
+            <numerusform>Rozmiar pliku: %1 bajt</numerusform>
+            <numerusform>Rozmiar pliku: %1 bajty</numerusform>
+            <numerusform>Rozmiar pliku: %1 bajtów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordText</name>
@@ -279,13 +279,21 @@ p, li { white-space: pre-wrap; }
         <source>an Intel HEX record starts with &quot;:&quot;</source>
         <translation>rekord Intel HEX zaczyna się od „:”</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a record of %1 bytes is too short: it needs 5</source>
-        <translation>rekord o długości %1 B jest za krótki: potrzeba 5</translation>
+        <translation>
+            <numerusform>rekord ma %1 bajt i jest za krótki: potrzeba 5</numerusform>
+            <numerusform>rekord ma %1 bajty i jest za krótki: potrzeba 5</numerusform>
+            <numerusform>rekord ma %1 bajtów i jest za krótki: potrzeba 5</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 data bytes but holds %2</source>
-        <translation>rekord zapowiada %1 B danych, a zawiera %2</translation>
+        <translation>
+            <numerusform>rekord zapowiada %1 bajt danych, a zawiera %2</numerusform>
+            <numerusform>rekord zapowiada %1 bajty danych, a zawiera %2</numerusform>
+            <numerusform>rekord zapowiada %1 bajtów danych, a zawiera %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record must not hold data</source>
@@ -331,9 +339,13 @@ p, li { white-space: pre-wrap; }
         <source>the data starts at address %1 instead of 0x0000</source>
         <translation>dane zaczynają się od adresu %1 zamiast od 0x0000</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the image holds %1 bytes, a board&apos;s EEPROM holds 512</source>
-        <translation>obraz ma %1 B, a EEPROM modułu ma 512 B</translation>
+        <translation>
+            <numerusform>obraz ma %1 bajt, a EEPROM modułu 512</numerusform>
+            <numerusform>obraz ma %1 bajty, a EEPROM modułu 512</numerusform>
+            <numerusform>obraz ma %1 bajtów, a EEPROM modułu 512</numerusform>
+        </translation>
     </message>
     <message>
         <source>address %1 missing</source>
@@ -363,13 +375,21 @@ p, li { white-space: pre-wrap; }
         <source>the record has no count</source>
         <translation>rekord nie ma licznika</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the record announces %1 bytes after its count but holds %2</source>
-        <translation>rekord zapowiada %1 B po liczniku, a zawiera %2</translation>
+        <translation>
+            <numerusform>rekord zapowiada %1 bajt po liczniku, a zawiera %2</numerusform>
+            <numerusform>rekord zapowiada %1 bajty po liczniku, a zawiera %2</numerusform>
+            <numerusform>rekord zapowiada %1 bajtów po liczniku, a zawiera %2</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an S%1 record needs at least %2 bytes, not %3</source>
-        <translation>rekord S%1 wymaga co najmniej %2 B, a nie %3</translation>
+        <translation>
+            <numerusform>rekord S%1 musi mieć co najmniej %2 bajt, a nie %3</numerusform>
+            <numerusform>rekord S%1 musi mieć co najmniej %2 bajty, a nie %3</numerusform>
+            <numerusform>rekord S%1 musi mieć co najmniej %2 bajtów, a nie %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>a header record (S0) after the first line</source>
@@ -379,9 +399,13 @@ p, li { white-space: pre-wrap; }
         <source>an S%1 record must not hold data</source>
         <translation>rekord S%1 nie może zawierać danych</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the count record says %1 data records, but %2 come before it</source>
-        <translation>rekord licznika podaje liczbę rekordów danych %1, a przed nim jest ich %2</translation>
+        <translation>
+            <numerusform>rekord licznika podaje %1 rekord danych, a przed nim jest ich %2</numerusform>
+            <numerusform>rekord licznika podaje %1 rekordy danych, a przed nim jest ich %2</numerusform>
+            <numerusform>rekord licznika podaje %1 rekordów danych, a przed nim jest ich %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>the end record (S7, S8 or S9) is missing</source>
@@ -390,6 +414,145 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>there is data at address %1, beyond the 512 bytes of a board&apos;s EEPROM</source>
         <translation>pod adresem %1 są dane, poza 512 bajtami pamięci EEPROM modułu</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operacja niedozwolona</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani folderu</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Przerwane wywołanie systemowe</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Błąd wejścia/wyjścia</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Nie ma takiego urządzenia ani adresu</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Nieprawidłowy deskryptor pliku</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Zasób chwilowo niedostępny</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Urządzenie lub zasób zajęty</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Plik już istnieje</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Nieprawidłowe dowiązanie między urządzeniami</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Nie ma takiego urządzenia</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>To nie jest folder</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Nieprawidłowy argument</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Za dużo otwartych plików w systemie</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Za dużo otwartych plików</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Plik programu jest zajęty</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Plik jest za duży</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>System plików tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Za dużo dowiązań</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Przerwany potok</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Za długa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Folder nie jest pusty</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Za dużo poziomów dowiązań symbolicznych</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Wartość za duża dla typu danych</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Operacja nieobsługiwana</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Drugi koniec połączenia jest rozłączony</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Przekroczony czas połączenia</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Komputer zdalny nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Nieaktualny uchwyt pliku (dysk sieciowy)</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Przekroczony przydział dyskowy</translation>
     </message>
 </context>
 <context>
@@ -467,20 +630,16 @@ p, li { white-space: pre-wrap; }
         <translation>%1: to już kopia innego pliku z tego przebiegu; %2 nie zostanie wyzerowany</translation>
     </message>
     <message>
-        <source>%1 would be written, %2 refused</source>
-        <translation>zostałoby zapisanych: %1, odrzuconych: %2</translation>
-    </message>
-    <message>
-        <source>%1 written, %2 refused, %3 failed</source>
-        <translation>zapisanych: %1, odrzuconych: %2, nieudanych: %3</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1: nie można otworzyć: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: is %2 bytes long, not %3</source>
-        <translation>%1: ma %2 B, a nie %3</translation>
+        <translation>
+            <numerusform>%1: ma %2 bajt, a nie %3</numerusform>
+            <numerusform>%1: ma %2 bajty, a nie %3</numerusform>
+            <numerusform>%1: ma %2 bajtów, a nie %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: could not be read completely</source>
@@ -570,13 +729,21 @@ p, li { white-space: pre-wrap; }
         <source>unknown command &quot;%1&quot;</source>
         <translation>nieznane polecenie „%1”</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 files</source>
-        <translation>Pliki: %1 z %2</translation>
+        <translation>
+            <numerusform>%1 z %2 pliku</numerusform>
+            <numerusform>%1 z %2 plików</numerusform>
+            <numerusform>%1 z %2 plików</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 files</source>
-        <translation>Liczba plików: %1</translation>
+        <translation>
+            <numerusform>%1 plik</numerusform>
+            <numerusform>%1 pliki</numerusform>
+            <numerusform>%1 plików</numerusform>
+        </translation>
     </message>
     <message>
         <source>unknown verdict &quot;%1&quot; (valid, bad-checksum, wrong-size, unknown-engine or unreadable)</source>
@@ -674,17 +841,21 @@ p, li { white-space: pre-wrap; }
         <source>%1 and %2 are identical</source>
         <translation>%1 i %2 są identyczne</translation>
     </message>
-    <message>
-        <source>%1 and %2 differ in 1 byte</source>
-        <translation>%1 i %2 różnią się 1 bajtem</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 and %2 differ in %3 bytes</source>
-        <translation>%1 i %2 różnią się; różnych bajtów: %3</translation>
+        <translation>
+            <numerusform>%1 i %2 różnią się %3 bajtem</numerusform>
+            <numerusform>%1 i %2 różnią się %3 bajtami</numerusform>
+            <numerusform>%1 i %2 różnią się %3 bajtami</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 differ</source>
-        <translation>%1: różnych bajtów: %2</translation>
+        <translation>
+            <numerusform>%1: różni się %2 bajt</numerusform>
+            <numerusform>%1: różnią się %2 bajty</numerusform>
+            <numerusform>%1: różni się %2 bajtów</numerusform>
+        </translation>
     </message>
     <message>
         <source>  offset   A   B</source>
@@ -709,22 +880,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>fields that differ:</source>
         <translation>różniące się pola:</translation>
-    </message>
-    <message>
-        <source>1 file</source>
-        <translation>Liczba plików: 1</translation>
-    </message>
-    <message>
-        <source>valid</source>
-        <translation>prawidłowe</translation>
-    </message>
-    <message>
-        <source>bad checksum</source>
-        <translation>błędna suma kontrolna</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>nieczytelne</translation>
     </message>
     <message>
         <source>Error</source>
@@ -930,6 +1085,93 @@ Zobacz tavro-cli(1).
     <message>
         <source>no dump found (no .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot or .sx file)</source>
         <translation>nie znaleziono żadnego zrzutu (żadnego pliku .bin, .eep, .hex, .ihx, .ihex, .s19, .s28, .s37, .srec, .mot ani .sx)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 refused</source>
+        <translation>
+            <numerusform>%1 odrzucony</numerusform>
+            <numerusform>%1 odrzucone</numerusform>
+            <numerusform>%1 odrzuconych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The count of a dry run: &quot;2 would be written, 1 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 would be written</source>
+        <translation>
+            <numerusform>%1 zostałby zapisany</numerusform>
+            <numerusform>%1 zostałyby zapisane</numerusform>
+            <numerusform>%1 zostałoby zapisanych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of a run of clear: &quot;2 written, 1 refused, 0 failed&quot;.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written</source>
+        <translation>
+            <numerusform>%1 zapisany</numerusform>
+            <numerusform>%1 zapisane</numerusform>
+            <numerusform>%1 zapisanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 failed</source>
+        <translation>
+            <numerusform>%1 nieudany</numerusform>
+            <numerusform>%1 nieudane</numerusform>
+            <numerusform>%1 nieudanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>valid</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>prawidłowy</numerusform>
+            <numerusform>prawidłowe</numerusform>
+            <numerusform>prawidłowych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>bad checksum</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>z błędną sumą kontrolną</numerusform>
+            <numerusform>z błędną sumą kontrolną</numerusform>
+            <numerusform>z błędną sumą kontrolną</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrong size</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>o złym rozmiarze</numerusform>
+            <numerusform>o złym rozmiarze</numerusform>
+            <numerusform>o złym rozmiarze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unknown engine</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>z nieznanym silnikiem</numerusform>
+            <numerusform>z nieznanym silnikiem</numerusform>
+            <numerusform>z nieznanym silnikiem</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable</source>
+        <comment>files of a verdict</comment>
+        <translation>
+            <numerusform>nieczytelny</numerusform>
+            <numerusform>nieczytelne</numerusform>
+            <numerusform>nieczytelnych</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

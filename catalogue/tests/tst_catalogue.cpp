@@ -32,6 +32,8 @@ private slots:
     void aboutTextKeepsVersionMarkers();
     void compiledCatalogueLoads_data() { addCatalogues(); }
     void compiledCatalogueLoads();
+    void pluralForms_data();
+    void pluralForms();
     void qtsOwnCatalogueLoads_data() { addCatalogues(); }
     void qtsOwnCatalogueLoads();
     void damagedCatalogueNeverCrashesLookups();
@@ -45,6 +47,7 @@ private:
     {
         QString context;
         QString source;
+        QString comment; // the disambiguation of a source used with two meanings
         QString translation;
         QString type;
         bool numerus = false; // one of the plural forms of a text with a count
@@ -133,11 +136,14 @@ QList<TestCatalogue::Message> TestCatalogue::merged(const QString &language)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message =
-                Message{context, QString(), QString(), QString(),
-                        xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
+            message = Message();
+            message.context = context;
+            message.numerus =
+                xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
             // A text with a count has one form per plural: each is checked as a sentence.
@@ -166,7 +172,7 @@ void TestCatalogue::initTestCase()
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
     const QStringList languages =
         QStringLiteral(TAVRO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QCOMPARE(languages.size(), 5);
+    QCOMPARE(languages.size(), 7);
     for (const QString &language : languages) {
         messages.insert(language, merged(language));
         QVERIFY2(messages.value(language).size() > 40, qPrintable(language));
@@ -182,7 +188,8 @@ void TestCatalogue::everyTextIsTranslated()
     QStringList problems;
     for (const Message &m : messages.value(language)) {
         if (m.context != QLatin1String("MainWindow") && m.context != QLatin1String("QObject") &&
-            m.context != QLatin1String("RecordText") && m.context != QLatin1String("tavro-cli"))
+            m.context != QLatin1String("RecordText") && m.context != QLatin1String("tavro-cli") &&
+            m.context != QLatin1String("SystemError"))
             problems << QStringLiteral("unexpected context %1: %2").arg(m.context, m.source);
         else if (!m.type.isEmpty())
             problems << QStringLiteral("%1 in %2: %3").arg(m.type, m.context, m.source);
@@ -222,16 +229,66 @@ void TestCatalogue::compiledCatalogueLoads()
     QVERIFY(catalogue.loadChecked(compiledPath(language)));
     for (const Message &m : messages.value(language)) {
         const QByteArray context = m.context.toUtf8(), source = m.source.toUtf8();
+        const QByteArray comment = m.comment.toUtf8();
+        const char *disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
         if (!m.numerus) {
-            QCOMPARE(catalogue.translate(context.constData(), source.constData()), m.translation);
+            QCOMPARE(catalogue.translate(context.constData(), source.constData(), disambiguation),
+                     m.translation);
             continue;
         }
         // Each plural form is the one for 1, 2 or 5 (one, few, many or other).
         QStringList chosen;
         for (const int n : {1, 2, 5})
-            chosen << catalogue.translate(context.constData(), source.constData(), nullptr, n);
+            chosen << catalogue.translate(context.constData(), source.constData(), disambiguation,
+                                          n);
         QVERIFY2(chosen.contains(m.translation), qPrintable(m.translation));
     }
+}
+
+// Each language's plural forms at 1, 2, 5 and 22, from its catalogue's own rules; English's
+// from the forms compiled into the programs.
+void TestCatalogue::pluralForms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("forms");
+    const auto row = [](const char *language, const char *context, const char *source,
+                        const char *forms) {
+        QTest::addRow("%s: %s", language, source)
+            << QString::fromLatin1(language) << QByteArray(context) << QByteArray(source)
+            << QString::fromUtf8(forms);
+    };
+    const char *const files = "%1 files";
+    row("en", "tavro-cli", files, "1 file|2 files|5 files|22 files");
+    row("de", "tavro-cli", files, "1 Datei|2 Dateien|5 Dateien|22 Dateien");
+    row("es", "tavro-cli", files, "1 archivo|2 archivos|5 archivos|22 archivos");
+    row("fr", "tavro-cli", files, "1 fichier|2 fichiers|5 fichiers|22 fichiers");
+    row("it", "tavro-cli", files, "1 file|2 file|5 file|22 file");
+    row("pl", "tavro-cli", files, "1 plik|2 pliki|5 plików|22 pliki");
+    row("pl", "QObject", "File size : %1 bytes",
+        "Rozmiar pliku: 1 bajt|Rozmiar pliku: 2 bajty|Rozmiar pliku: 5 bajtów|"
+        "Rozmiar pliku: 22 bajty");
+    row("pl", "tavro-cli", "%1 refused", "1 odrzucony|2 odrzucone|5 odrzuconych|22 odrzucone");
+    row("ru", "tavro-cli", files, "1 файл|2 файла|5 файлов|22 файла");
+    row("ru", "tavro-cli", "%1 written",
+        "1 файл записан|2 файла записано|5 файлов записано|22 файла записано");
+    row("tr", "tavro-cli", files, "1 dosya|2 dosya|5 dosya|22 dosya");
+}
+
+void TestCatalogue::pluralForms()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, forms);
+    Catalogue catalogue;
+    QVERIFY(language == QLatin1String("en") ? catalogue.loadEnglishPlurals()
+                                            : catalogue.loadChecked(compiledPath(language)));
+    QStringList chosen;
+    for (const int n : {1, 2, 5, 22})
+        chosen << catalogue.translate(context.constData(), source.constData(), nullptr, n).arg(n);
+    QCOMPARE(chosen.join(QLatin1Char('|')), forms);
 }
 
 // Qt's own catalogue for each of our languages, which the program installs beside ours for the

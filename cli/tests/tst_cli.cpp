@@ -382,12 +382,29 @@ void TestCli::language_data()
     row("fr, a message", "fr", "T clear valid.bin -o valid.bin", "",
         "valid.bin\u00a0: est le fichier d’entrée lui-même\u00a0; --force");
     row("fr, compare", "fr", "T compare valid.bin checksum.bin",
-        "valid.bin et checksum.bin diffèrent d’un octet\n");
+        "valid.bin et checksum.bin diffèrent de 1 octet\n");
     row("es, --help", "es", "T --help", "Uso: tavro-cli report");
     row("pl, clear's count", "pl", "cp valid.bin $W && T clear --suffix _x $W/valid.bin", "",
-        "zapisanych: 1, odrzuconych: 0, nieudanych: 0\n");
+        "1 zapisany, 0 odrzuconych, 0 nieudanych\n");
     row("it, a usage error", "it", "T compare valid.bin", "",
         "compare richiede due file o due cartelle\nUso: tavro-cli");
+    // A size past what Qt counts plural forms by still picks the form its last digits ask for.
+    row("pl, the size of a 3 GiB file", "pl",
+        "truncate -s 3221225532 $W/big.bin && T report $W/big.bin",
+        "Rozmiar pliku: 3221225532 bajty\n");
+    // The system's reason from the catalogue, where the system's locale is not installed.
+    row("ru, a system's reason without its locale", "ru", "LC_ALL=ru_RU.UTF-8 T report no.bin", "",
+        "tavro-cli: no.bin: Нет такого файла или папки\n");
+    row("tr, a system's reason without its locale", "tr", "LC_ALL=tr_TR.UTF-8 T report no.bin", "",
+        "tavro-cli: no.bin: Böyle bir dosya ya da klasör yok\n");
+    for (const QByteArray &language : QByteArray(TAVRO_LANGUAGES).split(' ')) {
+        QTest::addRow("%s, --help within 80 columns", language.constData())
+            << QString::fromLatin1(language)
+            << QByteArray("T --help | { LC_ALL=C.UTF-8; n=0 w=0; while IFS= read -r l; do "
+                          "((n++, ${#l} > w)) && w=${#l}; done; ((n > 50 && w <= 80)) && "
+                          "echo within 80 columns; }")
+            << QByteArray("within 80 columns\n") << QByteArray();
+    }
 }
 
 void TestCli::language()

@@ -5,6 +5,7 @@
 #include "imagefile.h"
 #include "testimage.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 // The files device programmers write, read strictly: an image only when the records give each
@@ -19,6 +20,8 @@ private slots:
     void decode();
     void tolerated_data();
     void tolerated();
+    void countedRefusals_data();
+    void countedRefusals();
 };
 
 namespace {
@@ -338,6 +341,34 @@ void TestImageFile::decode()
     QCOMPARE(ImageFile::encode(decoded.bytes, decoded.format), text);
     const QByteArray binary = ImageFile::encode(decoded.bytes, formatOf(ImageFormat::Binary));
     QCOMPARE(ImageFile::decode(binary).bytes, decoded.bytes);
+}
+
+// A refusal that counts agrees with its count, here in Polish, which has three plural forms.
+void TestImageFile::countedRefusals_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("refusal");
+    for (const int size : {1024, 1042}) {
+        QTest::addRow("%d bytes", size)
+            << ImageFile::encode(QByteArray(size, '\x11'), formatOf(ImageFormat::IntelHex))
+            << QStringLiteral("wiersz 33: obraz ma %1 bajty, a EEPROM modułu 512").arg(size);
+    }
+    QTest::newRow("a short S2 record")
+        << record(QByteArray::fromHex("030000"), "S2")
+        << QStringLiteral("wiersz 1: rekord S2 musi mieć co najmniej 4 bajty, a nie 3");
+    QTest::newRow("a short S3 record")
+        << record(QByteArray::fromHex("04000000"), "S3")
+        << QStringLiteral("wiersz 1: rekord S3 musi mieć co najmniej 5 bajtów, a nie 4");
+}
+
+void TestImageFile::countedRefusals()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, refusal);
+    QTranslator polish;
+    QVERIFY(polish.load(QStringLiteral(TAVRO_QM_DIR "/tavro_pl.qm")));
+    QCoreApplication::installTranslator(&polish);
+    QCOMPARE(ImageFile::decode(text).refusal.text(), refusal);
 }
 
 QTEST_GUILESS_MAIN(TestImageFile)

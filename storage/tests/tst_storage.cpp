@@ -4,6 +4,7 @@
 
 #include "faultinjection.h"
 #include "fileio.h"
+#include "paths.h"
 #include "testimage.h"
 
 #include <QProcess>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -49,6 +51,7 @@ private slots:
     void linkSwappedInBeforeWriteInPlace();
     void saveKeepsIdentity_data();
     void saveKeepsIdentity();
+    void systemReasons();
 
 private:
     static bool saveAsNobody(const QString &folder, const QString &target, QByteArray &output);
@@ -112,6 +115,19 @@ void TestStorage::createOnlyNeverReplaces()
     QCOMPARE(saved.error, QString::fromLocal8Bit(std::strerror(EEXIST)));
     QCOMPARE(TestImage::read(path), QByteArray("a colleague's work"));
     QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("out.bin")));
+}
+
+// The reasons our catalogues translate keep the C library's English words, which JSON and CSV
+// have always carried; a reason they lack is the system's own.
+void TestStorage::systemReasons()
+{
+    const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    QVERIFY(english);
+    for (int error = 1; error < 134; ++error)
+        QCOMPARE(Paths::englishSystemMessage(error), QByteArray(::strerror_l(error, english)));
+    ::freelocale(english);
+    QCOMPARE(Paths::systemMessage(EHWPOISON), QByteArray(std::strerror(EHWPOISON)));
+    QCOMPARE(Paths::systemMessage(ENOENT), QByteArray("No such file or directory"));
 }
 
 void TestStorage::leftoversSwept_data()

@@ -5,6 +5,7 @@
 #include "dumpinfo.h"
 #include "dumpreport.h"
 #include "imagefile.h"
+#include "paths.h"
 #include "tavroversion.h"
 #include "windowdriver.h"
 
@@ -516,7 +517,7 @@ void TestMainWindow::translatedTextsFit()
         auto *bar = w.find<QStatusBar>("sb");
         const QString path = QStringLiteral("/media/usb/customer-42_clear.bin");
         const QString message = MainWindow::saveMessage(
-            path, {FileIo::SaveResult::Failed, QString::fromLocal8Bit(std::strerror(ENOSPC))});
+            path, {FileIo::SaveResult::Failed, QString::fromUtf8(Paths::systemMessage(ENOSPC))});
         bar->showMessage(message);
         QVERIFY(message.indexOf(path) > 0);
         const QString reason = message.left(message.indexOf(path));
