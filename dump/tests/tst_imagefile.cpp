@@ -309,6 +309,25 @@ void TestImageFile::tolerated_data()
     QTest::newRow("^Z after the end") << hexText + "\x1a" << hexText;
     QTest::newRow("NULs after the end, without line end")
         << hexText.chopped(2) + QByteArray(300, '\0') << hexText;
+    // A first S3 record, then S1 records longer than an S3 record can hold from 251 bytes on:
+    // written back in S3 records as long, or of 16 bytes where they would not fit.
+    const auto sRecords = [](int type, int from, int to, int length) {
+        QByteArray text;
+        for (int offset = from; offset < to; offset += length) {
+            const QByteArray data = TestImage::valid().mid(offset, qMin(length, to - offset));
+            text += record(char(data.size() + type + 2) + address(offset, type + 1) + data,
+                           type == 1 ? "S1" : "S3") +
+                    "\r\n";
+        }
+        return text;
+    };
+    const QByteArray end = "S9030000FC\r\n";
+    QTest::newRow("S1 records of 250 bytes after an S3")
+        << sRecords(3, 0, 16, 16) + sRecords(1, 16, 512, 250) + end
+        << sRecords(3, 0, 512, 250) + end;
+    QTest::newRow("S1 records of 251 bytes after an S3")
+        << sRecords(3, 0, 16, 16) + sRecords(1, 16, 512, 251) + end
+        << sRecords(3, 0, 512, 16) + end;
 }
 
 void TestImageFile::tolerated()
