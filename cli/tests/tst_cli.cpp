@@ -1262,6 +1262,8 @@ void TestCli::clearMore_data()
         "=S113000000");
     row("through /proc/self/fd", "T clear valid.bin -o /proc/self/fd/3 3>$W/p; stat -c %s $W/p", 0,
         "=512\n");
+    row("/dev/fd/ and more digits than a descriptor has", "T clear valid.bin -o /dev/fd/9999999999",
+        2, "=", "/dev/fd/9999999999: cannot write: this is a file of the system kernel");
     row("standard input to standard output", "T clear - -o - < formats/valid.hex | head -n 1", 0,
         "=:1000000000000000000000000000000000000000F0\r\n");
 }
