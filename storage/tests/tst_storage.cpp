@@ -310,6 +310,9 @@ void TestStorage::folderKeepsNames_data()
                 << QString::fromLatin1(attribute) << mode << 1000 << false << true;
         }
     }
+    // Whether a folder keeps its names is learnt without reading it.
+    QTest::newRow("no attribute, not readable, not a dump: saved")
+        << QStringLiteral("-a") << 0300 << 1000 << true << true;
 }
 
 // An append-only or immutable folder refuses the rename and the removal of a temporary name, and
