@@ -598,6 +598,8 @@ void TestCli::clearUnderFaults_data()
         << QByteArray("fsetxattr:error=EPERM") << 512 << false << 0 << QByteArray();
     QTest::newRow("rename refused, not a dump") << QByteArray("renameat:error=EBUSY") << 1000
                                                 << false << 2 << QByteArray("not a 512-byte dump");
+    QTest::newRow("statx refused: the folder's flags asked, not a dump")
+        << QByteArray("statx:error=EPERM") << 1000 << false << 0 << QByteArray();
     QTest::newRow("unnamed files refused by the file system")
         << QByteArray("openat:error=EOPNOTSUPP:when=%1") << 512 << false << 0 << QByteArray();
     QTest::newRow("new output, unnamed files refused")
