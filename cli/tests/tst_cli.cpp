@@ -717,17 +717,24 @@ void TestCli::clearKeepsFileThatAppears_data()
 {
     QTest::addColumn<bool>("fallback"); // no unnamed files, RENAME_NOREPLACE or hard links
     QTest::addColumn<QByteArray>("slowed");
-    QTest::addColumn<bool>("secondClear"); // else another program writes the file
+    QTest::addColumn<bool>("secondClear");  // else another program writes the file
+    QTest::addColumn<QByteArray>("theirs"); // what the other program writes
     const QByteArray sync = "fsync:delay_exit=1500000:when=1";
-    QTest::newRow("written while the copy is synced") << false << sync << false;
-    QTest::newRow("no atomic way: written while the copy is synced") << true << sync << false;
+    const QByteArray theirs(512, '\x5a');
+    QTest::newRow("written while the copy is synced") << false << sync << false << theirs;
+    QTest::newRow("no atomic way: written while the copy is synced")
+        << true << sync << false << theirs;
     // The output is made at its name and written there; slowed at its sync.
     const QByteArray output = "fsync:delay_exit=1500000:when=3";
-    QTest::newRow("no atomic way: written into the new output") << true << output << false;
-    QTest::newRow("no atomic way: a second clear while the first writes") << true << output << true;
+    QTest::newRow("no atomic way: written into the new output")
+        << true << output << false << theirs;
+    QTest::newRow("no atomic way: emptied by the other program")
+        << true << output << false << QByteArray();
+    QTest::newRow("no atomic way: a second clear while the first writes")
+        << true << output << true << theirs;
     // Slowed before its bytes go in: appended after the other program's, and taken back.
     QTest::newRow("no atomic way: written before the new output's bytes")
-        << true << QByteArray("write:delay_enter=1500000:when=1") << false;
+        << true << QByteArray("write:delay_enter=1500000:when=1") << false << theirs;
 }
 
 // Without --force nothing is replaced, not even a file that appears at the output while the copy
@@ -738,6 +745,7 @@ void TestCli::clearKeepsFileThatAppears()
     QFETCH(bool, fallback);
     QFETCH(QByteArray, slowed);
     QFETCH(bool, secondClear);
+    QFETCH(QByteArray, theirs);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty())
         QSKIP("strace is missing");
@@ -778,17 +786,16 @@ void TestCli::clearKeepsFileThatAppears()
         });
     };
     QTRY_VERIFY_WITH_TIMEOUT(whileCopySynced ? holdsCopy() : QFileInfo::exists(target), 10000);
-    const QByteArray colleagues(512, '\x5a');
     if (secondClear) // of another valid image
         QVERIFY(run({QStringLiteral("clear"), path("checksum.bin"), QStringLiteral("-o"), target})
                     .err.contains("exists"));
     else
-        QVERIFY(TestImage::write(target, colleagues));
+        QVERIFY(TestImage::write(target, theirs));
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), secondClear ? 0 : 2);
     QCOMPARE(process.readAllStandardError().contains("File exists"), !secondClear);
     QCOMPARE(TestImage::read(target),
-             secondClear ? TestImage::cleaned(TestImage::valid()) : colleagues);
+             secondClear ? TestImage::cleaned(TestImage::valid()) : theirs);
     QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("output.bin")});
 }
