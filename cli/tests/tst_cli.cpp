@@ -1152,6 +1152,9 @@ void TestCli::summary_data()
         "7 files\n  3  valid\n  1  bad checksum\n  1  wrong size\n  1  unknown engine\n"
         "  1  unreadable\n\nProduct code\n  4  0a1b2c3d\n\nEngine type\n  4  C.E.Set. Srl\n");
     row("a bar for each error", "T summary boards", 1, "4     56       14  " + bar + "\n");
+    row("names on the left, numbers on the right", "T summary boards", 1,
+        "\nError                    boards  total  largest\nE0 MCU fail 1                 4      4"
+        "        1  ##\n");
     row("bars drawn on a terminal", "T summary boards", 1, "14  \xe2\x96\x88\xe2\x96\x88",
         QByteArray(), true);
     row("JSON", "T summary -f json boards", 1,
