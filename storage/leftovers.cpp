@@ -100,8 +100,9 @@ public:
             // Its size is not told: read to the end, within a bound no table comes near.
             const Descriptor file(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
             QByteArray table(1 << 22, Qt::Uninitialized);
-            const qint64 got = file.valid() ? readUpTo(file.get(), table.data(), 1 << 22) : -1;
-            known = got > 0 && got < (1 << 22);
+            const qint64 got =
+                file.valid() ? readUpTo(file.get(), table.data(), quint64(table.size())) : -1;
+            known = got > 0 && got < table.size();
             table.truncate(qMax<qint64>(got, 0));
             for (const QByteArray &line : table.split('\n')) {
                 const QList<QByteArray> numbers = line.split(' ').value(2).split(':');
