@@ -105,8 +105,8 @@ bool RecordText::next()
         position = end;
         if (end < text.size() && isLineEnd(text.at(end))) {
             const bool cr = text.at(end) == '\r';
-            if (lineEnds < 0)
-                lineEnds = cr ? 1 : 0;
+            if (lineEnds == LineEnd::Unseen)
+                lineEnds = cr ? LineEnd::CarriageReturn : LineEnd::LineFeed;
             position += cr && end + 1 < text.size() && text.at(end + 1) == '\n' ? 2 : 1;
         }
         ++number;
@@ -222,7 +222,7 @@ bool RecordText::finish(QByteArray &result, ImageFormat &format)
     }
     result = QByteArray(reinterpret_cast<const char *>(image), ImageLayout::ImageSize);
     format.lowerCase = cases == 1; // lower-case letters, and no upper-case one
-    format.crlf = lineEnds != 0;
+    format.crlf = lineEnds != LineEnd::LineFeed;
     return true;
 }
 

@@ -81,7 +81,8 @@ private:
     qsizetype lineStart = 0;
     qsizetype lineSize = 0;
     int number = 0;
-    int lineEnds = -1;            // 1 CR LF or CR, 0 LF, -1 not seen yet
+    enum class LineEnd { Unseen, LineFeed, CarriageReturn }; // CR LF or CR alone: CarriageReturn
+    LineEnd lineEnds = LineEnd::Unseen;
     uchar cases = 0;              // 1: lower-case digits seen, 2: upper-case ones
     quint64 lowest = ~quint64(0); // the lowest and highest address data was given for
     quint64 highest = 0;

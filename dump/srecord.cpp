@@ -115,7 +115,7 @@ QByteArray SRecord::encode(const QByteArray &image, const ImageFormat &format)
 {
     QByteArray out;
     const int type =
-        format.addressRecord >= 1 && format.addressRecord <= 3 ? format.addressRecord : 1;
+        format.addressRecord == 2 || format.addressRecord == 3 ? format.addressRecord : 1;
     const int most = 255 - addressSizes[type] - 1;
     const int length =
         format.recordLength > 0 && format.recordLength <= most ? format.recordLength : 16;
