@@ -1226,6 +1226,10 @@ void TestCli::clearMore_data()
     row("a link to nowhere as the output",
         "ln -s nowhere $W/l.bin && T clear valid.bin -o $W/l.bin", 1, "=",
         "l.bin: exists; --force replaces it");
+    row("a link to nowhere as the output, once an old run's leftover is swept",
+        "touch -d '2 hours ago' $W/.tavro-1234.tmp && ln -s nowhere $W/l.bin && T clear valid.bin "
+        "-o $W/l.bin; s=$?; ls -A $W; exit $s",
+        1, "=l.bin\n", "l.bin: exists; --force replaces it");
     row("--parents without -d", "T clear valid.bin --suffix _x --parents", 2, "=",
         "--parents keeps each path below the folder of -d OUTDIR");
     row("beside each input, in its format",
