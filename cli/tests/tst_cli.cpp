@@ -368,10 +368,12 @@ void TestCli::language_data()
         "Zeile 1: Prüfsumme 0x79, erwartet 0x78\n");
     row("de, a usage error", "de", "T report --bom valid.bin", "",
         "gelten nur für CSV\nAufruf: tavro-cli report");
-    row("de, an unknown MCU in the summary", "de",
-        "cp valid.bin $W/m.bin && printf '\\x11' | dd of=$W/m.bin bs=1 seek=507 conv=notrunc "
-        "2>/dev/null && T summary $W/m.bin",
+    const QByteArray unknownMcu = "cp valid.bin $W/m.bin && printf '\\x11' | dd of=$W/m.bin bs=1 "
+                                  "seek=507 conv=notrunc 2>/dev/null && ";
+    row("de, an unknown MCU in the summary", "de", unknownMcu + "T summary $W/m.bin",
         "MCU-Typ\n  1  Unbekannt\n");
+    row("de, an unknown MCU in the report", "de", unknownMcu + "T report $W/m.bin",
+        "MCU-Typ: Unbekannt\n");
     row("de, JSON in English", "de", "T summary -f json valid.bin", "\"name\":\"No drain\"");
     row("de, CSV in English", "de", "T report -f csv 'boards/c short.bin'",
         "short.bin,100,false,wrong size,");
