@@ -307,6 +307,8 @@ void TestImageFile::tolerated_data()
     QTest::newRow("CR alone ends the lines")
         << QByteArray(srecText).replace("\r\n", "\r") << srecText;
     QTest::newRow("^Z after the end") << hexText + "\x1a" << hexText;
+    QTest::newRow("lower-case digits but one A: written in upper case")
+        << hexText.toLower().replace(":10000000030a", ":10000000030A") << hexText;
     QTest::newRow("NULs after the end, without line end")
         << hexText.chopped(2) + QByteArray(300, '\0') << hexText;
     // A first S3 record, then S1 records longer than an S3 record can hold from 251 bytes on:
