@@ -1282,6 +1282,8 @@ void TestCli::clearMore_data()
         "=512\n");
     row("/dev/fd/ and more digits than a descriptor has", "T clear valid.bin -o /dev/fd/9999999999",
         2, "=", "/dev/fd/9999999999: cannot write: this is a file of the system kernel");
+    row("standard output full", "T clear valid.bin -o /dev/stdout > /dev/full", 2, "=",
+        "/dev/stdout: cannot write: No space left on device");
     row("standard input to standard output", "T clear - -o - < formats/valid.hex | head -n 1", 0,
         "=:1000000000000000000000000000000000000000F0\r\n");
 }
